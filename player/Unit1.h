@@ -1,0 +1,104 @@
+#pragma once
+// The main window: the skinned player bar and the controller of playback.
+
+#include <QWidget>
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+class QLabel;
+class QTimer;
+class QSlider;
+class QToolButton;
+class QCloseEvent;
+class TfcImageForm;
+class TMyGauge;
+class TImageSlider;
+class TMyFlatSpeedButton;
+class TFlatHint;
+class TVolumeControl;
+
+class TMainForm : public QWidget {
+    Q_OBJECT
+public:
+    explicit TMainForm(QWidget* parent = nullptr);
+    ~TMainForm() override;
+
+    // Components.
+    TfcImageForm* fcImageForm1 = nullptr;
+    QLabel* Label5 = nullptr; // media file name
+    QLabel* Label1 = nullptr; // play state word
+    QLabel* Label4 = nullptr; // total time
+    QLabel* Label2 = nullptr; // elapsed time
+    TMyGauge* Gauge1 = nullptr;
+    TMyFlatSpeedButton* VolUpBtn = nullptr;
+    TMyFlatSpeedButton* VolNoBtn = nullptr;
+    TMyFlatSpeedButton* VolDownBtn = nullptr;
+    TImageSlider* VolSlider = nullptr;
+    TMyFlatSpeedButton* RepeatBtn = nullptr;
+    TMyFlatSpeedButton* RndBtn = nullptr;
+    TMyFlatSpeedButton* AllBtn = nullptr;
+    TMyFlatSpeedButton* OrgBtn = nullptr;
+    TMyFlatSpeedButton* FullBtn = nullptr;
+    TMyFlatSpeedButton* CatBtn = nullptr;
+    TMyFlatSpeedButton* PrevBtn = nullptr;
+    TMyFlatSpeedButton* PauseBtn = nullptr;
+    TMyFlatSpeedButton* PlayBtn = nullptr;
+    TMyFlatSpeedButton* StopBtn = nullptr;
+    TMyFlatSpeedButton* NextBtn = nullptr;
+    TMyFlatSpeedButton* MinBtn = nullptr;
+    TMyFlatSpeedButton* ExitBtn = nullptr;
+    QToolButton* SavePosButton = nullptr;
+    QToolButton* StartPosButton = nullptr;
+    QToolButton* EndPosButton = nullptr;
+    QToolButton* EndToStartBtn = nullptr;
+    QToolButton* CustLoadBtn = nullptr;
+    QToolButton* TestBtn = nullptr;
+    QSlider* TrackBar1 = nullptr;
+    QTimer* Timer1 = nullptr; // position polling, 500 ms
+    QTimer* Timer2 = nullptr; // disc watch, 500 ms
+    QTimer* Timer3 = nullptr; // volume button auto-repeat, 100 ms
+    TFlatHint* FlatHint1 = nullptr;
+    TVolumeControl* VolumeControl1 = nullptr;
+
+    // Settings of the disc volume loaded last.
+    int32_t DiscVolume = 0;
+    QString IniFileName;
+    QString IniSection;
+    // Where the bar goes back to with "1:1".
+    int32_t HomeLeft = 0;
+    int32_t HomeTop = 0;
+    uint8_t PlayMode = 0; // 0 in order, 2 repeat current, 3 random
+    long double VolumeLevel = 0;
+
+    // Shell.
+    void LoadDisc();
+    void Timer2Timer();
+    // Settings and play lists.
+    void LoadUserSettings();
+    void WriteUserSettings();
+    void SavePlayList();
+    void RestorePlayList();
+    // Transport.
+    void PlayEntry(int N);
+    void ShowEntryPicture(int N);
+    void PlayBtnClick();
+    void PauseBtnClick();
+    void StopBtnClick();
+    // Time and seeking.
+    void Timer1Timer();
+    void ShowTime(int32_t minutes, int32_t seconds);
+    // Play order.
+    void MediaPlayer1Notify();
+};
+
+extern TMainForm* MainForm;
+
+// Shared state of the shell.
+extern bool DiscPresent;
+extern bool StopAtSegmentEnd;
+extern QString WorkDir;
+extern QString FavFileName;
+extern bool SettingsValid;
+extern std::vector<std::string> PlayListLines; // single-byte lines, no line ends

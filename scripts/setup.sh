@@ -1,0 +1,24 @@
+#!/usr/bin/env bash
+# Installs every Debian package that the build, the demo and the tests need.
+# Idempotent: does nothing but a dpkg query when everything is there.
+set -euo pipefail
+packages=(
+  build-essential cmake ninja-build pkg-config
+  qt6-base-dev libqt6opengl6-dev libgl-dev
+  libmpv-dev libturbojpeg0-dev libasound2-dev
+  googletest libgtest-dev libbenchmark-dev
+  ffmpeg genisoimage fuseiso fuse3
+  xvfb xauth libgl1-mesa-dri fonts-liberation
+  imagemagick x11-utils xdotool openbox
+  clang-format
+)
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+  SUDO=""; [ "$(id -u)" -eq 0 ] || SUDO=sudo
+  export DEBIAN_FRONTEND=noninteractive
+  $SUDO apt-get update -qq
+  $SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi

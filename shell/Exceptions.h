@@ -1,0 +1,24 @@
+#pragma once
+// Failures travel as exceptions to the application's default handler, which
+// shows their text in a message box.
+
+#include <stdexcept>
+#include <string>
+
+class Exception : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// Input/output failure carrying the system's texts: "File not found",
+// "File access denied", "Read beyond end of file", "Disk full", "I/O error %d".
+class EInOutError : public Exception {
+public:
+    explicit EInOutError(int errorCode);
+    static EInOutError ReadBeyondEnd();
+    int ErrorCode() const { return Code; }
+
+private:
+    EInOutError(int errorCode, const std::string& message);
+    int Code;
+};
