@@ -13,4 +13,3 @@ TMainForm::TMainForm(QWidget* parent) : QWidget(parent) {}
 TMainForm::~TMainForm() = default;
 
 void TMainForm::PlayEntry(int) {}
-void TMainForm::ShowEntryPicture(int) {}
