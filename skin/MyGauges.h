@@ -60,7 +60,6 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
-    void PaintBackground(QImage& image, const QRect& r) const;
     void PaintAsText(QImage& image, const QRect& r) const;
     void PaintAsBar(QImage& image, const QRect& r) const;
     void PaintAsPie(QImage& image, const QRect& r) const;

@@ -1,7 +1,8 @@
 #pragma once
-// COLORREF (0x00BBGGRR) to and from Qt colours.
+// COLORREF (0x00BBGGRR) to and from Qt colours, and key-coloured images.
 
 #include <QColor>
+#include <QImage>
 
 #include <cstdint>
 
@@ -12,3 +13,9 @@ inline QColor ColorRefToQColor(uint32_t c) {
 inline uint32_t QColorToColorRef(const QColor& c) {
     return uint32_t(c.red()) | (uint32_t(c.green()) << 8) | (uint32_t(c.blue()) << 16);
 }
+
+// A copy of the image in which every pixel of the colour of its bottom-left
+// pixel is fully transparent.
+QImage KeyedImage(const QImage& image);
+// The same with a given key colour.
+QImage KeyedImage(const QImage& image, QRgb key);

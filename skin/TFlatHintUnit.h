@@ -87,5 +87,4 @@ private:
     QPointer<QWidget> HintControl;
     QTimer* ShowTimer = nullptr;
     QTimer* HideTimer = nullptr;
-    bool RecentlyShown = false;
 };

@@ -140,6 +140,7 @@ private:
     void HostMousePress(QMouseEvent* event);
     void HostDragEvent(QEvent* event);
     void MoveHostToCursor();
+    QPoint ClientOrigin() const;
     void EndDragLoop();
 
     QWidget* FHost = nullptr;
