@@ -68,6 +68,8 @@ public:
     int32_t NextCheckedEntry(int32_t N, int direction) const; // 0 forward, 1 backward
     int32_t RandomCheckedEntry() const;
     void CollectPlayListLines(std::vector<std::string>& list) const;
+    // Initial folder and filter of both play-list dialogs.
+    void SetDialogFolder(const QString& folder);
     // Puts a picture into Image1 and fits it into the picture panel.
     void ShowPicture(const QPixmap& picture);
 
@@ -93,7 +95,7 @@ private:
     void ConnectEvents();
     void SizeToCatalog(int widest);
     void UpdateGroupCheck(TfcTreeNode* group);
-    void FitImage(QRect box);
+    void FitImage();
 
     std::vector<TfcTreeNode*> EntryNodes; // first node of each entry number
 };

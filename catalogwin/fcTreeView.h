@@ -86,6 +86,7 @@ public:
 
     // Display order of every node; rebuilt only after the shape changed.
     const std::vector<TfcTreeNode*>& DisplayOrder() const;
+    TfcTreeNode* NodeFromIndex(const QModelIndex& index) const;
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
