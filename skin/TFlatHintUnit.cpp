@@ -200,7 +200,12 @@ void TFlatHint::ShowPendingHint() {
     QScreen* screen = QGuiApplication::screenAt(cursor);
     if (!screen)
         screen = QGuiApplication::primaryScreen();
-    Window->ActivateHint(HintControl->toolTip(), cursor, screen->geometry());
+    QString text = HintControl->toolTip();
+    bool canShow = true;
+    emit OnShowHint(text, canShow);
+    if (!canShow)
+        return;
+    Window->ActivateHint(text, cursor, screen->geometry());
     HideTimer->start(HintHidePause());
 }
 

@@ -99,4 +99,38 @@ TEST_F(FlatHint, ReplacesTheToolkitTooltipsOfItsWindow) {
     QTest::mouseRelease(button, Qt::LeftButton);
 }
 
+TEST_F(FlatHint, ShowHintListenerMayRewriteOrRefuse) {
+    owner->resize(200, 100);
+    auto* a = new QPushButton("a", owner.get());
+    a->setGeometry(10, 10, 40, 20);
+    a->setToolTip("Play");
+    auto* b = new QPushButton("b", owner.get());
+    b->setGeometry(60, 10, 40, 20);
+    b->setToolTip("Stop");
+    auto* c = new QPushButton("c", owner.get());
+    c->setGeometry(110, 10, 40, 20);
+    c->setToolTip("Next");
+    owner->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(owner.get()));
+    QObject::connect(hint, &TFlatHint::OnShowHint, [](QString& text, bool& canShow) {
+        canShow = text != "Stop";
+        text += "!";
+    });
+    auto enter = [](QWidget* w) {
+        QEnterEvent e(QPointF(5, 5), QPointF(5, 5), QPointF(w->mapToGlobal(QPoint(5, 5))));
+        QApplication::sendEvent(w, &e);
+    };
+    enter(a);
+    QTRY_VERIFY_WITH_TIMEOUT(Window()->isVisible(), 2000);
+    EXPECT_EQ(Window()->Text(), "Play!");
+    // From a shown hint to the next control takes only the short pause.
+    enter(c);
+    QTest::qWait(150);
+    EXPECT_TRUE(Window()->isVisible());
+    EXPECT_EQ(Window()->Text(), "Next!");
+    enter(b);
+    QTest::qWait(700);
+    EXPECT_FALSE(Window()->isVisible());
+}
+
 } // namespace
