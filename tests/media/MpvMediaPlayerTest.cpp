@@ -130,6 +130,17 @@ TEST_P(MpvMediaPlayerTest, PositionWrittenBeforeLoadIsWherePlaybackStarts) {
     const double at = PositionOnceMoving(2.0);
     EXPECT_GE(at, 2.0 - Frame);
     EXPECT_LT(at, 2.6);
+
+    // Written once the engine is already loading the file.
+    QSignalSpy ready(Player.get(), &TWinMediaPlayer::ReadyStateChange);
+    Player->SetFileName(TestClips().Large);
+    QCoreApplication::processEvents();
+    Player->SetCurrentPosition(1.5);
+    ASSERT_TRUE(WaitFor([&] { return ready.count() > 0; }));
+    Player->Play();
+    const double later = PositionOnceMoving(1.5);
+    EXPECT_GE(later, 1.5 - Frame);
+    EXPECT_LT(later, 2.1);
 }
 
 TEST_P(MpvMediaPlayerTest, PlayPauseStopAndSeek) {
