@@ -52,7 +52,9 @@ class EntryPictureTest : public CatalogWindowTest {
 protected:
     void SetUp() override {
         CatalogWindowTest::SetUp();
-        PicFolder = ProgramFolder() + "Pic";
+        ASSERT_TRUE(Temp.isValid());
+        SetProgramFolderForTesting(Temp.path());
+        PicFolder = Temp.filePath("Pic");
         QDir().mkpath(PicFolder);
         LoadTestCatalog({{1, "A", "a0", "catwin_test_good"},
                          {1, "A", "a1", "catwin_test_bad"},
@@ -60,11 +62,10 @@ protected:
         Form->BuildCatalogTree();
     }
     void TearDown() override {
-        QFile::remove(PicFolder + "/catwin_test_good.jpg");
-        QFile::remove(PicFolder + "/catwin_test_bad.jpg");
-        QDir().rmdir(PicFolder);
+        SetProgramFolderForTesting({});
         CatalogWindowTest::TearDown();
     }
+    QTemporaryDir Temp;
     QString PicFolder;
 };
 

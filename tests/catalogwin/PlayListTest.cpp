@@ -113,7 +113,8 @@ TEST_F(PlayListTest, LinesNamingNoEntryAreSkipped) {
               "300\r\n0\xA4 2\r\n");
     ApplyAsAtDiscLoad();
     EXPECT_EQ(CheckedEntries(), (std::vector<int>{0, 1, 2}));
-    EXPECT_FALSE(Form->fcTreeView1->updatesEnabled() == false);
+    EXPECT_TRUE(Form->fcTreeView1->updatesEnabled());
+    EXPECT_EQ(Form->fcTreeView1->UpdateDepth(), 0);
 }
 
 TEST_F(PlayListTest, LoadingIntoAnUncheckedGroupChecksTheWholeGroupFirst) {
@@ -123,7 +124,6 @@ TEST_F(PlayListTest, LoadingIntoAnUncheckedGroupChecksTheWholeGroupFirst) {
               "1\r\n0\xA4"
               "2\r\n",
               "three.lst");
-    std::vector<int> played;
     Form->ChooseFile = [&](QFileDialog*) { return Temp.filePath("three.lst"); };
     Form->FlatButton1Click();
     EXPECT_EQ(CheckedEntries(), (std::vector<int>{0, 1}));

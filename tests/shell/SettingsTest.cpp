@@ -24,21 +24,22 @@ void WriteAll(const QString& path, const QByteArray& bytes) {
     file.write(bytes);
 }
 
-// setup.inf beside the test program, the user's configuration in a temporary folder.
+// setup.inf beside the program, the user's configuration in a temporary folder.
 class SettingsTest : public CatalogWindowTest {
 protected:
     void SetUp() override {
         CatalogWindowTest::SetUp();
         ASSERT_TRUE(Temp.isValid());
         qputenv("XDG_CONFIG_HOME", Temp.filePath("config").toUtf8());
-        SetupPath = ProgramFolder() + "setup.inf";
+        SetProgramFolderForTesting(Temp.filePath("program"));
+        SetupPath = Temp.filePath("program/setup.inf");
         Work = Temp.filePath("work");
         QDir().mkpath(Work);
         BuildTwoGroups();
         SettingsValid = false;
     }
     void TearDown() override {
-        QFile::remove(SetupPath);
+        SetProgramFolderForTesting({});
         qunsetenv("XDG_CONFIG_HOME");
         SettingsValid = false;
         CatalogWindowTest::TearDown();
