@@ -89,8 +89,8 @@ int TImageSlider::ValueToPosition(long double value) const {
         return Lo();
     // Far-off values are held to a few travels so the integer cannot overflow.
     const long double travel = std::abs(Hi() - Lo()) + 1.0L;
-    const long double offset =
-        std::clamp(std::nearbyint((value - FMinValue) / span * (Hi() - Lo())), -4 * travel, 4 * travel);
+    const long double offset = std::clamp(
+        std::nearbyint((value - FMinValue) / span * (Hi() - Lo())), -4 * travel, 4 * travel);
     return std::max(Lo(), Lo() + int(offset));
 }
 
