@@ -8,8 +8,8 @@
 #include <functional>
 
 enum TMediaPlayState : int { mpStopped = 0, mpPaused = 1, mpPlaying = 2, mpWaiting = 3 };
-constexpr int nsOpen = 6;              // open state: media open
-constexpr int ReadyStateComplete = 4;  // ready state: loaded
+constexpr int nsOpen = 6;             // open state: media open
+constexpr int ReadyStateComplete = 4; // ready state: loaded
 
 class TWinMediaPlayer : public QWidget {
     Q_OBJECT
@@ -47,6 +47,7 @@ signals:
 };
 
 // How the video window makes its control; tests install the scripted double.
+// An empty factory brings back the libmpv control.
 using TMediaPlayerFactory = std::function<TWinMediaPlayer*(QWidget* parent)>;
 void SetMediaPlayerFactory(TMediaPlayerFactory factory);
 TWinMediaPlayer* CreateMediaPlayer(QWidget* parent);

@@ -15,3 +15,12 @@ QString ProgramDiscDrive();
 QString LocateFile(const QString& name);
 // The folder of the running executable, with a trailing '/'.
 QString ProgramFolder();
+// Path beside the executable for a name such as "Data\All.dat", spelt as the
+// existing folders and file are spelt; for files about to be created. Empty
+// when the name is absolute or climbs out of the folder.
+QString ProgramFolderPath(const QString& name);
+
+// Test seams; an empty text restores the real value.
+void SetMountInfoPathForTesting(const QString& path);
+void SetProgramFolderForTesting(const QString& folder);
+void SetProgramFileNameForTesting(const QString& fileName);

@@ -1,0 +1,166 @@
+#include "catalog/CatalogRecord.h"
+
+#include "shell/Exceptions.h"
+#include "shell/Pathes.h"
+
+#include <QFile>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+
+namespace {
+
+constexpr size_t RecordSize = sizeof(CatalogRecord);
+
+// Closes the descriptor on every way out of a read or a write.
+class FileHandle {
+public:
+    explicit FileHandle(int fd) : Fd(fd) {}
+    ~FileHandle() {
+        if (Fd >= 0)
+            ::close(Fd);
+    }
+    FileHandle(const FileHandle&) = delete;
+    FileHandle& operator=(const FileHandle&) = delete;
+    int Get() const { return Fd; }
+    void Close() {
+        const int fd = Fd;
+        Fd = -1;
+        if (::close(fd) != 0 && errno != EINTR)
+            throw EInOutError(errno);
+    }
+
+private:
+    int Fd;
+};
+
+std::string Local(const QString& path) {
+    return QFile::encodeName(path).toStdString();
+}
+
+void ReadExactly(int fd, char* data, size_t size) {
+    while (size > 0) {
+        const ssize_t got = ::read(fd, data, size);
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got < 0)
+            throw EInOutError(errno);
+        if (got == 0)
+            throw EInOutError::ReadBeyondEnd();
+        data += got;
+        size -= static_cast<size_t>(got);
+    }
+}
+
+void WriteAll(int fd, const char* data, size_t size) {
+    while (size > 0) {
+        const ssize_t put = ::write(fd, data, size);
+        if (put < 0 && errno == EINTR)
+            continue;
+        if (put < 0)
+            throw EInOutError(errno);
+        if (put == 0)
+            throw EInOutError(ENOSPC);
+        data += put;
+        size -= static_cast<size_t>(put);
+    }
+}
+
+std::string FolderOf(const std::string& path) {
+    const auto slash = path.rfind('/');
+    if (slash == std::string::npos)
+        return ".";
+    return slash == 0 ? "/" : path.substr(0, slash);
+}
+
+// A fresh name beside the target; O_EXCL refuses anything already there.
+int CreateTemporary(const std::string& target, std::string& temporary) {
+    static unsigned counter = 0;
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        temporary = FolderOf(target) + "/.All.dat." + std::to_string(::getpid()) + "." +
+                    std::to_string(counter++);
+        const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd >= 0 || errno != EEXIST)
+            return fd;
+    }
+    return -1;
+}
+
+// A replaced catalog keeps the permissions of the old one.
+void KeepMode(int fd, const std::string& target) {
+    struct stat info;
+    if (::stat(target.c_str(), &info) == 0 && ::fchmod(fd, info.st_mode & 07777) != 0)
+        throw EInOutError(errno);
+}
+
+void SyncFolder(const std::string& folder) {
+    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd >= 0) {
+        ::fsync(fd);
+        ::close(fd);
+    }
+}
+
+} // namespace
+
+std::vector<CatalogRecord> ReadCatalogFile(const QString& path) {
+    FileHandle file(::open(Local(path).c_str(), O_RDONLY | O_CLOEXEC));
+    if (file.Get() < 0)
+        throw EInOutError(errno);
+    struct stat info;
+    if (::fstat(file.Get(), &info) != 0)
+        throw EInOutError(errno);
+    if (S_ISDIR(info.st_mode))
+        throw EInOutError(EISDIR);
+    std::vector<CatalogRecord> records(static_cast<size_t>(info.st_size) / RecordSize);
+    ReadExactly(file.Get(), reinterpret_cast<char*>(records.data()), records.size() * RecordSize);
+    file.Close();
+    return records;
+}
+
+// Written beside the old file and renamed over it, so that a failure midway
+// leaves the previous catalog whole.
+void WriteCatalogFile(const QString& path, const std::vector<CatalogRecord>& records) {
+    const std::string target = Local(path);
+    std::string temporary;
+    FileHandle file(CreateTemporary(target, temporary));
+    if (file.Get() < 0)
+        throw EInOutError(errno);
+    try {
+        KeepMode(file.Get(), target);
+        WriteAll(file.Get(), reinterpret_cast<const char*>(records.data()),
+                 records.size() * RecordSize);
+        if (::fsync(file.Get()) != 0)
+            throw EInOutError(errno);
+        file.Close();
+        if (::rename(temporary.c_str(), target.c_str()) != 0)
+            throw EInOutError(errno);
+    } catch (...) {
+        ::unlink(temporary.c_str());
+        throw;
+    }
+    SyncFolder(FolderOf(target));
+}
+
+void LoadCatalog() {
+    CatalogLoaded = false;
+    CurrentIndex = -1;
+    const QString path = LocateFile(QStringLiteral("Data\\All.dat"));
+    if (path.isEmpty())
+        return;
+    std::vector<CatalogRecord> records = ReadCatalogFile(path);
+    for (size_t i = 0; i < records.size(); ++i)
+        records[i].EntryIndex = static_cast<uint8_t>(i % 256);
+    Catalog = std::move(records);
+    if (!Catalog.empty()) {
+        CatalogLoaded = true;
+        CurrentIndex = 0;
+    }
+}
+
+QString ProgramCatalogPath() {
+    return ProgramFolderPath(QStringLiteral("Data\\All.dat"));
+}

@@ -1,0 +1,440 @@
+#include "catalogwin/CatUnit2.h"
+
+#include "catalog/CatalogRecord.h"
+#include "catalogwin/ColorRef.h"
+#include "catalogwin/fcTreeView.h"
+#include "player/Unit1.h"
+#include "shell/FitPicture.h"
+
+#include <QCloseEvent>
+#include <QFileDialog>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+TCatForm2* CatForm2 = nullptr;
+uint32_t RandSeed = 0;
+
+uint32_t RandomNumber(uint32_t n) {
+    RandSeed = RandSeed * 134775813u + 1u;
+    return static_cast<uint32_t>((static_cast<uint64_t>(RandSeed) * n) >> 32);
+}
+
+namespace {
+
+constexpr uint32_t WindowColor = 13560062;
+constexpr int PicturePanelHeight = 99;
+constexpr int HeaderHeight = 20;
+const char* const PlayListFilter = "Play_List files(*.lst)";
+
+QFont PixelFont(int pixels) {
+    QFont font(QStringLiteral("Liberation Sans"));
+    font.setPixelSize(pixels);
+    return font;
+}
+
+void Paint(QWidget* widget, uint32_t color) {
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Window, ColorRef(color));
+    palette.setColor(QPalette::Base, ColorRef(color));
+    widget->setPalette(palette);
+    widget->setAutoFillBackground(true);
+}
+
+QPushButton* FlatButton(QWidget* parent, const QString& caption, const QRect& bounds) {
+    auto* button = new QPushButton(caption, parent);
+    button->setFlat(true);
+    button->setFont(PixelFont(9));
+    button->setGeometry(bounds);
+    button->setFocusPolicy(Qt::NoFocus);
+    return button;
+}
+
+QFileDialog* PlayListDialog(QWidget* parent, QFileDialog::AcceptMode mode) {
+    auto* dialog = new QFileDialog(parent);
+    dialog->setOption(QFileDialog::DontUseNativeDialog);
+    dialog->setAcceptMode(mode);
+    dialog->setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile
+                                                        : QFileDialog::AnyFile);
+    if (mode == QFileDialog::AcceptSave)
+        dialog->setDefaultSuffix(QStringLiteral("lst"));
+    return dialog;
+}
+
+bool IsEntry(const TfcTreeNode* node) {
+    return node && node->Level() == 1;
+}
+
+} // namespace
+
+void TFlatPanel::resizeEvent(QResizeEvent* event) {
+    QFrame::resizeEvent(event);
+    if (OnResize)
+        OnResize();
+}
+
+TCatForm2::TCatForm2(QWidget* parent) : QWidget(parent, Qt::Tool) {
+    CreateComponents();
+    ConnectEvents();
+    ChooseFile = [](QFileDialog* dialog) {
+        if (dialog->exec() != QDialog::Accepted || dialog->selectedFiles().isEmpty())
+            return QString();
+        return dialog->selectedFiles().constFirst();
+    };
+    FormCreate();
+}
+
+TCatForm2::~TCatForm2() {
+    if (CatForm2 == this)
+        CatForm2 = nullptr;
+}
+
+void TCatForm2::CreateComponents() {
+    setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+    setWindowTitle(QStringLiteral("Quorvix Player"));
+    resize(145, 260);
+    setMinimumSize(145, 260);
+    Paint(this, WindowColor);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+
+    FlatPanel1 = new TFlatPanel(this);
+    FlatPanel1->setFixedHeight(PicturePanelHeight);
+    FlatPanel1->resize(width(), PicturePanelHeight);
+    Image1 = new QLabel(FlatPanel1);
+    Image1->setScaledContents(true);
+    Image1->setGeometry(10, 4, 118, 86);
+    layout->addWidget(FlatPanel1);
+
+    FlatPanel6 = new TFlatPanel(this);
+    auto* body = new QVBoxLayout(FlatPanel6);
+    body->setContentsMargins(0, 0, 0, 0);
+    body->setSpacing(0);
+    FlatPanel7 = new TFlatPanel(FlatPanel6);
+    FlatPanel7->setFixedHeight(HeaderHeight);
+    FlatPanel7->resize(width(), HeaderHeight);
+    FlatButton5 = FlatButton(FlatPanel7, QStringLiteral("Load"), QRect(2, 2, 25, 15));
+    Label3 = new QLabel(QStringLiteral("Play List"), FlatPanel7);
+    Label3->setGeometry(34, 3, 65, 13);
+    Label3->setAlignment(Qt::AlignCenter);
+    Label3->setFont(PixelFont(9));
+    Paint(Label3, 15201534);
+    FlatButton6 = FlatButton(FlatPanel7, QStringLiteral("Save"), QRect(104, 2, 25, 15));
+    body->addWidget(FlatPanel7);
+
+    fcTreeView1 = new TfcTreeView(FlatPanel6);
+    fcTreeView1->setFont(PixelFont(11));
+    Paint(fcTreeView1, WindowColor);
+    QPalette palette = fcTreeView1->palette();
+    palette.setColor(QPalette::Text, ColorRef(11842695));
+    fcTreeView1->setPalette(palette);
+    body->addWidget(fcTreeView1);
+    layout->addWidget(FlatPanel6);
+
+    OpenDialog1 = PlayListDialog(this, QFileDialog::AcceptOpen);
+    SaveDialog1 = PlayListDialog(this, QFileDialog::AcceptSave);
+    ImageList1 = QPixmap(QStringLiteral(":/art/nopicture.png"));
+}
+
+void TCatForm2::ConnectEvents() {
+    connect(FlatButton5, &QPushButton::clicked, this, [this] { FlatButton1Click(); });
+    connect(FlatButton6, &QPushButton::clicked, this, [this] { FlatButton2Click(); });
+    FlatPanel1->OnResize = [this] { FlatPanel1Resize(); };
+    fcTreeView1->OnToggleCheckbox = [this](TfcTreeNode* n) { fcTreeView1ToggleCheckbox(n); };
+    fcTreeView1->OnMouseDown = [this](TfcTreeNode* n) { fcTreeView1MouseDown(n); };
+    fcTreeView1->OnClick = [this] { fcTreeView1Click(); };
+    fcTreeView1->OnDblClick = [this](TfcTreeNode* n) { fcTreeView1DblClick(n); };
+    fcTreeView1->OnKeyDown = [this](int key) { fcTreeView1KeyDown(key); };
+    fcTreeView1->OnCollapsing = [this](TfcTreeNode* n) { return fcTreeView1Collapsing(n); };
+    fcTreeView1->OnExpanding = [this](TfcTreeNode* n) { return fcTreeView1Expanding(n); };
+    fcTreeView1->OnCalcNodeAttributes = [this](TfcTreeNode* n, TfcNodeAttributes& a) {
+        fcTreeView1CalcNodeAttributes(n, a);
+    };
+}
+
+void TCatForm2::FormCreate() {
+    FlatPanel1->move(FlatPanel1->x(), 0);
+    SizeFromSettings = false;
+    move(5, 5);
+}
+
+void TCatForm2::closeEvent(QCloseEvent* event) {
+    event->ignore();
+}
+
+// The tree.
+
+void TCatForm2::BuildCatalogTree() {
+    if (!CatalogLoaded)
+        return;
+    fcTreeView1->BeginUpdate();
+    fcTreeView1->Clear();
+    EntryNodes.assign(256, nullptr);
+    int widest = 0;
+    const auto finish = [&] {
+        SizeToCatalog(widest);
+        fcTreeView1->EndUpdate();
+    };
+    try {
+        const QFontMetrics metrics(fcTreeView1->font());
+        int previousKey = -1;
+        TfcTreeNode* group = nullptr;
+        for (const CatalogRecord& record : Catalog) {
+            const QString title = AnsiToQString(ShortString(record.Title));
+            widest = std::max(widest, metrics.horizontalAdvance(title));
+            if (record.GroupKey != previousKey) {
+                previousKey = record.GroupKey;
+                group = fcTreeView1->Add(nullptr, AnsiToQString(ShortString(record.GroupName)),
+                                         record.GroupKey);
+            }
+            TfcTreeNode* entry = fcTreeView1->Add(group, title, record.EntryIndex);
+            if (!EntryNodes[record.EntryIndex])
+                EntryNodes[record.EntryIndex] = entry;
+        }
+    } catch (...) {
+        finish();
+        throw;
+    }
+    finish();
+}
+
+void TCatForm2::SizeToCatalog(int widest) {
+    if (SizeFromSettings)
+        return;
+    if (widest != 0)
+        resize(widest + 70, height());
+    const int rowHeight = QFontMetrics(fcTreeView1->font()).height() + 4;
+    int h = rowHeight * static_cast<int>(Catalog.size()) + FlatPanel7->height() +
+            FlatPanel1->height() + 40;
+    const QScreen* display = screen() ? screen() : QGuiApplication::primaryScreen();
+    const int screenHeight = display ? display->geometry().height() : 0;
+    const int top = frameGeometry().top();
+    if (top + h >= screenHeight - 40)
+        h = screenHeight - top - 30;
+    resize(width(), std::max(h, minimumHeight()));
+}
+
+void TCatForm2::CheckAllNodes() {
+    fcTreeView1->BeginUpdate();
+    const std::vector<TfcTreeNode*> nodes = fcTreeView1->DisplayOrder();
+    for (TfcTreeNode* node : nodes)
+        node->SetChecked(true);
+    fcTreeView1->EndUpdate();
+}
+
+TfcTreeNode* TCatForm2::NodeOfEntry(int32_t N) const {
+    if (N < 0 || N >= static_cast<int32_t>(EntryNodes.size()))
+        return nullptr;
+    return EntryNodes[N];
+}
+
+void TCatForm2::SelectEntry(int32_t N) {
+    fcTreeView1->SelectNode(NodeOfEntry(N));
+}
+
+void TCatForm2::RepaintEntry(int32_t N) {
+    fcTreeView1->InvalidateNode(NodeOfEntry(N));
+}
+
+int32_t TCatForm2::NextCheckedEntry(int32_t N, int direction) const {
+    if (!CatalogLoaded)
+        return -1;
+    std::vector<int32_t> candidates;
+    for (const TfcTreeNode* node : fcTreeView1->DisplayOrder())
+        if (IsEntry(node) && node->Checked())
+            candidates.push_back(node->AbsoluteIndex());
+    if (candidates.empty())
+        return -1;
+    const auto count = static_cast<int32_t>(candidates.size());
+    const TfcTreeNode* current = NodeOfEntry(N);
+    const int32_t p = current ? current->AbsoluteIndex() : -1;
+    // Candidates follow display order: step from p's place, or from where p
+    // would stand when it is not checked or names no node, wrapping around.
+    const auto after = std::upper_bound(candidates.begin(), candidates.end(), p);
+    const bool pIsCandidate = after != candidates.begin() && *(after - 1) == p;
+    int32_t k = static_cast<int32_t>(after - candidates.begin());
+    if (direction == 0) {
+        k = k % count;
+    } else {
+        k -= pIsCandidate ? 2 : 1;
+        if (k < 0)
+            k += count;
+    }
+    return fcTreeView1->NodeAt(candidates[k])->Data();
+}
+
+int32_t TCatForm2::RandomCheckedEntry() const {
+    if (!CatalogLoaded)
+        return -1;
+    std::vector<int32_t> candidates;
+    for (const TfcTreeNode* node : fcTreeView1->DisplayOrder())
+        if (IsEntry(node) && node->Checked())
+            candidates.push_back(node->Data());
+    if (candidates.empty())
+        return -1;
+    return candidates[RandomNumber(static_cast<uint32_t>(candidates.size()))];
+}
+
+void TCatForm2::CollectPlayListLines(std::vector<std::string>& list) const {
+    list.clear();
+    for (const TfcTreeNode* node : fcTreeView1->DisplayOrder())
+        if (IsEntry(node))
+            list.push_back((node->Checked() ? "1" : "0") + std::string(1, '\xA4') +
+                           std::to_string(node->Data()));
+}
+
+// Check propagation: only the pressed node, or any node while a play list is
+// applied, passes its mark on.
+void TCatForm2::fcTreeView1ToggleCheckbox(TfcTreeNode* node) {
+    if (!node)
+        return;
+    if (node->AbsoluteIndex() != LastPressedNode && !ApplyingPlayList)
+        return;
+    fcTreeView1->BeginUpdate();
+    if (node->Level() == 0) {
+        node->SetGrayed(false);
+        for (int i = 0; i < node->Count(); ++i)
+            node->Item(i)->SetChecked(node->Checked());
+    } else if (node->Parent()) {
+        UpdateGroupCheck(node->Parent());
+    }
+    fcTreeView1->EndUpdate();
+}
+
+void TCatForm2::UpdateGroupCheck(TfcTreeNode* group) {
+    int checked = 0;
+    for (int i = 0; i < group->Count(); ++i)
+        checked += group->Item(i)->Checked() ? 1 : 0;
+    if (checked == 0) {
+        group->SetChecked(false);
+        group->SetGrayed(false);
+    } else if (checked == group->Count()) {
+        group->SetChecked(true);
+        group->SetGrayed(false);
+    } else {
+        group->SetGrayed(true);
+        group->SetChecked(true);
+    }
+}
+
+void TCatForm2::fcTreeView1MouseDown(TfcTreeNode* node) {
+    if (node)
+        LastPressedNode = node->AbsoluteIndex();
+}
+
+void TCatForm2::fcTreeView1Click() {
+    const TfcTreeNode* node = fcTreeView1->Selected();
+    if (IsEntry(node) && MainForm)
+        MainForm->ShowEntryPicture(node->Data());
+}
+
+void TCatForm2::fcTreeView1DblClick(TfcTreeNode* node) {
+    if (IsEntry(node) && node->Checked() && MainForm)
+        MainForm->PlayEntry(node->Data());
+}
+
+void TCatForm2::fcTreeView1KeyDown(int key) {
+    const TfcTreeNode* node = fcTreeView1->Selected();
+    if ((key == Qt::Key_Return || key == Qt::Key_Enter) && IsEntry(node) && node->Checked() &&
+        MainForm)
+        MainForm->PlayEntry(node->Data());
+}
+
+bool TCatForm2::fcTreeView1Collapsing(TfcTreeNode*) {
+    return false;
+}
+
+bool TCatForm2::fcTreeView1Expanding(TfcTreeNode*) {
+    return true;
+}
+
+void TCatForm2::fcTreeView1CalcNodeAttributes(TfcTreeNode* node, TfcNodeAttributes& attributes) {
+    if (node->Level() == 0) {
+        attributes.Font.setBold(true);
+        attributes.FontColor = ColorRef(7763548);
+        attributes.Background = ColorRef(13434189);
+        if (!node->Checked())
+            attributes.FontColor = ColorRef(8421504);
+        if (node->Grayed())
+            attributes.FontColor = ColorRef(11842695);
+        return;
+    }
+    attributes.Font.setBold(false);
+    attributes.FontColor = Qt::black;
+    if (!node->Checked())
+        attributes.FontColor = ColorRef(8421504);
+    attributes.Background =
+        node == fcTreeView1->Selected() ? ColorRef(12632256) : ColorRef(WindowColor);
+    if (node->Data() == CurrentIndex)
+        attributes.FontColor = ColorRef(255);
+}
+
+// The picture.
+
+void TCatForm2::ShowPicture(const QPixmap& picture) {
+    Image1->setPixmap(picture);
+    FitImage();
+}
+
+void TCatForm2::FlatPanel1Resize() {
+    if (Image1->pixmap().isNull())
+        return;
+    FitImage();
+}
+
+void TCatForm2::FitImage() {
+    const QPixmap picture = Image1->pixmap();
+    const TRect box{0, 2, FlatPanel1->width(), FlatPanel1->height() - 2};
+    const TRect source{0, 0, picture.width(), picture.height()};
+    Image1->setGeometry(FitPictureRect(box, source, true));
+}
+
+// Play-list commands.
+
+void TCatForm2::FlatButton1Click() {
+    const QString path = ChooseFile(OpenDialog1);
+    if (path.isEmpty())
+        return;
+    FavFileName = path;
+    ApplyingPlayList = true;
+    try {
+        if (MainForm)
+            MainForm->RestorePlayList();
+    } catch (...) {
+        ApplyingPlayList = false;
+        throw;
+    }
+    ApplyingPlayList = false;
+    const int32_t r = RandomCheckedEntry();
+    if (r != -1 && MainForm)
+        MainForm->PlayEntry(r);
+}
+
+void TCatForm2::FlatButton2Click() {
+    const QString kept = FavFileName;
+    const QString path = ChooseFile(SaveDialog1);
+    if (path.isEmpty())
+        return;
+    FavFileName = path;
+    try {
+        if (MainForm)
+            MainForm->SavePlayList();
+    } catch (...) {
+        FavFileName = kept;
+        throw;
+    }
+    FavFileName = kept;
+}
+
+void TCatForm2::SetDialogFolder(const QString& folder) {
+    for (QFileDialog* dialog : {OpenDialog1, SaveDialog1}) {
+        dialog->setDirectory(folder);
+        dialog->setNameFilter(QString::fromLatin1(PlayListFilter));
+    }
+}

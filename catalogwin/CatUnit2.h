@@ -1,0 +1,108 @@
+#pragma once
+// The catalog window: the catalog as a check-box tree, the entry picture and
+// the play-list commands.
+
+#include <QFrame>
+#include <QPixmap>
+#include <QString>
+#include <QWidget>
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+class QCloseEvent;
+class QFileDialog;
+class QLabel;
+class QPushButton;
+class TfcTreeView;
+class TfcTreeNode;
+struct TfcNodeAttributes;
+
+// A plain panel that reports its resizes.
+class TFlatPanel : public QFrame {
+    Q_OBJECT
+public:
+    using QFrame::QFrame;
+    std::function<void()> OnResize;
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+};
+
+class TCatForm2 : public QWidget {
+    Q_OBJECT
+public:
+    explicit TCatForm2(QWidget* parent = nullptr);
+    ~TCatForm2() override;
+
+    // Components.
+    TFlatPanel* FlatPanel1 = nullptr; // picture panel
+    QLabel* Image1 = nullptr;         // stretches its picture to its bounds
+    TFlatPanel* FlatPanel6 = nullptr;
+    TFlatPanel* FlatPanel7 = nullptr;   // header strip
+    QPushButton* FlatButton5 = nullptr; // "Load"
+    QLabel* Label3 = nullptr;           // "Play List" / favourites file name
+    QPushButton* FlatButton6 = nullptr; // "Save"
+    TfcTreeView* fcTreeView1 = nullptr;
+    QFileDialog* OpenDialog1 = nullptr;
+    QFileDialog* SaveDialog1 = nullptr;
+    QPixmap ImageList1; // the default picture, 121 x 95
+
+    // Window state.
+    int32_t LastPressedNode = 0;
+    bool ApplyingPlayList = false;
+    bool SizeFromSettings = false;
+
+    // Runs a file dialog; returns the chosen path, or empty when cancelled.
+    // Replaceable so that tests need no user.
+    std::function<QString(QFileDialog*)> ChooseFile;
+
+    // Operations; entries are named by their entry number, -1 = none.
+    void BuildCatalogTree();
+    void CheckAllNodes();
+    TfcTreeNode* NodeOfEntry(int32_t N) const;
+    void SelectEntry(int32_t N);
+    void RepaintEntry(int32_t N);                             // redraws the entry's node, if any
+    int32_t NextCheckedEntry(int32_t N, int direction) const; // 0 forward, 1 backward
+    int32_t RandomCheckedEntry() const;
+    void CollectPlayListLines(std::vector<std::string>& list) const;
+    // Initial folder and filter of both play-list dialogs.
+    void SetDialogFolder(const QString& folder);
+    // Puts a picture into Image1 and fits it into the picture panel.
+    void ShowPicture(const QPixmap& picture);
+
+    // Handlers.
+    void FormCreate();
+    void FlatButton1Click(); // Load
+    void FlatButton2Click(); // Save
+    void fcTreeView1MouseDown(TfcTreeNode* node);
+    void fcTreeView1ToggleCheckbox(TfcTreeNode* node);
+    void fcTreeView1Click();
+    void fcTreeView1DblClick(TfcTreeNode* node);
+    void fcTreeView1KeyDown(int key);
+    bool fcTreeView1Collapsing(TfcTreeNode* node);
+    bool fcTreeView1Expanding(TfcTreeNode* node);
+    void fcTreeView1CalcNodeAttributes(TfcTreeNode* node, TfcNodeAttributes& attributes);
+    void FlatPanel1Resize();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void CreateComponents();
+    void ConnectEvents();
+    void SizeToCatalog(int widest);
+    void UpdateGroupCheck(TfcTreeNode* group);
+    void FitImage();
+
+    std::vector<TfcTreeNode*> EntryNodes; // first node of each entry number
+};
+
+extern TCatForm2* CatForm2;
+
+// The choice generator: one 32-bit state for the whole program, 0 at start.
+extern uint32_t RandSeed;
+// A number in 0 .. n - 1 (0 when n is 0); advances the state every time.
+uint32_t RandomNumber(uint32_t n);

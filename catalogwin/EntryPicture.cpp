@@ -1,0 +1,18 @@
+#include "catalog/CatalogRecord.h"
+#include "catalogwin/CatUnit2.h"
+#include "platform/JpegImage.h"
+#include "player/Unit1.h"
+#include "shell/Pathes.h"
+
+#include <QFileInfo>
+
+void TMainForm::ShowEntryPicture(int N) {
+    if (!CatForm2 || N < 0 || N >= static_cast<int>(Catalog.size()))
+        return;
+    const QString name = AnsiToQString(ShortString(Catalog[N].MediaName));
+    const QString path = LocateFile(QStringLiteral("Pic\\") + name + QStringLiteral(".jpg"));
+    if (!path.isEmpty() && QFileInfo(path).isFile())
+        CatForm2->ShowPicture(QPixmap::fromImage(LoadJpegFile(path)));
+    else
+        CatForm2->ShowPicture(CatForm2->ImageList1);
+}

@@ -1,0 +1,173 @@
+#include "platform/IniFile.h"
+
+#include "platform/ReplaceFile.h"
+
+#include <QFile>
+
+#include <vector>
+
+namespace {
+
+struct Line {
+    qsizetype Begin; // first byte of the text
+    qsizetype End;   // one past the text, before the line end
+    qsizetype Next;  // first byte of the next line
+};
+
+std::vector<Line> SplitLines(const QByteArray& bytes) {
+    std::vector<Line> lines;
+    qsizetype begin = 0;
+    const qsizetype size = bytes.size();
+    while (begin < size) {
+        qsizetype end = begin;
+        while (end < size && bytes[end] != '\r' && bytes[end] != '\n')
+            ++end;
+        qsizetype next = end;
+        if (next < size && bytes[next] == '\r')
+            ++next;
+        if (next < size && bytes[next] == '\n' && (next == end || bytes[next - 1] == '\r'))
+            ++next;
+        lines.push_back({begin, end, next});
+        begin = next;
+    }
+    return lines;
+}
+
+QByteArray TextOf(const QByteArray& bytes, const Line& line) {
+    return bytes.mid(line.Begin, line.End - line.Begin);
+}
+
+bool SectionName(const QByteArray& text, QByteArray& name) {
+    const QByteArray trimmed = text.trimmed();
+    if (!trimmed.startsWith('['))
+        return false;
+    const qsizetype close = trimmed.indexOf(']');
+    name = trimmed.mid(1, close < 0 ? -1 : close - 1).trimmed();
+    return true;
+}
+
+// Key of a "key=value" line; comments and lines without '=' have none.
+bool KeyName(const QByteArray& text, QByteArray& key, QByteArray& value) {
+    const QByteArray trimmed = text.trimmed();
+    if (trimmed.startsWith(';'))
+        return false;
+    const qsizetype equals = trimmed.indexOf('=');
+    if (equals < 0)
+        return false;
+    key = trimmed.left(equals).trimmed();
+    value = trimmed.mid(equals + 1).trimmed();
+    return true;
+}
+
+bool SameName(const QByteArray& a, const QByteArray& b) {
+    return a.compare(b, Qt::CaseInsensitive) == 0;
+}
+
+struct Place {
+    int SectionLine = -1; // header of the first matching section
+    int KeyLine = -1;
+    int LastLine = -1; // last non-blank line of the section
+    QByteArray Key;
+    QByteArray Value;
+};
+
+Place Find(const QByteArray& bytes, const std::vector<Line>& lines, const QByteArray& section,
+           const QByteArray& key) {
+    Place place;
+    for (int i = 0; i < static_cast<int>(lines.size()); ++i) {
+        const QByteArray text = TextOf(bytes, lines[i]);
+        QByteArray name;
+        if (SectionName(text, name)) {
+            if (place.SectionLine >= 0)
+                break;
+            if (SameName(name, section))
+                place.SectionLine = place.LastLine = i;
+            continue;
+        }
+        if (place.SectionLine < 0)
+            continue;
+        if (!text.trimmed().isEmpty())
+            place.LastLine = i;
+        QByteArray lineKey, value;
+        if (place.KeyLine < 0 && KeyName(text, lineKey, value) && SameName(lineKey, key)) {
+            place.KeyLine = i;
+            place.Key = lineKey;
+            place.Value = value;
+        }
+    }
+    return place;
+}
+
+QByteArray LineEndOf(const QByteArray& bytes) {
+    const qsizetype at = bytes.indexOf('\n');
+    const qsizetype cr = bytes.indexOf('\r');
+    if (cr >= 0 && (at < 0 || cr < at))
+        return cr + 1 < bytes.size() && bytes[cr + 1] == '\n' ? "\r\n" : "\r";
+    return at >= 0 ? "\n" : "\r\n";
+}
+
+bool ParseInteger(const QByteArray& text, int32_t& result) {
+    bool ok = false;
+    qlonglong value = 0;
+    if (text.startsWith("0x") || text.startsWith("0X"))
+        value = text.mid(2).toLongLong(&ok, 16);
+    else if (text.startsWith('$'))
+        value = text.mid(1).toLongLong(&ok, 16);
+    else
+        value = text.toLongLong(&ok, 10);
+    if (!ok || value < INT32_MIN || value > INT32_MAX)
+        return false;
+    result = static_cast<int32_t>(value);
+    return true;
+}
+
+} // namespace
+
+QByteArray TIniFile::Load() const {
+    QFile file(Path);
+    if (Path.isEmpty() || !file.open(QIODevice::ReadOnly))
+        return {};
+    return file.readAll();
+}
+
+QByteArray TIniFile::ReadString(const QByteArray& section, const QByteArray& key,
+                                const QByteArray& defaultValue) const {
+    const QByteArray bytes = Load();
+    const Place place = Find(bytes, SplitLines(bytes), section, key);
+    return place.KeyLine >= 0 ? place.Value : defaultValue;
+}
+
+int32_t TIniFile::ReadInteger(const QByteArray& section, const QByteArray& key,
+                              int32_t defaultValue) const {
+    int32_t value = defaultValue;
+    const QByteArray text = ReadString(section, key, QByteArray());
+    return ParseInteger(text, value) ? value : defaultValue;
+}
+
+void TIniFile::WriteString(const QByteArray& section, const QByteArray& key,
+                           const QByteArray& value) {
+    QByteArray bytes = Load();
+    const std::vector<Line> lines = SplitLines(bytes);
+    const Place place = Find(bytes, lines, section, key);
+    const QByteArray eol = LineEndOf(bytes);
+    if (place.KeyLine >= 0) {
+        const Line& line = lines[place.KeyLine];
+        bytes.replace(line.Begin, line.End - line.Begin, place.Key + '=' + value);
+    } else if (place.SectionLine >= 0) {
+        const Line& last = lines[place.LastLine];
+        const QByteArray entry = key + '=' + value + eol;
+        if (last.Next == last.End) // the section ends the file without a line end
+            bytes.insert(last.End, eol + entry);
+        else
+            bytes.insert(last.Next, entry);
+    } else {
+        if (!bytes.isEmpty() && !bytes.endsWith('\n') && !bytes.endsWith('\r'))
+            bytes += eol;
+        bytes += '[' + section + ']' + eol + key + '=' + value + eol;
+    }
+    ReplaceFileAtomically(Path, bytes);
+}
+
+void TIniFile::WriteInteger(const QByteArray& section, const QByteArray& key, int32_t value) {
+    WriteString(section, key, QByteArray::number(value));
+}

@@ -1,0 +1,148 @@
+#include "shell/Settings.h"
+
+#include "catalogwin/CatUnit2.h"
+#include "catalogwin/fcTreeView.h"
+#include "platform/IniFile.h"
+#include "player/Unit1.h"
+#include "shell/Pathes.h"
+#include "shell/PlayListFile.h"
+#include "shell/StrBox.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QLabel>
+#include <QStandardPaths>
+
+#include <charconv>
+
+namespace {
+
+const QString Error = QStringLiteral("ERROR");
+constexpr unsigned char Separator = 0xA4;
+
+bool FolderExists(const QString& path) {
+    return !path.isEmpty() && QFileInfo(path).isDir();
+}
+
+bool UsableWorkDir() {
+    return WorkDir != Error && FolderExists(WorkDir);
+}
+
+QString ReadText(const TIniFile& file, const QByteArray& section, const QByteArray& key) {
+    return QString::fromUtf8(file.ReadString(section, key, "ERROR"));
+}
+
+QString ConfigFolder() {
+    QString base = qEnvironmentVariable("XDG_CONFIG_HOME");
+    if (base.isEmpty() || !QDir::isAbsolutePath(base))
+        base = QDir::homePath() + QStringLiteral("/.config");
+    return base + QStringLiteral("/quorvix-player");
+}
+
+// The entry number of a play-list line; false when it names none.
+bool EntryNumber(const std::string& text, int32_t& number) {
+    const char* end = text.data() + text.size();
+    const auto [stop, error] = std::from_chars(text.data(), end, number);
+    return !text.empty() && error == std::errc() && stop == end;
+}
+
+void ApplyPlayListLine(const std::string& line) {
+    int32_t number = 0;
+    if (!EntryNumber(TextAfterLastSeparator(line, Separator), number))
+        return;
+    if (TfcTreeNode* node = CatForm2->NodeOfEntry(number))
+        node->SetChecked(TextBeforeSeparator(line, Separator) == "1");
+}
+
+} // namespace
+
+QString UserSettingsPath(const QString& iniFileName) {
+    const QString name = iniFileName + QStringLiteral(".ini");
+    return QDir::isAbsolutePath(name) ? name : ConfigFolder() + QLatin1Char('/') + name;
+}
+
+int32_t ReadDiscVolume() {
+    return TIniFile(LocateFile(QStringLiteral("setup.inf"))).ReadInteger("Main", "Volume", 0);
+}
+
+void TMainForm::LoadUserSettings() {
+    const TIniFile setup(LocateFile(QStringLiteral("setup.inf")));
+    DiscVolume = setup.ReadInteger("Main", "Volume", 0);
+    IniFileName = ReadText(setup, "Main", "IniFileName");
+    SettingsValid = true;
+    IniSection = QStringLiteral("Volume") + QString::number(DiscVolume);
+
+    const QByteArray section = IniSection.toUtf8();
+    const TIniFile user(UserSettingsPath(IniFileName));
+    WorkDir = ReadText(user, section, "WorkDir");
+    if (WorkDir == Error)
+        SettingsValid = false;
+    FavFileName = ReadText(user, section, "FavFileName");
+    if (FavFileName == Error)
+        FavFileName = WorkDir + QStringLiteral("/Favorites.lst");
+    const int32_t left = user.ReadInteger(section, "left", 0);
+    const int32_t top = user.ReadInteger(section, "top", 0);
+    const int32_t width = user.ReadInteger(section, "width", 0);
+    const int32_t height = user.ReadInteger(section, "height", 0);
+
+    if (!UsableWorkDir() || !CatForm2)
+        return;
+    if (left != 0 && top != 0 && width != 0 && height != 0) {
+        CatForm2->SizeFromSettings = true;
+        CatForm2->move(left, top);
+        CatForm2->resize(width, height);
+    }
+    CatForm2->SetDialogFolder(WorkDir);
+}
+
+void TMainForm::WriteUserSettings() {
+    if (!SettingsValid)
+        return;
+    const QByteArray section = IniSection.toUtf8();
+    TIniFile user(UserSettingsPath(IniFileName));
+    user.WriteString(section, "FavFileName", FavFileName.toUtf8());
+    if (CatForm2) {
+        const QRect frame = CatForm2->frameGeometry();
+        user.WriteInteger(section, "left", frame.left());
+        user.WriteInteger(section, "top", frame.top());
+        user.WriteInteger(section, "width", CatForm2->width());
+        user.WriteInteger(section, "height", CatForm2->height());
+    }
+    const qsizetype slash = FavFileName.lastIndexOf(QLatin1Char('/'));
+    if (slash >= 0 && FolderExists(FavFileName.left(slash + 1)))
+        SavePlayList();
+}
+
+void TMainForm::SavePlayList() {
+    try {
+        if (UsableWorkDir() && CatForm2) {
+            CatForm2->CollectPlayListLines(PlayListLines);
+            WritePlayListFile(FavFileName, PlayListLines);
+        }
+    } catch (...) {
+        PlayListLines.clear();
+        throw;
+    }
+    PlayListLines.clear();
+}
+
+void TMainForm::RestorePlayList() {
+    if (!QFileInfo(FavFileName).isFile() || !UsableWorkDir() || !CatForm2)
+        return;
+    PlayListLines = ReadPlayListFile(FavFileName);
+    CatForm2->Label3->setText(QFileInfo(FavFileName).fileName());
+    if (PlayListLines.empty())
+        return;
+    TfcTreeView* tree = CatForm2->fcTreeView1;
+    tree->BeginUpdate();
+    try {
+        for (const std::string& line : PlayListLines)
+            ApplyPlayListLine(line);
+    } catch (...) {
+        tree->EndUpdate();
+        PlayListLines.clear();
+        throw;
+    }
+    tree->EndUpdate();
+    PlayListLines.clear();
+}

@@ -1,0 +1,12 @@
+#pragma once
+// The disc's description file and the per-user settings file.
+
+#include <QString>
+
+#include <cstdint>
+
+// "Main"/"Volume" of the disc's setup.inf; 0 when the file or key is missing.
+int32_t ReadDiscVolume();
+// Full path of the per-user settings file named by setup.inf: a bare name
+// lives in the user's configuration folder.
+QString UserSettingsPath(const QString& iniFileName);

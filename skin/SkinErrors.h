@@ -1,0 +1,11 @@
+#pragma once
+// Errors raised by the skin controls.
+
+#include "shell/Exceptions.h"
+
+// An operation that the control's current state does not allow, such as a
+// range bound that would cross the other bound.
+class EInvalidOperation : public Exception {
+public:
+    using Exception::Exception;
+};

@@ -1,0 +1,242 @@
+#include "catalog/CatalogRecord.h"
+
+#include "shell/Exceptions.h"
+#include "shell/Pathes.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <sys/mount.h>
+#include <sys/resource.h>
+#include <unistd.h>
+
+#include <csignal>
+#include <cstring>
+#include <functional>
+
+namespace {
+
+CatalogRecord MakeRecord(int i) {
+    CatalogRecord r;
+    for (size_t b = 0; b < sizeof r; ++b)
+        reinterpret_cast<uint8_t*>(&r)[b] = static_cast<uint8_t>(b * 7 + i * 13);
+    r.GroupKey = static_cast<uint8_t>(i / 4);
+    SetShortString(r.Title, "Title " + std::to_string(i));
+    r.StartPos = i * 1.5;
+    r.EndPos = i % 2 ? 0.0 : i * 2.25;
+    return r;
+}
+
+std::vector<CatalogRecord> MakeRecords(int n) {
+    std::vector<CatalogRecord> records;
+    for (int i = 0; i < n; ++i)
+        records.push_back(MakeRecord(i));
+    return records;
+}
+
+QByteArray Bytes(const std::vector<CatalogRecord>& records) {
+    return QByteArray(reinterpret_cast<const char*>(records.data()),
+                      static_cast<qsizetype>(records.size() * sizeof(CatalogRecord)));
+}
+
+QByteArray ReadBytes(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void WriteBytes(const QString& path, const QByteArray& bytes) {
+    QDir().mkpath(QFileInfo(path).path());
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+std::string ErrorText(const std::function<void()>& action) {
+    try {
+        action();
+    } catch (const EInOutError& e) {
+        return e.what();
+    }
+    return "no error";
+}
+
+class CatalogFileTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(Temp.isValid());
+        SetProgramFolderForTesting(Temp.path());
+        SetMountInfoPathForTesting(Temp.filePath("no-mounts"));
+        Catalog.clear();
+        CatalogLoaded = false;
+        CurrentIndex = -1;
+    }
+    void TearDown() override {
+        SetProgramFolderForTesting({});
+        SetMountInfoPathForTesting({});
+    }
+    QString CatalogPath() const { return Temp.filePath("Data/All.dat"); }
+
+    QTemporaryDir Temp;
+};
+
+TEST_F(CatalogFileTest, RecordFieldsSitAtTheirOffsets) {
+    EXPECT_EQ(offsetof(CatalogRecord, EntryIndex), 257u);
+    EXPECT_EQ(offsetof(CatalogRecord, Title), 258u);
+    EXPECT_EQ(offsetof(CatalogRecord, MediaName), 514u);
+    EXPECT_EQ(offsetof(CatalogRecord, Reserved), 770u);
+    EXPECT_EQ(offsetof(CatalogRecord, StartPos), 1284u);
+    EXPECT_EQ(offsetof(CatalogRecord, EndPos), 1292u);
+}
+
+TEST_F(CatalogFileTest, ShortStringsKeepLengthAndIgnoreTheRest) {
+    CatalogRecord r = MakeRecord(3);
+    SetShortString(r.MediaName, "clip01");
+    EXPECT_EQ(ShortString(r.MediaName), "clip01");
+    EXPECT_EQ(r.MediaName[0], 6);
+    SetShortString(r.MediaName, std::string(300, 'x'));
+    EXPECT_EQ(ShortString(r.MediaName), std::string(255, 'x'));
+    SetShortString(r.MediaName, "");
+    EXPECT_EQ(ShortString(r.MediaName), "");
+}
+
+TEST_F(CatalogFileTest, AnsiTextIsWindows1251) {
+    const std::string ansi = "\xCF\xF0\xE8\xE2\xE5\xF2 A"; // "Привет A"
+    EXPECT_EQ(AnsiToQString(ansi), QString::fromUtf8("Привет A"));
+    EXPECT_EQ(QStringToAnsi(QString::fromUtf8("Привет A")).toStdString(), ansi);
+    EXPECT_EQ(AnsiToQString("\xA4"), QString(QChar(0xA4)));
+}
+
+TEST_F(CatalogFileTest, LoadIgnoresTrailingBytesAndRewritesEntryIndex) {
+    auto records = MakeRecords(3);
+    for (auto& r : records)
+        r.EntryIndex = 200;
+    WriteBytes(CatalogPath(), Bytes(records) + QByteArray(700, 'z'));
+    LoadCatalog();
+    ASSERT_EQ(Catalog.size(), 3u);
+    EXPECT_TRUE(CatalogLoaded);
+    EXPECT_EQ(CurrentIndex, 0);
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_EQ(Catalog[i].EntryIndex, i);
+        records[i].EntryIndex = static_cast<uint8_t>(i);
+        EXPECT_EQ(std::memcmp(&Catalog[i], &records[i], sizeof(CatalogRecord)), 0) << i;
+    }
+}
+
+TEST_F(CatalogFileTest, EntryIndexWrapsAfter256Records) {
+    WriteBytes(CatalogPath(), Bytes(MakeRecords(300)));
+    LoadCatalog();
+    ASSERT_EQ(Catalog.size(), 300u);
+    EXPECT_EQ(Catalog[255].EntryIndex, 255);
+    EXPECT_EQ(Catalog[256].EntryIndex, 0);
+    EXPECT_EQ(Catalog[299].EntryIndex, 43);
+}
+
+TEST_F(CatalogFileTest, EmptyShortOrMissingFileLoadsNothing) {
+    Catalog = MakeRecords(2);
+    CurrentIndex = 1;
+    CatalogLoaded = true;
+    LoadCatalog();
+    EXPECT_FALSE(CatalogLoaded);
+    EXPECT_EQ(CurrentIndex, -1);
+    EXPECT_EQ(Catalog.size(), 2u) << "a missing file leaves the table as it was";
+
+    WriteBytes(CatalogPath(), QByteArray(1299, 'x'));
+    LoadCatalog();
+    EXPECT_FALSE(CatalogLoaded);
+    EXPECT_EQ(CurrentIndex, -1);
+    EXPECT_TRUE(Catalog.empty());
+}
+
+TEST_F(CatalogFileTest, ReadFailuresCarryTheSystemText) {
+    EXPECT_EQ(ErrorText([&] { ReadCatalogFile(Temp.filePath("none.dat")); }), "File not found");
+    QDir().mkpath(Temp.filePath("folder.dat"));
+    EXPECT_EQ(ErrorText([&] { ReadCatalogFile(Temp.filePath("folder.dat")); }),
+              "File access denied");
+    // A catalog whose file is a folder fails the load and marks nothing loaded.
+    QDir().mkpath(CatalogPath());
+    Catalog = MakeRecords(1);
+    CatalogLoaded = true;
+    CurrentIndex = 0;
+    EXPECT_EQ(ErrorText([] { LoadCatalog(); }), "no error") << "a folder is not found as a file";
+    EXPECT_FALSE(CatalogLoaded);
+    EXPECT_EQ(CurrentIndex, -1);
+}
+
+TEST_F(CatalogFileTest, UnreadableFileIsAccessDenied) {
+    if (geteuid() == 0)
+        GTEST_SKIP() << "root reads every file";
+    WriteBytes(CatalogPath(), Bytes(MakeRecords(1)));
+    QFile::setPermissions(CatalogPath(), QFileDevice::WriteOwner);
+    EXPECT_EQ(ErrorText([] { LoadCatalog(); }), "File access denied");
+    EXPECT_FALSE(CatalogLoaded);
+}
+
+TEST_F(CatalogFileTest, SaveRoundTripsByteForByte) {
+    WriteBytes(CatalogPath(), Bytes(MakeRecords(5)) + "tail");
+    LoadCatalog();
+    Catalog[2].EndPos = 42.5;
+    WriteCatalogFile(ProgramCatalogPath(), Catalog);
+    const QByteArray saved = ReadBytes(CatalogPath());
+    ASSERT_EQ(saved.size(), 5 * 1300);
+    EXPECT_EQ(saved, Bytes(Catalog));
+    auto expected = MakeRecords(5);
+    for (int i = 0; i < 5; ++i) {
+        EXPECT_EQ(std::memcmp(saved.constData() + i * 1300 + 770, expected[i].Reserved, 514), 0);
+        EXPECT_EQ(static_cast<uint8_t>(saved[i * 1300 + 257]), i);
+    }
+    EXPECT_EQ(QDir(Temp.filePath("Data")).entryList(QDir::Files | QDir::Hidden),
+              QStringList{"All.dat"})
+        << "no temporary file is left behind";
+    EXPECT_EQ(ReadCatalogFile(CatalogPath()).size(), 5u);
+}
+
+TEST_F(CatalogFileTest, SaveKeepsThePermissionsOfTheOldFile) {
+    WriteBytes(CatalogPath(), Bytes(MakeRecords(1)));
+    QFile::setPermissions(CatalogPath(), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                             QFileDevice::ReadGroup | QFileDevice::ReadOther);
+    WriteCatalogFile(CatalogPath(), MakeRecords(2));
+    EXPECT_EQ(QFileInfo(CatalogPath()).permissions() & 0x0FFF, 0x0644);
+}
+
+// Writes with the file size limited, as a nearly full disk would stop them.
+TEST_F(CatalogFileTest, FailedSaveLeavesTheOldFileWhole) {
+    const QByteArray old = Bytes(MakeRecords(2));
+    WriteBytes(CatalogPath(), old);
+    rlimit saved;
+    getrlimit(RLIMIT_FSIZE, &saved);
+    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit small = saved;
+    small.rlim_cur = 2000;
+    setrlimit(RLIMIT_FSIZE, &small);
+    const std::string error = ErrorText([&] { WriteCatalogFile(CatalogPath(), MakeRecords(4)); });
+    setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, oldHandler);
+    EXPECT_EQ(error, "I/O error " + std::to_string(EFBIG));
+    EXPECT_EQ(ReadBytes(CatalogPath()), old);
+    EXPECT_EQ(QDir(Temp.filePath("Data")).entryList(QDir::Files | QDir::Hidden).size(), 1);
+}
+
+TEST_F(CatalogFileTest, FullDiskReportsDiskFull) {
+    const QString mountPoint = Temp.filePath("tiny");
+    QDir().mkpath(mountPoint);
+    if (::mount("tmpfs", mountPoint.toLocal8Bit().constData(), "tmpfs", 0, "size=8k") != 0)
+        GTEST_SKIP() << "cannot mount a small tmpfs here: " << std::strerror(errno);
+    const QString path = mountPoint + "/All.dat";
+    WriteBytes(path, Bytes(MakeRecords(2)));
+    const std::string error = ErrorText([&] { WriteCatalogFile(path, MakeRecords(10)); });
+    const QByteArray after = ReadBytes(path);
+    ::umount2(mountPoint.toLocal8Bit().constData(), MNT_DETACH);
+    EXPECT_EQ(error, "Disk full");
+    EXPECT_EQ(after, Bytes(MakeRecords(2)));
+}
+
+TEST_F(CatalogFileTest, SaveIntoAMissingFolderFails) {
+    EXPECT_EQ(ErrorText([&] { WriteCatalogFile(Temp.filePath("no/All.dat"), MakeRecords(1)); }),
+              "File not found");
+}
+
+} // namespace
