@@ -1,0 +1,112 @@
+#include "support/SampleDisc.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QThread>
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <map>
+#include <memory>
+#include <stdexcept>
+
+namespace {
+
+void RunOrThrow(const QString& program, const QStringList& arguments) {
+    QProcess process;
+    process.start(program, arguments);
+    if (!process.waitForFinished(180000) || process.exitStatus() != QProcess::NormalExit ||
+        process.exitCode() != 0)
+        throw std::runtime_error((program + " " + arguments.join(' ') +
+                                  " failed: " + process.errorString() + "\n" +
+                                  QString::fromLocal8Bit(process.readAllStandardError()))
+                                     .toStdString());
+}
+
+// mountinfo escapes the space, tab, newline and backslash of a mount point.
+QByteArray EscapedMountPoint(const QString& folder) {
+    QByteArray escaped;
+    for (const char c : QFile::encodeName(folder)) {
+        if (c == ' ' || c == '\t' || c == '\n' || c == '\\')
+            escaped += '\\' + QByteArray::number(static_cast<int>(c), 8).rightJustified(3, '0');
+        else
+            escaped += c;
+    }
+    return escaped;
+}
+
+bool ShowsInMountInfo(const QString& folder) {
+    QFile file("/proc/self/mountinfo");
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    const QByteArray needle = " " + EscapedMountPoint(folder) + " ";
+    return file.readAll().contains(needle);
+}
+
+} // namespace
+
+const SampleDiscFiles& SampleDisc(int volume) {
+    static std::map<int, std::pair<std::unique_ptr<QTemporaryDir>, SampleDiscFiles>> made;
+    auto& slot = made[volume];
+    if (!slot.first) {
+        auto dir = std::make_unique<QTemporaryDir>();
+        if (!dir->isValid())
+            throw std::runtime_error("no temporary folder for the sample disc");
+        const SampleDiscFiles files{dir->filePath("disc"), dir->filePath("disc.iso")};
+        RunOrThrow(QV_MAKE_SAMPLE_DISC,
+                   {files.Folder, "--volume", QString::number(volume), "--iso", files.Iso});
+        slot = {std::move(dir), files};
+    }
+    return slot.second;
+}
+
+QString FuseUnavailableReason() {
+    const int fd = ::open("/dev/fuse", O_RDWR | O_CLOEXEC);
+    if (fd < 0)
+        return "fuseiso cannot mount here: /dev/fuse is unavailable";
+    ::close(fd);
+    if (QStandardPaths::findExecutable("fuseiso").isEmpty() ||
+        QStandardPaths::findExecutable("fusermount").isEmpty())
+        return "fuseiso or fusermount is not installed";
+    return {};
+}
+
+FuseIsoMount::FuseIsoMount(const QString& iso) {
+    Folder = QDir::temp().filePath("qv-disc-XXXXXX");
+    QByteArray pattern = QFile::encodeName(Folder);
+    if (!::mkdtemp(pattern.data()))
+        throw std::runtime_error("cannot create a mount folder");
+    Folder = QFile::decodeName(pattern);
+    try {
+        RunOrThrow("fuseiso", {iso, Folder});
+        QElapsedTimer waited;
+        waited.start();
+        while (!ShowsInMountInfo(Folder)) {
+            if (waited.elapsed() > 10000)
+                throw std::runtime_error(("no fuseiso mount appeared at " + Folder).toStdString());
+            QThread::msleep(10);
+        }
+    } catch (...) {
+        QProcess::execute("fusermount", {"-u", "-z", "-q", Folder});
+        QDir().rmdir(Folder);
+        throw;
+    }
+    IsMounted = true;
+}
+
+FuseIsoMount::~FuseIsoMount() {
+    Eject();
+    QDir().rmdir(Folder);
+}
+
+void FuseIsoMount::Eject() {
+    if (!IsMounted)
+        return;
+    IsMounted = false;
+    QProcess::execute("fusermount", {"-u", "-z", Folder});
+}
