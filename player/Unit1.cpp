@@ -77,7 +77,7 @@ TMainForm::~TMainForm() {
 void TMainForm::CreateComponents() {
     resize(625, 92);
     fcImageForm1 = new TfcImageForm(this);
-    fcImageForm1->SetOptions({ifUseWindowsDrag});
+    fcImageForm1->SetOptions(TfcImageFormOption::ifUseWindowsDrag);
     fcImageForm1->SetAutoSize(true);
     fcImageForm1->SetPicture(Art("skin.png"));
     fcImageForm1->SetDragTolerance(5);
@@ -91,9 +91,9 @@ void TMainForm::CreateComponents() {
 
     Gauge1 = new TMyGauge(this);
     Gauge1->setGeometry(10, 75, 260, 3);
-    Gauge1->SetKind(gkHorizontalBar);
+    Gauge1->SetKind(TGaugeKind::gkHorizontalBar);
     Gauge1->SetShowText(false);
-    Gauge1->SetBorderStyle(bsNone);
+    Gauge1->SetBorderStyle(TBorderStyle::bsNone);
     Gauge1->SetForeColor(198);
     Gauge1->SetBackColor(13560062);
     Gauge1->SetColor(13434189);
@@ -112,7 +112,7 @@ void TMainForm::CreateComponents() {
     VolSlider->SetSliderMaxVisibleLeft(292);
     VolSlider->SetSliderMaxVisibleTop(45);
     VolSlider->SetSliderMaxVisibleBottom(45);
-    VolSlider->SetSliderOrientation(isoHorizontal);
+    VolSlider->SetSliderOrientation(TImageSliderOrientation::isoHorizontal);
     VolSlider->setToolTip(QStringLiteral("Volume Control"));
 
     CreateButtons();
@@ -141,8 +141,8 @@ void TMainForm::CreateComponents() {
     FlatHint1->SetColorArrowBackground(9354465);
     FlatHint1->SetColorArrow(0x00000080);
     FlatHint1->SetMaxHintWidth(200);
-    QFont hintFont = SkinFont(11);
-    FlatHint1->SetFont(hintFont, 4210816);
+    FlatHint1->SetFont(SkinFont(11));
+    FlatHint1->SetFontColor(4210816);
 
     VolumeControl1 = new TVolumeControl(this);
     VolumeControl1->SetTrackBar(1, TrackBar1);
