@@ -10,7 +10,8 @@
 
 namespace {
 
-void ToggleVisible(QWidget* widget) { widget->setVisible(!widget->isVisible()); }
+// Buttons keep their own shown state while the bar itself is hidden.
+void ToggleVisible(QWidget* widget) { widget->setVisible(widget->isHidden()); }
 
 bool MediaOpen() { return VidOutForm && VidOutForm->ActiveMovie1->OpenState() == nsOpen; }
 
@@ -22,7 +23,7 @@ void TMainForm::FormKeyDown(int Key, Qt::KeyboardModifiers Shift) {
     if (Key == Qt::Key_D) {
         ToggleVisible(CustLoadBtn);
         ToggleVisible(TestBtn);
-    } else if (Key == Qt::Key_E && TestBtn->isVisible()) {
+    } else if (Key == Qt::Key_E && !TestBtn->isHidden()) {
         ToggleVisible(SavePosButton);
         ToggleVisible(StartPosButton);
         ToggleVisible(EndPosButton);

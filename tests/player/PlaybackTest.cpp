@@ -5,6 +5,7 @@
 #include "catalog/CatalogRecord.h"
 #include "catalogwin/CatUnit2.h"
 #include "player/Unit1.h"
+#include "skin/MyGauges.h"
 #include "skin/TMyFlatSpeedButtonUnit.h"
 #include "video/CaptionUnit.h"
 #include "video/VidOutUnit.h"
@@ -127,9 +128,8 @@ TEST_F(PlaybackTest, TheEndMarkIsReachedByRoundingAndStartsTheNextEntry) {
 }
 
 TEST_F(PlaybackTest, ASeekOnTheBarSwitchesTheEndMarkOff) {
-    PlayAndOpen(1);
     Player()->SetDuration(100);
-    Player()->FinishOpening();
+    PlayAndOpen(1);
     MainForm->Gauge1MouseDown(Qt::LeftButton, {}, 130, 1);
     EXPECT_FALSE(MainForm->Timer1->isActive());
     MainForm->Gauge1MouseMove(Qt::LeftButton, {}, 130, 1);
@@ -145,9 +145,8 @@ TEST_F(PlaybackTest, ASeekOnTheBarSwitchesTheEndMarkOff) {
 }
 
 TEST_F(PlaybackTest, TheBarMapsPixelsToSecondsAndClampsAtBothEnds) {
-    PlayAndOpen(0);
     Player()->SetDuration(100);
-    Player()->FinishOpening();
+    PlayAndOpen(0);
     auto releaseAt = [&](int x) {
         Player()->Calls.clear();
         MainForm->Gauge1MouseUp(Qt::LeftButton, {}, x, 1);
