@@ -16,7 +16,9 @@
 
 #include <cerrno>
 
-QString PlayerErrorFilePath() { return QDir::homePath() + QStringLiteral("/Player_Error.txt"); }
+QString PlayerErrorFilePath() {
+    return QDir::homePath() + QStringLiteral("/Player_Error.txt");
+}
 
 namespace {
 
@@ -51,7 +53,9 @@ void TMainForm::SavePosButtonClick() {
     SaveCatalog(choice, VidOutForm->ActiveMovie1->CurrentPosition());
 }
 
-void TMainForm::CustLoadBtnClick() { LoadDisc(); }
+void TMainForm::CustLoadBtnClick() {
+    LoadDisc();
+}
 
 void TMainForm::TestBtnClick() {
     std::vector<std::string> missing;

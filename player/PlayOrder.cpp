@@ -10,15 +10,25 @@ constexpr int Forward = 0;
 constexpr int Backward = 1;
 } // namespace
 
-void TMainForm::RepeatBtnClick() { PlayMode = RepeatBtn->Down() ? 2 : 0; }
+void TMainForm::RepeatBtnClick() {
+    PlayMode = RepeatBtn->Down() ? 2 : 0;
+}
 
-void TMainForm::RndBtnClick() { PlayMode = RndBtn->Down() ? 3 : 0; }
+void TMainForm::RndBtnClick() {
+    PlayMode = RndBtn->Down() ? 3 : 0;
+}
 
-void TMainForm::AllBtnClick() { StopAtSegmentEnd = !AllBtn->Down(); }
+void TMainForm::AllBtnClick() {
+    StopAtSegmentEnd = !AllBtn->Down();
+}
 
-void TMainForm::NextBtnClick() { PlayEntry(CatForm2->NextCheckedEntry(CurrentIndex, Forward)); }
+void TMainForm::NextBtnClick() {
+    PlayEntry(CatForm2->NextCheckedEntry(CurrentIndex, Forward));
+}
 
-void TMainForm::PrevBtnClick() { PlayEntry(CatForm2->NextCheckedEntry(CurrentIndex, Backward)); }
+void TMainForm::PrevBtnClick() {
+    PlayEntry(CatForm2->NextCheckedEntry(CurrentIndex, Backward));
+}
 
 void TMainForm::MediaPlayer1Notify() {
     switch (PlayMode) {

@@ -39,11 +39,17 @@ void TMainForm::PlayEntry(int N) {
     QApplication::processEvents();
 }
 
-void TMainForm::PlayBtnClick() { VidOutForm->PlayMedia(); }
+void TMainForm::PlayBtnClick() {
+    VidOutForm->PlayMedia();
+}
 
-void TMainForm::PauseBtnClick() { VidOutForm->PauseMedia(); }
+void TMainForm::PauseBtnClick() {
+    VidOutForm->PauseMedia();
+}
 
-void TMainForm::StopBtnClick() { VidOutForm->StopMedia(); }
+void TMainForm::StopBtnClick() {
+    VidOutForm->StopMedia();
+}
 
 void TMainForm::Timer1Timer() {
     if (VidOutForm)

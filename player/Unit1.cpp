@@ -36,7 +36,9 @@ QFont SkinFont(int pixelSize) {
     return font;
 }
 
-QImage Art(const char* name) { return QImage(QStringLiteral(":/art/") + QLatin1String(name)); }
+QImage Art(const char* name) {
+    return QImage(QStringLiteral(":/art/") + QLatin1String(name));
+}
 
 // Paints the level wedge on top of the skin; presses fall through to the skin.
 class TVolumeIndicatorBox : public QWidget {
@@ -273,8 +275,7 @@ void TMainForm::ConnectEvents() {
 
 void TMainForm::FormCreate() {
     const QRect screen = this->screen()->geometry();
-    move(screen.x() + (screen.width() - width()) / 2,
-         screen.y() + screen.height() - height() - 30);
+    move(screen.x() + (screen.width() - width()) / 2, screen.y() + screen.height() - height() - 30);
     HomeLeft = x();
     HomeTop = y();
     PlayListLines.clear();
@@ -282,7 +283,9 @@ void TMainForm::FormCreate() {
     Timer2->start();
 }
 
-void TMainForm::FormDestroy() { PlayListLines.clear(); }
+void TMainForm::FormDestroy() {
+    PlayListLines.clear();
+}
 
 void TMainForm::closeEvent(QCloseEvent* event) {
     FormClose();

@@ -11,9 +11,13 @@
 namespace {
 
 // Buttons keep their own shown state while the bar itself is hidden.
-void ToggleVisible(QWidget* widget) { widget->setVisible(widget->isHidden()); }
+void ToggleVisible(QWidget* widget) {
+    widget->setVisible(widget->isHidden());
+}
 
-bool MediaOpen() { return VidOutForm && VidOutForm->ActiveMovie1->OpenState() == nsOpen; }
+bool MediaOpen() {
+    return VidOutForm && VidOutForm->ActiveMovie1->OpenState() == nsOpen;
+}
 
 } // namespace
 
@@ -31,7 +35,9 @@ void TMainForm::FormKeyDown(int Key, Qt::KeyboardModifiers Shift) {
     }
 }
 
-void TMainForm::ExitBtnClick() { close(); }
+void TMainForm::ExitBtnClick() {
+    close();
+}
 
 void TMainForm::MinBtnClick() {
     hide();
@@ -64,4 +70,6 @@ void TMainForm::fcImageForm1PosChange() {
 }
 
 // The bar shows the split cursor; everywhere else on the bar the arrow.
-void TMainForm::FormMouseMove() { setCursor(Qt::ArrowCursor); }
+void TMainForm::FormMouseMove() {
+    setCursor(Qt::ArrowCursor);
+}

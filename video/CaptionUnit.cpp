@@ -9,8 +9,7 @@
 
 TCaptionForm* CaptionForm = nullptr;
 
-TCaptionForm::TCaptionForm(QWidget* parent)
-    : QWidget(parent, Qt::Tool | Qt::FramelessWindowHint) {
+TCaptionForm::TCaptionForm(QWidget* parent) : QWidget(parent, Qt::Tool | Qt::FramelessWindowHint) {
     setWindowTitle(QStringLiteral("Current Name"));
     setAutoFillBackground(true);
     QPalette pal = palette();
@@ -55,7 +54,9 @@ void TCaptionForm::SetCaptionText(const QString& title) {
     Label1->repaint();
 }
 
-void TCaptionForm::closeEvent(QCloseEvent* event) { event->ignore(); }
+void TCaptionForm::closeEvent(QCloseEvent* event) {
+    event->ignore();
+}
 
 // The whole strip is a drag handle.
 void TCaptionForm::mousePressEvent(QMouseEvent* event) {

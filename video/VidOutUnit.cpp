@@ -3,8 +3,8 @@
 #include "catalog/CatalogRecord.h"
 #include "media/MediaPlayer_TLB.h"
 #include "player/Unit1.h"
-#include "skin/MyGauges.h"
 #include "skin/ImageSlider.h"
+#include "skin/MyGauges.h"
 #include "skin/TMyFlatSpeedButtonUnit.h"
 #include "video/CaptionUnit.h"
 
@@ -27,7 +27,9 @@ QString TwoDigits(int32_t value) {
     return text.size() == 1 ? QLatin1Char('0') + text : text;
 }
 
-int32_t RoundSeconds(double seconds) { return static_cast<int32_t>(std::nearbyint(seconds)); }
+int32_t RoundSeconds(double seconds) {
+    return static_cast<int32_t>(std::nearbyint(seconds));
+}
 
 // The entry whose marks the poller and the stop rewind use; none when the
 // current index no longer names a record (a later load found no catalog).
@@ -44,8 +46,7 @@ QString TimeText(int32_t hours, int32_t minutes, int32_t seconds) {
            TwoDigits(seconds);
 }
 
-TVidOutForm::TVidOutForm(QWidget* parent)
-    : QWidget(parent, Qt::Tool | Qt::CustomizeWindowHint) {
+TVidOutForm::TVidOutForm(QWidget* parent) : QWidget(parent, Qt::Tool | Qt::CustomizeWindowHint) {
     setWindowTitle(QStringLiteral("Quorvix Player"));
     setAutoFillBackground(true);
     QPalette pal = palette();
@@ -176,7 +177,8 @@ QSize TVidOutForm::FrameSize() const {
 // Places the frame at outer.topLeft() with outer's size, frame included.
 void TVidOutForm::SetOuterBounds(const QRect& outer) {
     const QSize frame = FrameSize();
-    resize(std::max(0, outer.width() - frame.width()), std::max(0, outer.height() - frame.height()));
+    resize(std::max(0, outer.width() - frame.width()),
+           std::max(0, outer.height() - frame.height()));
     move(outer.topLeft());
 }
 
@@ -191,8 +193,8 @@ void TVidOutForm::ShowOriginalSize() {
     const int w = ActiveMovie1->ImageSourceWidth() + frame.width();
     const int h = ActiveMovie1->ImageSourceHeight() + frame.height();
     const QRect screen = this->screen()->geometry();
-    SetOuterBounds(QRect(screen.x() + (screen.width() - w) / 2,
-                         screen.y() + (screen.height() - h) / 2, w, h));
+    SetOuterBounds(
+        QRect(screen.x() + (screen.width() - w) / 2, screen.y() + (screen.height() - h) / 2, w, h));
     FullScreenMode = 0;
 }
 
@@ -231,10 +233,13 @@ void TVidOutForm::ActiveMovie1OpenStateChange(int OldState, int NewState) {
     MainForm->Gauge1->setEnabled(true);
     // A full-scale volume has no logarithm: it is the top of the slider.
     const int a = std::abs(ActiveMovie1->Volume());
-    MainForm->VolSlider->SetSliderPosValue(a == 0 ? 4.0L : 4.0L - std::log10(static_cast<long double>(a)));
+    MainForm->VolSlider->SetSliderPosValue(a == 0 ? 4.0L
+                                                  : 4.0L - std::log10(static_cast<long double>(a)));
 }
 
-void TVidOutForm::ActiveMovie1EndOfStream(int) { MainForm->MediaPlayer1Notify(); }
+void TVidOutForm::ActiveMovie1EndOfStream(int) {
+    MainForm->MediaPlayer1Notify();
+}
 
 void TVidOutForm::ActiveMovie1MouseDown(Qt::MouseButton Button) {
     if (Button != Qt::LeftButton)
@@ -267,7 +272,9 @@ void TVidOutForm::moveEvent(QMoveEvent* event) {
         CaptionForm->move(x(), y() - CaptionGap);
 }
 
-void TVidOutForm::closeEvent(QCloseEvent* event) { event->ignore(); }
+void TVidOutForm::closeEvent(QCloseEvent* event) {
+    event->ignore();
+}
 
 bool TVidOutForm::eventFilter(QObject* watched, QEvent* event) {
     if (watched == Image1 && event->type() == QEvent::MouseButtonPress)

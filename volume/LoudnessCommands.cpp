@@ -73,11 +73,17 @@ void TMainForm::StartVolumeRepeat(int direction) {
     Timer3->start();
 }
 
-void TMainForm::VolUpBtnMouseDown() { StartVolumeRepeat(+1); }
+void TMainForm::VolUpBtnMouseDown() {
+    StartVolumeRepeat(+1);
+}
 
-void TMainForm::VolDownBtnMouseDown() { StartVolumeRepeat(-1); }
+void TMainForm::VolDownBtnMouseDown() {
+    StartVolumeRepeat(-1);
+}
 
-void TMainForm::VolUpBtnMouseUp() { Timer3->stop(); }
+void TMainForm::VolUpBtnMouseUp() {
+    Timer3->stop();
+}
 
 void TMainForm::VolNoBtnClick() {
     if (!VidOutForm)

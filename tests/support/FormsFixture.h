@@ -15,8 +15,8 @@ protected:
 
     // Adds a record; its video file is created beside the program unless
     // withFile is false.
-    void AddEntry(uint8_t groupKey, const char* title, const char* media, double start,
-                  double end, bool withFile = true);
+    void AddEntry(uint8_t groupKey, const char* title, const char* media, double start, double end,
+                  bool withFile = true);
     // Marks the catalog loaded, builds the tree and checks every node.
     void ShowCatalog();
     void SetChecked(int entry, bool checked);

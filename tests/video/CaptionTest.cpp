@@ -56,8 +56,9 @@ TEST_F(CaptionTest, DraggingTheStripCarriesTheVideoWindow) {
     QTest::mousePress(CaptionForm, Qt::LeftButton, {}, QPoint(5, 5));
     for (int step = 0; step < 3; ++step) {
         // 10 right and 4 down of the grab point, wherever the strip now is.
-        QMouseEvent move(QEvent::MouseMove, QPointF(15, 9), CaptionForm->mapToGlobal(QPointF(15, 9)),
-                         Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+        QMouseEvent move(QEvent::MouseMove, QPointF(15, 9),
+                         CaptionForm->mapToGlobal(QPointF(15, 9)), Qt::NoButton, Qt::LeftButton,
+                         Qt::NoModifier);
         QApplication::sendEvent(CaptionForm, &move);
         EXPECT_EQ(VidOutForm->pos(), CaptionForm->pos() + QPoint(0, CaptionGap));
     }
