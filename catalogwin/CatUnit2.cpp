@@ -1,7 +1,7 @@
 #include "catalogwin/CatUnit2.h"
 
 #include "catalog/CatalogRecord.h"
-#include "catalogwin/ColorRef.h"
+#include "skin/SkinColors.h"
 #include "catalogwin/fcTreeView.h"
 #include "player/Unit1.h"
 #include "shell/FitPicture.h"
@@ -39,8 +39,8 @@ QFont PixelFont(int pixels) {
 
 void Paint(QWidget* widget, uint32_t color) {
     QPalette palette = widget->palette();
-    palette.setColor(QPalette::Window, ColorRef(color));
-    palette.setColor(QPalette::Base, ColorRef(color));
+    palette.setColor(QPalette::Window, ColorRefToQColor(color));
+    palette.setColor(QPalette::Base, ColorRefToQColor(color));
     widget->setPalette(palette);
     widget->setAutoFillBackground(true);
 }
@@ -132,7 +132,7 @@ void TCatForm2::CreateComponents() {
     fcTreeView1->setFont(PixelFont(11));
     Paint(fcTreeView1, WindowColor);
     QPalette palette = fcTreeView1->palette();
-    palette.setColor(QPalette::Text, ColorRef(11842695));
+    palette.setColor(QPalette::Text, ColorRefToQColor(11842695));
     fcTreeView1->setPalette(palette);
     body->addWidget(fcTreeView1);
     layout->addWidget(FlatPanel6);
@@ -357,22 +357,22 @@ bool TCatForm2::fcTreeView1Expanding(TfcTreeNode*) {
 void TCatForm2::fcTreeView1CalcNodeAttributes(TfcTreeNode* node, TfcNodeAttributes& attributes) {
     if (node->Level() == 0) {
         attributes.Font.setBold(true);
-        attributes.FontColor = ColorRef(7763548);
-        attributes.Background = ColorRef(13434189);
+        attributes.FontColor = ColorRefToQColor(7763548);
+        attributes.Background = ColorRefToQColor(13434189);
         if (!node->Checked())
-            attributes.FontColor = ColorRef(8421504);
+            attributes.FontColor = ColorRefToQColor(8421504);
         if (node->Grayed())
-            attributes.FontColor = ColorRef(11842695);
+            attributes.FontColor = ColorRefToQColor(11842695);
         return;
     }
     attributes.Font.setBold(false);
     attributes.FontColor = Qt::black;
     if (!node->Checked())
-        attributes.FontColor = ColorRef(8421504);
+        attributes.FontColor = ColorRefToQColor(8421504);
     attributes.Background =
-        node == fcTreeView1->Selected() ? ColorRef(12632256) : ColorRef(WindowColor);
+        node == fcTreeView1->Selected() ? ColorRefToQColor(12632256) : ColorRefToQColor(WindowColor);
     if (node->Data() == CurrentIndex)
-        attributes.FontColor = ColorRef(255);
+        attributes.FontColor = ColorRefToQColor(255);
 }
 
 // The picture.

@@ -2,6 +2,7 @@
 
 #include "skin/ImageSlider.h"
 #include "skin/MyGauges.h"
+#include "skin/SkinColors.h"
 #include "skin/TFlatHintUnit.h"
 #include "skin/TMyFlatSpeedButtonUnit.h"
 #include "skin/fcImageForm.h"
@@ -28,7 +29,7 @@ std::vector<std::string> PlayListLines;
 namespace {
 
 constexpr uint32_t SkinTransparentColor = 0x001F1F00;
-const QColor LabelColor(2, 162, 138);
+constexpr uint32_t LabelColor = 9085442;
 
 QFont SkinFont(int pixelSize) {
     QFont font(QStringLiteral("Liberation Sans"));
@@ -157,7 +158,7 @@ void TMainForm::CreateLabels() {
         l->setFont(SkinFont(pixelSize));
         l->setAttribute(Qt::WA_TranslucentBackground);
         QPalette pal = l->palette();
-        pal.setColor(QPalette::WindowText, LabelColor);
+        pal.setColor(QPalette::WindowText, ColorRefToQColor(LabelColor));
         l->setPalette(pal);
         l->setMouseTracking(true);
         return l;

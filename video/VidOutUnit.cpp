@@ -5,6 +5,7 @@
 #include "player/Unit1.h"
 #include "skin/ImageSlider.h"
 #include "skin/MyGauges.h"
+#include "skin/SkinColors.h"
 #include "skin/TMyFlatSpeedButtonUnit.h"
 #include "video/CaptionUnit.h"
 
@@ -50,7 +51,7 @@ TVidOutForm::TVidOutForm(QWidget* parent) : QWidget(parent, Qt::Tool | Qt::Custo
     setWindowTitle(QStringLiteral("Quorvix Player"));
     setAutoFillBackground(true);
     QPalette pal = palette();
-    pal.setColor(QPalette::Window, QColor(254, 232, 206));
+    pal.setColor(QPalette::Window, ColorRefToQColor(13560062));
     setPalette(pal);
 
     Image1 = new QLabel(this);
