@@ -11,7 +11,6 @@
 
 struct mpv_handle;
 struct mpv_event;
-class TMpvGlView;
 
 enum class TMpvRenderPath { Auto, OpenGL, Software };
 
