@@ -1,0 +1,138 @@
+// The whole program on the sample disc image, mounted with fuseiso, with the
+// real disc watch and the real playback engine.
+#include "support/SampleDisc.h"
+
+#include "catalog/CatalogRecord.h"
+#include "catalogwin/CatUnit2.h"
+#include "catalogwin/fcTreeView.h"
+#include "media/MediaPlayer_TLB.h"
+#include "player/Unit1.h"
+#include "shell/Application.h"
+#include "shell/Pathes.h"
+#include "video/CaptionUnit.h"
+#include "video/VidOutUnit.h"
+
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include <memory>
+
+namespace {
+
+class DiscEndToEndTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        QV_SKIP_WITHOUT_FUSE();
+        Disc = &SampleDisc(1);
+        // A copy of the program on the hard disk: everything comes from the disc.
+        SetProgramFolderForTesting(ProgramDir.path());
+        SetProgramFileNameForTesting(QStringLiteral("Quorvix_Player"));
+        SavedConfig = qgetenv("XDG_CONFIG_HOME");
+        qputenv("XDG_CONFIG_HOME", ConfigDir.path().toLocal8Bit());
+        QDir(ConfigDir.path()).mkpath(QStringLiteral("quorvix-player"));
+        QFile ini(ConfigDir.filePath(QStringLiteral("quorvix-player/QuorvixSample.ini")));
+        ASSERT_TRUE(ini.open(QIODevice::WriteOnly));
+        ini.write("[Volume1]\r\nWorkDir=" + WorkDir.path().toUtf8() + "\r\n");
+        ini.close();
+        CreateForms();
+        MainForm->show();
+        VidOutForm->show();
+        CaptionForm->show();
+    }
+
+    void TearDown() override {
+        if (MainForm) {
+            MainForm->close();
+            DestroyForms();
+        }
+        Mount.reset();
+        Catalog.clear();
+        CatalogLoaded = false;
+        CurrentIndex = -1;
+        DiscPresent = false;
+        qputenv("XDG_CONFIG_HOME", SavedConfig);
+        SetProgramFolderForTesting(QString());
+        SetProgramFileNameForTesting(QString());
+    }
+
+    static TWinMediaPlayer* Control() { return VidOutForm->ActiveMovie1; }
+    static bool WaitForState(int state) {
+        return QTest::qWaitFor([state] { return Control()->PlayState() == state; }, 10000);
+    }
+
+    const SampleDiscFiles* Disc = nullptr;
+    QTemporaryDir ProgramDir, ConfigDir, WorkDir;
+    QByteArray SavedConfig;
+    std::unique_ptr<FuseIsoMount> Mount;
+};
+
+TEST_F(DiscEndToEndTest, InsertPlayFollowEjectAndReinsert) {
+    EXPECT_FALSE(ProgramDiscPresent());
+    Mount = std::make_unique<FuseIsoMount>(Disc->Iso);
+    ASSERT_TRUE(Mount->Mounted());
+
+    // The watch finds the disc within a tick and the first checked entry plays.
+    ASSERT_TRUE(QTest::qWaitFor([] { return CatalogLoaded && CurrentIndex == 0; }, 3000));
+    EXPECT_TRUE(CatForm2->isVisible());
+    EXPECT_EQ(MainForm->DiscVolume, 1);
+    ASSERT_TRUE(WaitForState(mpPlaying));
+    EXPECT_EQ(CaptionForm->CaptionText, QString::fromUtf8("Водопад, часть 1"));
+    EXPECT_EQ(Control()->ImageSourceWidth(), 320);
+    EXPECT_EQ(MainForm->Label4->text(), QStringLiteral("00:01:00"));
+    EXPECT_TRUE(QTest::qWaitFor([] { return MainForm->Label1->text() == "Playing"; }, 3000));
+
+    // Near its end mark (20 s) the next entry takes over, in the same file.
+    Control()->SetCurrentPosition(Catalog[0].EndPos - 1.0);
+    ASSERT_TRUE(QTest::qWaitFor([] { return CurrentIndex == 1; }, 5000));
+    EXPECT_EQ(CaptionForm->CaptionText, QString::fromUtf8("Водопад, часть 2"));
+    EXPECT_TRUE(WaitForState(mpPlaying));
+
+    // Taking the disc out pauses; the same disc back resumes.
+    Mount->Eject();
+    ASSERT_TRUE(WaitForState(mpPaused));
+    EXPECT_FALSE(DiscPresent);
+    Mount = std::make_unique<FuseIsoMount>(Disc->Iso);
+    ASSERT_TRUE(WaitForState(mpPlaying));
+    EXPECT_EQ(CurrentIndex, 1);
+
+    // Next opens another file of the disc.
+    MainForm->NextBtnClick();
+    EXPECT_EQ(CurrentIndex, 2);
+    MainForm->NextBtnClick();
+    EXPECT_EQ(CurrentIndex, 3);
+    ASSERT_TRUE(QTest::qWaitFor(
+        [] {
+            return Control()->ImageSourceWidth() == 320 &&
+                   Control()->FileName().endsWith("clip03.AVI", Qt::CaseInsensitive);
+        },
+        5000));
+    EXPECT_TRUE(WaitForState(mpPlaying));
+}
+
+TEST_F(DiscEndToEndTest, ClosingWritesTheSettingsAndTheFavourites) {
+    Mount = std::make_unique<FuseIsoMount>(Disc->Iso);
+    ASSERT_TRUE(QTest::qWaitFor([] { return CatalogLoaded; }, 3000));
+    CatForm2->NodeOfEntry(4)->SetChecked(false);
+    MainForm->close();
+    DestroyForms();
+
+    QFile favourites(WorkDir.filePath(QStringLiteral("Favorites.lst")));
+    ASSERT_TRUE(favourites.open(QIODevice::ReadOnly));
+    const QByteArray lines = favourites.readAll();
+    EXPECT_TRUE(lines.startsWith("1\xA4"
+                                 "0\r\n1\xA4"
+                                 "1\r\n"));
+    EXPECT_TRUE(lines.contains("\r\n0\xA4"
+                               "4\r\n"));
+    QFile ini(ConfigDir.filePath(QStringLiteral("quorvix-player/QuorvixSample.ini")));
+    ASSERT_TRUE(ini.open(QIODevice::ReadOnly));
+    const QByteArray settings = ini.readAll();
+    EXPECT_TRUE(settings.contains("FavFileName=" + WorkDir.filePath("Favorites.lst").toUtf8()));
+    EXPECT_TRUE(settings.contains("WorkDir=" + WorkDir.path().toUtf8()));
+}
+
+} // namespace
