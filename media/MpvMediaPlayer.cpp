@@ -16,6 +16,7 @@
 #include <algorithm>
 #include <clocale>
 #include <cmath>
+#include <cstring>
 
 namespace {
 
@@ -199,6 +200,7 @@ void TMpvMediaPlayer::SetFileName(const QString& path) {
 }
 
 void TMpvMediaPlayer::ResetMedia() {
+    ExpectedEntry.reset();
     Open = 0;
     PropertiesAwaited = 0;
     Intent = TIntent::Stopped;
@@ -212,12 +214,11 @@ void TMpvMediaPlayer::ResetMedia() {
 }
 
 void TMpvMediaPlayer::Close() {
-    const bool engineHasFile = !FileNameValue.isEmpty() && !LoadPending;
     LoadPending = false;
     FileNameValue.clear();
     ResetMedia();
-    if (engineHasFile)
-        Command({"stop"}, Tag(ReplyGeneral, 0));
+    // Also lets go of a file still held while another was about to load.
+    Command({"stop"}, Tag(ReplyGeneral, 0));
 }
 
 void TMpvMediaPlayer::StartLoading() {
@@ -358,21 +359,24 @@ void TMpvMediaPlayer::DrainEvents() {
 }
 
 bool TMpvMediaPlayer::EventsAreForCurrentFile() const {
-    return !LoadPending && !FileNameValue.isEmpty() && LoadsStarted == LoadsIssued;
+    return !LoadPending && !FileNameValue.isEmpty() && ExpectedEntry &&
+           *ExpectedEntry == StartedEntry;
 }
 
 void TMpvMediaPlayer::HandleEvent(const mpv_event& event) {
     switch (event.event_id) {
     case MPV_EVENT_START_FILE:
-        ++LoadsStarted;
+        StartedEntry = static_cast<const mpv_event_start_file*>(event.data)->playlist_entry_id;
         break;
     case MPV_EVENT_FILE_LOADED:
+        LoadedEntry = StartedEntry;
         if (EventsAreForCurrentFile())
             FileLoaded();
         break;
     case MPV_EVENT_END_FILE: {
         const auto* end = static_cast<const mpv_event_end_file*>(event.data);
-        if (end->reason == MPV_END_FILE_REASON_ERROR && EventsAreForCurrentFile())
+        if (end->reason == MPV_END_FILE_REASON_ERROR && EventsAreForCurrentFile() &&
+            end->playlist_entry_id == *ExpectedEntry)
             LoadFailed();
         break;
     }
@@ -428,14 +432,35 @@ void TMpvMediaPlayer::HandleReply(const mpv_event& event) {
             SeekAcknowledged = true;
         break;
     case ReplyLoad:
-        if (serial == LoadsIssued && SeekTarget)
-            SeekAcknowledged = true;
+        if (serial == LoadsIssued && event.error >= 0)
+            LoadAccepted(event);
         break;
     case ReplyGeneral:
         break;
     }
     if (event.error < 0)
         emit Error();
+}
+
+void TMpvMediaPlayer::LoadAccepted(const mpv_event& event) {
+    const mpv_node& result = static_cast<const mpv_event_command*>(event.data)->result;
+    if (result.format == MPV_FORMAT_NODE_MAP) {
+        const mpv_node_list& map = *result.u.list;
+        for (int i = 0; i < map.num; ++i)
+            if (std::strcmp(map.keys[i], "playlist_entry_id") == 0 &&
+                map.values[i].format == MPV_FORMAT_INT64)
+                ExpectedEntry = map.values[i].u.int64;
+    }
+    if (!ExpectedEntry) {
+        emit Error(); // the engine would not say which file it loads
+        return;
+    }
+    if (SeekTarget)
+        SeekAcknowledged = true; // the start option's restart is the next one
+    // The file may have loaded before this reply arrived.
+    if (*ExpectedEntry == LoadedEntry && Open != nsOpen && PropertiesAwaited == 0 &&
+        EventsAreForCurrentFile())
+        FileLoaded();
 }
 
 void TMpvMediaPlayer::FileLoaded() {

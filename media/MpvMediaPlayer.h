@@ -11,7 +11,6 @@
 
 struct mpv_handle;
 struct mpv_event;
-class TMpvGlView;
 
 enum class TMpvRenderPath { Auto, OpenGL, Software };
 
@@ -66,6 +65,7 @@ private:
     void HandleEvent(const mpv_event& event);
     void HandlePropertyChange(const mpv_event& event);
     void HandleReply(const mpv_event& event);
+    void LoadAccepted(const mpv_event& event);
     void FileLoaded();
     void FinishOpening();
     void LoadFailed();
@@ -79,9 +79,13 @@ private:
     bool Draining = false;
 
     QString FileNameValue;
-    bool LoadPending = false;       // loadfile not sent yet
-    std::uint64_t LoadsIssued = 0;  // loadfile commands sent
-    std::uint64_t LoadsStarted = 0; // files the engine began
+    bool LoadPending = false;      // loadfile not sent yet
+    std::uint64_t LoadsIssued = 0; // loadfile commands sent
+    // The engine's playlist entry of the file asked for, once it said so, and
+    // the entries it last started and loaded: events of others are stale.
+    std::optional<std::int64_t> ExpectedEntry;
+    std::int64_t StartedEntry = -1;
+    std::int64_t LoadedEntry = -1;
     int Open = 0;
     int PropertiesAwaited = 0; // replies still due before the media count as open
     TIntent Intent = TIntent::Stopped;

@@ -61,6 +61,8 @@ TMpvGlView::TMpvGlView(mpv_handle* mpv, QWidget* parent)
 
 TMpvGlView::~TMpvGlView() {
     ContextAboutToBeDestroyed();
+    // The base class destroys the context after this object is gone.
+    disconnect(ContextConnection);
 }
 
 void TMpvGlView::ContextAboutToBeDestroyed() {
@@ -72,8 +74,9 @@ void TMpvGlView::ContextAboutToBeDestroyed() {
 void TMpvGlView::initializeGL() {
     // The GL context goes away when the widget is moved to another window;
     // mpv's render context must go first, with the context still current.
-    connect(context(), &QOpenGLContext::aboutToBeDestroyed, this,
-            &TMpvGlView::ContextAboutToBeDestroyed, Qt::UniqueConnection);
+    disconnect(ContextConnection);
+    ContextConnection = connect(context(), &QOpenGLContext::aboutToBeDestroyed, this,
+                                &TMpvGlView::ContextAboutToBeDestroyed);
     FreeRenderContext();
     mpv_opengl_init_params glInit{&GlProcAddress, nullptr};
     char apiType[] = MPV_RENDER_API_TYPE_OPENGL;

@@ -52,6 +52,7 @@ private:
     mpv_handle* Mpv;
     mpv_render_context* Context = nullptr;
     bool FramePending = false;
+    QMetaObject::Connection ContextConnection;
     TMpvRenderUpdates Updates;
 };
 
