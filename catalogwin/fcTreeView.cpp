@@ -177,6 +177,7 @@ TfcTreeView::TfcTreeView(QWidget* parent) : QTreeWidget(parent) {
     setUniformRowHeights(true);
     setAnimated(false);
     setMouseTracking(true);
+    viewport()->setAttribute(Qt::WA_Hover);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setItemDelegate(new TfcNodeDelegate(this));
     connect(this, &QTreeWidget::itemCollapsed, this, &TfcTreeView::ItemCollapsed);

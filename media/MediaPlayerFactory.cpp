@@ -1,5 +1,5 @@
 #include "media/MediaPlayer_TLB.h"
-#include "shell/Exceptions.h"
+#include "media/MpvMediaPlayer.h"
 
 namespace {
 
@@ -17,6 +17,5 @@ void SetMediaPlayerFactory(TMediaPlayerFactory factory) {
 TWinMediaPlayer* CreateMediaPlayer(QWidget* parent) {
     if (CurrentFactory())
         return CurrentFactory()(parent);
-    (void)parent;
-    throw Exception("No playback engine");
+    return new TMpvMediaPlayer(parent);
 }

@@ -10,7 +10,7 @@ packages=(
   ffmpeg genisoimage fuseiso fuse3
   xvfb xauth libgl1-mesa-dri fonts-liberation
   imagemagick x11-utils xdotool openbox
-  clang-format
+  clang-format mpv
 )
 missing=()
 for p in "${packages[@]}"; do

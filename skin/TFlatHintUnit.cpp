@@ -6,9 +6,11 @@
 #include <QEvent>
 #include <QPainter>
 #include <QScreen>
+#include <QTextLayout>
 #include <QTimer>
 
 #include <array>
+#include <cmath>
 
 namespace {
 
@@ -55,11 +57,24 @@ TFlatHintWindow::TFlatHintWindow(TFlatHint* settings)
     setFocusPolicy(Qt::NoFocus);
 }
 
+// Wrapped text measured as lines of the font's height, as wide as the widest
+// line.
 QSize TFlatHintWindow::HintSize(const QString& text) const {
-    const QFontMetrics fm(Settings->Font());
-    const QRect measured = fm.boundingRect(
-        QRect(0, 0, Settings->MaxHintWidth() - kExtraWidth, 1 << 20), Qt::TextWordWrap, text);
-    return {measured.width() + kExtraWidth, measured.height() + kExtraHeight};
+    QTextLayout layout(text, Settings->Font());
+    QTextOption option;
+    option.setWrapMode(QTextOption::WordWrap);
+    layout.setTextOption(option);
+    layout.beginLayout();
+    int lines = 0;
+    qreal widest = 0;
+    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+        line.setLineWidth(Settings->MaxHintWidth() - kExtraWidth);
+        widest = std::max(widest, line.naturalTextWidth());
+        ++lines;
+    }
+    layout.endLayout();
+    const int height = std::max(lines, 1) * QFontMetrics(Settings->Font()).height();
+    return {int(std::ceil(widest)) + kExtraWidth, height + kExtraHeight};
 }
 
 void TFlatHintWindow::ActivateHint(const QString& text, const QPoint& cursor, const QRect& screen) {
@@ -185,7 +200,12 @@ void TFlatHint::ShowPendingHint() {
     QScreen* screen = QGuiApplication::screenAt(cursor);
     if (!screen)
         screen = QGuiApplication::primaryScreen();
-    Window->ActivateHint(HintControl->toolTip(), cursor, screen->geometry());
+    QString text = HintControl->toolTip();
+    bool canShow = true;
+    emit OnShowHint(text, canShow);
+    if (!canShow)
+        return;
+    Window->ActivateHint(text, cursor, screen->geometry());
     HideTimer->start(HintHidePause());
 }
 

@@ -65,6 +65,10 @@ public:
 
     TFlatHintWindow* HintWindow() const { return Window; }
 
+signals:
+    // Before a hint shows; a listener may change the text or refuse it.
+    void OnShowHint(QString& HintStr, bool& CanShow);
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 

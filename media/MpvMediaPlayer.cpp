@@ -1,0 +1,480 @@
+#include "media/MpvMediaPlayer.h"
+
+#include "media/MpvVideoView.h"
+#include "shell/Exceptions.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QMouseEvent>
+#include <QOpenGLContext>
+#include <QPointer>
+#include <QVBoxLayout>
+
+#include <mpv/client.h>
+
+#include <algorithm>
+#include <clocale>
+#include <cmath>
+
+namespace {
+
+constexpr std::uint64_t ObserveTimePos = 1;
+constexpr std::uint64_t ObserveEof = 2;
+
+// Replies carry their kind in the top byte and a serial below it, so a late
+// reply for an earlier file or seek is recognised and dropped.
+enum TReply : std::uint64_t {
+    ReplyGeneral,
+    ReplyLoad,
+    ReplyDuration,
+    ReplyWidth,
+    ReplyHeight,
+    ReplySeek
+};
+constexpr std::uint64_t SerialMask = (std::uint64_t{1} << 56) - 1;
+std::uint64_t Tag(TReply kind, std::uint64_t serial) {
+    return (std::uint64_t{kind} << 56) | (serial & SerialMask);
+}
+TReply KindOf(std::uint64_t tag) {
+    return static_cast<TReply>(tag >> 56);
+}
+std::uint64_t SerialOf(std::uint64_t tag) {
+    return tag & SerialMask;
+}
+
+Exception EngineError(int error, const QString& what) {
+    return Exception(QString("%1: %2").arg(mpv_error_string(error), what).toStdString());
+}
+
+bool HasSoundCard() {
+    QFile cards("/proc/asound/cards");
+    if (!cards.open(QIODevice::ReadOnly))
+        return false;
+    const QByteArray text = cards.readAll().trimmed();
+    return !text.isEmpty() && !text.contains("no soundcards");
+}
+
+bool OpenGLAvailable() {
+    static const bool available = [] {
+        // The offscreen platform has no GL and crashes when asked for one.
+        const QString platform = QGuiApplication::platformName();
+        if (platform == "offscreen" || platform == "minimal")
+            return false;
+        QOpenGLContext probe;
+        return probe.create();
+    }();
+    return available;
+}
+
+// mpv's volume scale is cubic: v% is (v/100)^3 in amplitude.
+double EngineVolume(int hundredthsOfDb) {
+    return std::clamp(100.0 * std::pow(10.0, hundredthsOfDb / 6000.0), 0.0, 100.0);
+}
+
+} // namespace
+
+TMpvMediaPlayer::TMpvMediaPlayer(QWidget* parent, TMpvRenderPath path)
+    : TWinMediaPlayer(parent), Path(path) {
+    std::setlocale(LC_NUMERIC, "C"); // mpv refuses to start under any other
+    Mpv = mpv_create();
+    if (!Mpv)
+        throw Exception("The playback engine could not be started");
+    try {
+        Configure();
+        CreateView();
+    } catch (...) {
+        delete View;
+        mpv_terminate_destroy(Mpv);
+        throw;
+    }
+}
+
+TMpvMediaPlayer::~TMpvMediaPlayer() {
+    mpv_set_wakeup_callback(Mpv, nullptr, nullptr);
+    delete View; // frees the render context, which must go before the engine
+    mpv_terminate_destroy(Mpv);
+}
+
+void TMpvMediaPlayer::Configure() {
+    static const char* const options[][2] = {
+        // Nothing from the user's own mpv setup, no scripts, keys or on-screen UI.
+        {"config", "no"},
+        {"load-scripts", "no"},
+        {"input-default-bindings", "no"},
+        {"input-vo-keyboard", "no"},
+        {"osc", "no"},
+        {"osd-level", "0"},
+        {"terminal", "no"},
+        {"ytdl", "no"},
+        // Local files only; nothing fetched or opened beside them.
+        {"load-unsafe-playlists", "no"},
+        {"access-references", "no"},
+        {"demuxer-lavf-o", "protocol_whitelist=file"},
+        {"sub-auto", "no"},
+        {"audio-file-auto", "no"},
+        {"hwdec", "no"},
+        {"gpu-hwdec-interop", "no"},
+        // Stay alive without a file, and stay on the last frame at the end.
+        {"idle", "yes"},
+        {"keep-open", "yes"},
+        {"pause", "yes"},
+        {"hr-seek", "yes"},
+        {"vo", "libmpv"},
+    };
+    for (const auto& [name, value] : options) {
+        const int error = mpv_set_option_string(Mpv, name, value);
+        if (error < 0)
+            throw EngineError(error, name);
+    }
+    if (!HasSoundCard())
+        mpv_set_option_string(Mpv, "ao", "null");
+    mpv_observe_property(Mpv, ObserveTimePos, "time-pos", MPV_FORMAT_DOUBLE);
+    mpv_observe_property(Mpv, ObserveEof, "eof-reached", MPV_FORMAT_FLAG);
+    mpv_set_wakeup_callback(Mpv, &TMpvMediaPlayer::OnWakeup, this);
+    const int error = mpv_initialize(Mpv);
+    if (error < 0)
+        throw EngineError(error, "initialize");
+}
+
+void TMpvMediaPlayer::CreateView() {
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    if (Path == TMpvRenderPath::Auto)
+        Path = OpenGLAvailable() ? TMpvRenderPath::OpenGL : TMpvRenderPath::Software;
+    if (Path == TMpvRenderPath::OpenGL) {
+        auto* view = new TMpvGlView(Mpv, this);
+        // A file loaded before the render context exists would get no picture.
+        connect(view, &TMpvGlView::RenderContextReady, this, [this] {
+            RenderReady = true;
+            StartLoading();
+        });
+        connect(view, &TMpvGlView::FrameRendered, this, &TMpvMediaPlayer::FrameRendered);
+        View = view;
+    } else {
+        auto* view = new TMpvSwView(Mpv, this);
+        connect(view, &TMpvSwView::FrameRendered, this, &TMpvMediaPlayer::FrameRendered);
+        View = view;
+        RenderReady = true;
+    }
+    layout->addWidget(View);
+}
+
+void TMpvMediaPlayer::SetProperty(const char* name, const QByteArray& value) {
+    const char* text = value.constData();
+    const int error =
+        mpv_set_property_async(Mpv, Tag(ReplyGeneral, 0), name, MPV_FORMAT_STRING, &text);
+    if (error < 0)
+        throw EngineError(error, name);
+}
+
+void TMpvMediaPlayer::Command(const QList<QByteArray>& args, std::uint64_t tag) {
+    std::vector<const char*> argv;
+    for (const QByteArray& arg : args)
+        argv.push_back(arg.constData());
+    argv.push_back(nullptr);
+    const int error = mpv_command_async(Mpv, tag, argv.data());
+    if (error < 0)
+        throw EngineError(error, QString::fromUtf8(args.front()));
+}
+
+// ---- Properties and methods ----
+
+void TMpvMediaPlayer::SetFileName(const QString& path) {
+    if (path.isEmpty()) {
+        Close();
+        return;
+    }
+    // Only existing local files: no URLs, devices or protocol tricks.
+    if (!QFileInfo(path).isFile())
+        throw EngineError(MPV_ERROR_LOADING_FAILED, path);
+    SetProperty("pause", "yes"); // loaded, not started
+    FileNameValue = path;
+    ResetMedia();
+    // Sent from the event loop so that a position written right after this
+    // becomes the file's start.
+    LoadPending = true;
+    QMetaObject::invokeMethod(
+        this, [this] { StartLoading(); }, Qt::QueuedConnection);
+}
+
+void TMpvMediaPlayer::ResetMedia() {
+    Open = 0;
+    PropertiesAwaited = 0;
+    Intent = TIntent::Stopped;
+    AtEnd = false;
+    TimePos = 0.0;
+    StartPosition.reset();
+    SeekTarget.reset();
+    DurationValue = 0.0;
+    Width = 0;
+    Height = 0;
+}
+
+void TMpvMediaPlayer::Close() {
+    const bool engineHasFile = !FileNameValue.isEmpty() && !LoadPending;
+    LoadPending = false;
+    FileNameValue.clear();
+    ResetMedia();
+    if (engineHasFile)
+        Command({"stop"}, Tag(ReplyGeneral, 0));
+}
+
+void TMpvMediaPlayer::StartLoading() {
+    if (!LoadPending || !RenderReady)
+        return;
+    LoadPending = false;
+    QList<QByteArray> args{"loadfile", QFileInfo(FileNameValue).absoluteFilePath().toUtf8(),
+                           "replace"};
+    if (StartPosition) {
+        args << "start=" + QByteArray::number(*StartPosition, 'f', 6);
+        SeekTarget = *StartPosition;
+        SeekAcknowledged = false;
+        StartPosition.reset();
+    }
+    ++LoadsIssued;
+    Command(args, Tag(ReplyLoad, LoadsIssued));
+}
+
+double TMpvMediaPlayer::CurrentPosition() const {
+    return SeekTarget ? *SeekTarget : TimePos;
+}
+
+void TMpvMediaPlayer::SetCurrentPosition(double seconds) {
+    if (FileNameValue.isEmpty())
+        return;
+    // mpv counts negative absolute positions from the end of the file.
+    const double target = std::isfinite(seconds) ? std::max(seconds, 0.0) : 0.0;
+    const double old = CurrentPosition();
+    if (Open == nsOpen) {
+        Seek(target);
+    } else {
+        StartPosition = target;
+        SeekTarget = target;
+        SeekAcknowledged = false;
+    }
+    emit PositionChange(old, target);
+}
+
+void TMpvMediaPlayer::Seek(double seconds) {
+    ++SeekSerial;
+    Command({"seek", QByteArray::number(seconds, 'f', 6), "absolute+exact"},
+            Tag(ReplySeek, SeekSerial));
+    SeekTarget = seconds;
+    SeekAcknowledged = false;
+    AtEnd = false; // seeking clears the engine's end flag
+}
+
+int TMpvMediaPlayer::PlayState() const {
+    if (FileNameValue.isEmpty())
+        return mpStopped;
+    switch (Intent) {
+    case TIntent::Playing:
+        return mpPlaying;
+    case TIntent::Paused:
+        return mpPaused;
+    case TIntent::Stopped:
+        break;
+    }
+    return mpStopped;
+}
+
+void TMpvMediaPlayer::Play() {
+    if (FileNameValue.isEmpty())
+        return;
+    if (AtEnd)
+        Seek(0.0); // playing from the end starts over
+    SetProperty("pause", "no");
+    Intent = TIntent::Playing;
+}
+
+void TMpvMediaPlayer::Stop() {
+    if (FileNameValue.isEmpty())
+        return;
+    // The engine has no stop that keeps the file: pause and remember.
+    SetProperty("pause", "yes");
+    Intent = TIntent::Stopped;
+}
+
+void TMpvMediaPlayer::Pause() {
+    if (FileNameValue.isEmpty())
+        return;
+    SetProperty("pause", "yes");
+    Intent = TIntent::Paused;
+}
+
+void TMpvMediaPlayer::SetVolume(int volume) {
+    SetProperty("volume", QByteArray::number(EngineVolume(volume), 'f', 6));
+    VolumeValue = volume;
+}
+
+void TMpvMediaPlayer::SetMute(bool mute) {
+    SetProperty("mute", mute ? "yes" : "no");
+    MuteValue = mute;
+}
+
+void TMpvMediaPlayer::mousePressEvent(QMouseEvent* event) {
+    const QPoint at = event->position().toPoint();
+    emit MouseDown(event->button(), event->modifiers(), at.x(), at.y());
+}
+
+// ---- Engine events ----
+
+void TMpvMediaPlayer::OnWakeup(void* self) {
+    // Called on an engine thread: only hand over, one pending call at a time.
+    auto* player = static_cast<TMpvMediaPlayer*>(self);
+    if (player->DrainQueued.exchange(true))
+        return;
+    QMetaObject::invokeMethod(
+        player, [player] { player->DrainEvents(); }, Qt::QueuedConnection);
+}
+
+void TMpvMediaPlayer::DrainEvents() {
+    DrainQueued = false;
+    // A handler that runs a nested event loop (a message box) must not drain
+    // underneath the event being handled; the outer loop carries on.
+    if (Draining)
+        return;
+    QPointer<TMpvMediaPlayer> alive(this);
+    Draining = true;
+    try {
+        while (alive) {
+            const mpv_event* event = mpv_wait_event(Mpv, 0);
+            if (event->event_id == MPV_EVENT_NONE)
+                break;
+            HandleEvent(*event);
+        }
+    } catch (...) {
+        // A handler's failure goes on to the application; the events behind
+        // it still have to be handled.
+        if (alive) {
+            Draining = false;
+            OnWakeup(this);
+        }
+        throw;
+    }
+    if (alive)
+        Draining = false;
+}
+
+bool TMpvMediaPlayer::EventsAreForCurrentFile() const {
+    return !LoadPending && !FileNameValue.isEmpty() && LoadsStarted == LoadsIssued;
+}
+
+void TMpvMediaPlayer::HandleEvent(const mpv_event& event) {
+    switch (event.event_id) {
+    case MPV_EVENT_START_FILE:
+        ++LoadsStarted;
+        break;
+    case MPV_EVENT_FILE_LOADED:
+        if (EventsAreForCurrentFile())
+            FileLoaded();
+        break;
+    case MPV_EVENT_END_FILE: {
+        const auto* end = static_cast<const mpv_event_end_file*>(event.data);
+        if (end->reason == MPV_END_FILE_REASON_ERROR && EventsAreForCurrentFile())
+            LoadFailed();
+        break;
+    }
+    case MPV_EVENT_PLAYBACK_RESTART:
+        if (SeekAcknowledged)
+            SeekTarget.reset();
+        break;
+    case MPV_EVENT_PROPERTY_CHANGE:
+        HandlePropertyChange(event);
+        break;
+    case MPV_EVENT_GET_PROPERTY_REPLY:
+    case MPV_EVENT_SET_PROPERTY_REPLY:
+    case MPV_EVENT_COMMAND_REPLY:
+        HandleReply(event);
+        break;
+    default:
+        break;
+    }
+}
+
+void TMpvMediaPlayer::HandlePropertyChange(const mpv_event& event) {
+    if (!EventsAreForCurrentFile())
+        return;
+    const auto* property = static_cast<const mpv_event_property*>(event.data);
+    if (event.reply_userdata == ObserveTimePos && property->format == MPV_FORMAT_DOUBLE)
+        TimePos = *static_cast<const double*>(property->data);
+    else if (event.reply_userdata == ObserveEof)
+        EndReached(property->format == MPV_FORMAT_FLAG && *static_cast<const int*>(property->data));
+}
+
+void TMpvMediaPlayer::HandleReply(const mpv_event& event) {
+    const std::uint64_t serial = SerialOf(event.reply_userdata);
+    switch (KindOf(event.reply_userdata)) {
+    case ReplyDuration:
+    case ReplyWidth:
+    case ReplyHeight: {
+        if (serial != LoadsIssued || PropertiesAwaited == 0 || !EventsAreForCurrentFile())
+            return;
+        const auto* property = static_cast<const mpv_event_property*>(event.data);
+        // A sound-only file has no picture size: it stays 0.
+        if (event.error >= 0 && property->format == MPV_FORMAT_DOUBLE)
+            DurationValue = *static_cast<const double*>(property->data);
+        else if (event.error >= 0 && property->format == MPV_FORMAT_INT64) {
+            const int value = static_cast<int>(*static_cast<const std::int64_t*>(property->data));
+            (KindOf(event.reply_userdata) == ReplyWidth ? Width : Height) = value;
+        }
+        if (--PropertiesAwaited == 0)
+            FinishOpening();
+        return;
+    }
+    case ReplySeek:
+        if (serial == SeekSerial)
+            SeekAcknowledged = true;
+        break;
+    case ReplyLoad:
+        if (serial == LoadsIssued && SeekTarget)
+            SeekAcknowledged = true;
+        break;
+    case ReplyGeneral:
+        break;
+    }
+    if (event.error < 0)
+        emit Error();
+}
+
+void TMpvMediaPlayer::FileLoaded() {
+    if (StartPosition) {
+        const double start = *StartPosition;
+        StartPosition.reset();
+        Seek(start);
+    }
+    // Read without blocking: the engine may be busy starting the video output.
+    PropertiesAwaited = 3;
+    mpv_get_property_async(Mpv, Tag(ReplyDuration, LoadsIssued), "duration", MPV_FORMAT_DOUBLE);
+    mpv_get_property_async(Mpv, Tag(ReplyWidth, LoadsIssued), "width", MPV_FORMAT_INT64);
+    mpv_get_property_async(Mpv, Tag(ReplyHeight, LoadsIssued), "height", MPV_FORMAT_INT64);
+}
+
+void TMpvMediaPlayer::FinishOpening() {
+    const int old = Open;
+    const std::uint64_t load = LoadsIssued;
+    Open = nsOpen;
+    QPointer<TMpvMediaPlayer> alive(this);
+    emit OpenStateChange(old, nsOpen);
+    // The open handler may already have moved on to another file.
+    if (alive && LoadsIssued == load && Open == nsOpen)
+        emit ReadyStateChange(ReadyStateComplete);
+}
+
+void TMpvMediaPlayer::LoadFailed() {
+    ResetMedia();
+    emit Error();
+}
+
+void TMpvMediaPlayer::EndReached(bool reached) {
+    if (!reached) {
+        AtEnd = false;
+        return;
+    }
+    if (Open != nsOpen || AtEnd)
+        return;
+    AtEnd = true;
+    Intent = TIntent::Stopped;
+    emit EndOfStream(0);
+}

@@ -1,0 +1,101 @@
+#pragma once
+// The playback control backed by libmpv. Everything the engine reports comes
+// in as events drained on the GUI thread and is cached here, so reads never
+// wait for the engine.
+
+#include "media/MediaPlayer_TLB.h"
+
+#include <atomic>
+#include <cstdint>
+#include <optional>
+
+struct mpv_handle;
+struct mpv_event;
+class TMpvGlView;
+
+enum class TMpvRenderPath { Auto, OpenGL, Software };
+
+class TMpvMediaPlayer : public TWinMediaPlayer {
+    Q_OBJECT
+public:
+    // Auto draws with OpenGL where the platform can make a context, else in software.
+    explicit TMpvMediaPlayer(QWidget* parent = nullptr, TMpvRenderPath path = TMpvRenderPath::Auto);
+    ~TMpvMediaPlayer() override;
+
+    QString FileName() const override { return FileNameValue; }
+    void SetFileName(const QString& path) override;
+    double CurrentPosition() const override;
+    void SetCurrentPosition(double seconds) override;
+    double Duration() const override { return DurationValue; }
+    int ImageSourceWidth() const override { return Width; }
+    int ImageSourceHeight() const override { return Height; }
+    int PlayState() const override;
+    int OpenState() const override { return Open; }
+    int Volume() const override { return VolumeValue; }
+    void SetVolume(int volume) override;
+    bool Mute() const override { return MuteValue; }
+    void SetMute(bool mute) override;
+    void Play() override;
+    void Stop() override;
+    void Pause() override;
+
+    TMpvRenderPath RenderPath() const { return Path; }
+
+signals:
+    // A new video frame was drawn.
+    void FrameRendered();
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+
+private:
+    enum class TIntent { Stopped, Paused, Playing };
+
+    void Configure();
+    void CreateView();
+    void SetProperty(const char* name, const QByteArray& value);
+    void Command(const QList<QByteArray>& args, std::uint64_t tag);
+    void ResetMedia();
+    void Close();
+    void StartLoading();
+    void Seek(double seconds);
+    bool EventsAreForCurrentFile() const;
+
+    static void OnWakeup(void* self);
+    void DrainEvents();
+    void HandleEvent(const mpv_event& event);
+    void HandlePropertyChange(const mpv_event& event);
+    void HandleReply(const mpv_event& event);
+    void FileLoaded();
+    void FinishOpening();
+    void LoadFailed();
+    void EndReached(bool reached);
+
+    mpv_handle* Mpv = nullptr;
+    TMpvRenderPath Path;
+    QWidget* View = nullptr;
+    bool RenderReady = false;
+    std::atomic<bool> DrainQueued{false};
+    bool Draining = false;
+
+    QString FileNameValue;
+    bool LoadPending = false;       // loadfile not sent yet
+    std::uint64_t LoadsIssued = 0;  // loadfile commands sent
+    std::uint64_t LoadsStarted = 0; // files the engine began
+    int Open = 0;
+    int PropertiesAwaited = 0; // replies still due before the media count as open
+    TIntent Intent = TIntent::Stopped;
+    bool AtEnd = false;
+
+    double TimePos = 0.0;
+    std::optional<double> StartPosition; // written before the file loaded
+    std::optional<double> SeekTarget;    // reported until the engine lands there
+    std::uint64_t SeekSerial = 0;
+    bool SeekAcknowledged = false;
+
+    double DurationValue = 0.0;
+    int Width = 0;
+    int Height = 0;
+    int VolumeValue = 0;
+    bool MuteValue = false;
+};

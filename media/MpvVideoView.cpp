@@ -1,0 +1,163 @@
+#include "media/MpvVideoView.h"
+
+#include "shell/Exceptions.h"
+
+#include <QOpenGLContext>
+#include <QPainter>
+
+#include <utility>
+
+#include <mpv/render.h>
+#include <mpv/render_gl.h>
+
+TMpvRenderUpdates::TMpvRenderUpdates(QObject* view, std::function<void()> newFrame)
+    : View(view), NewFrame(std::move(newFrame)) {}
+
+void TMpvRenderUpdates::Attach(mpv_render_context* context) {
+    Context = context;
+    mpv_render_context_set_update_callback(Context, &TMpvRenderUpdates::OnUpdate, this);
+}
+
+void TMpvRenderUpdates::Detach() {
+    if (Context)
+        mpv_render_context_set_update_callback(Context, nullptr, nullptr);
+    Context = nullptr;
+}
+
+void TMpvRenderUpdates::OnUpdate(void* self) {
+    auto* updates = static_cast<TMpvRenderUpdates*>(self);
+    // mpv may call this often and from its own threads; one pending call is enough.
+    if (updates->Queued.exchange(true))
+        return;
+    QMetaObject::invokeMethod(
+        updates->View, [updates] { updates->Drain(); }, Qt::QueuedConnection);
+}
+
+void TMpvRenderUpdates::Drain() {
+    Queued = false;
+    if (Context && (mpv_render_context_update(Context) & MPV_RENDER_UPDATE_FRAME))
+        NewFrame();
+}
+
+namespace {
+
+void* GlProcAddress(void*, const char* name) {
+    QOpenGLContext* context = QOpenGLContext::currentContext();
+    return context ? reinterpret_cast<void*>(context->getProcAddress(name)) : nullptr;
+}
+
+} // namespace
+
+TMpvGlView::TMpvGlView(mpv_handle* mpv, QWidget* parent)
+    : QOpenGLWidget(parent), Mpv(mpv), Updates(this, [this] {
+          FramePending = true;
+          update();
+      }) {
+    connect(this, &QOpenGLWidget::frameSwapped, this, [this] {
+        if (Context)
+            mpv_render_context_report_swap(Context);
+    });
+}
+
+TMpvGlView::~TMpvGlView() {
+    ContextAboutToBeDestroyed();
+}
+
+void TMpvGlView::ContextAboutToBeDestroyed() {
+    makeCurrent();
+    FreeRenderContext();
+    doneCurrent();
+}
+
+void TMpvGlView::initializeGL() {
+    // The GL context goes away when the widget is moved to another window;
+    // mpv's render context must go first, with the context still current.
+    connect(context(), &QOpenGLContext::aboutToBeDestroyed, this,
+            &TMpvGlView::ContextAboutToBeDestroyed, Qt::UniqueConnection);
+    FreeRenderContext();
+    mpv_opengl_init_params glInit{&GlProcAddress, nullptr};
+    char apiType[] = MPV_RENDER_API_TYPE_OPENGL;
+    mpv_render_param params[] = {{MPV_RENDER_PARAM_API_TYPE, apiType},
+                                 {MPV_RENDER_PARAM_OPENGL_INIT_PARAMS, &glInit},
+                                 {MPV_RENDER_PARAM_INVALID, nullptr}};
+    const int error = mpv_render_context_create(&Context, Mpv, params);
+    if (error < 0) {
+        Context = nullptr;
+        throw Exception(mpv_error_string(error));
+    }
+    Updates.Attach(Context);
+    emit RenderContextReady();
+}
+
+void TMpvGlView::paintGL() {
+    if (!Context)
+        return;
+    const qreal ratio = devicePixelRatioF();
+    mpv_opengl_fbo fbo{static_cast<int>(defaultFramebufferObject()),
+                       static_cast<int>(width() * ratio), static_cast<int>(height() * ratio), 0};
+    int flipY = 1;
+    mpv_render_param params[] = {{MPV_RENDER_PARAM_OPENGL_FBO, &fbo},
+                                 {MPV_RENDER_PARAM_FLIP_Y, &flipY},
+                                 {MPV_RENDER_PARAM_INVALID, nullptr}};
+    mpv_render_context_render(Context, params);
+    if (std::exchange(FramePending, false))
+        emit FrameRendered();
+}
+
+void TMpvGlView::FreeRenderContext() {
+    Updates.Detach();
+    if (Context)
+        mpv_render_context_free(Context);
+    Context = nullptr;
+}
+
+TMpvSwView::TMpvSwView(mpv_handle* mpv, QWidget* parent)
+    : QWidget(parent), Updates(this, [this] {
+          if (RenderFrame())
+              emit FrameRendered();
+      }) {
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    char apiType[] = MPV_RENDER_API_TYPE_SW;
+    mpv_render_param params[] = {{MPV_RENDER_PARAM_API_TYPE, apiType},
+                                 {MPV_RENDER_PARAM_INVALID, nullptr}};
+    const int error = mpv_render_context_create(&Context, mpv, params);
+    if (error < 0)
+        throw Exception(mpv_error_string(error));
+    Updates.Attach(Context);
+}
+
+TMpvSwView::~TMpvSwView() {
+    Updates.Detach();
+    mpv_render_context_free(Context);
+}
+
+bool TMpvSwView::RenderFrame() {
+    // Rendered as soon as mpv has a frame, shown or not, so that playback
+    // never waits for a paint.
+    if (Frame.size() != size() || Frame.isNull())
+        Frame = QImage(size().expandedTo(QSize(1, 1)), QImage::Format_RGBX8888);
+    int frameSize[2] = {Frame.width(), Frame.height()};
+    char format[] = "rgb0";
+    size_t stride = Frame.bytesPerLine();
+    mpv_render_param params[] = {{MPV_RENDER_PARAM_SW_SIZE, frameSize},
+                                 {MPV_RENDER_PARAM_SW_FORMAT, format},
+                                 {MPV_RENDER_PARAM_SW_STRIDE, &stride},
+                                 {MPV_RENDER_PARAM_SW_POINTER, Frame.bits()},
+                                 {MPV_RENDER_PARAM_INVALID, nullptr}};
+    if (mpv_render_context_render(Context, params) < 0)
+        return false;
+    update();
+    return true;
+}
+
+void TMpvSwView::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    if (Frame.isNull())
+        painter.fillRect(rect(), Qt::black);
+    else
+        painter.drawImage(rect(), Frame);
+}
+
+void TMpvSwView::resizeEvent(QResizeEvent*) {
+    RenderFrame();
+}

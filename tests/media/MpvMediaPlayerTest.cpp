@@ -1,0 +1,243 @@
+// The libmpv control on real clips, drawn both ways it can draw.
+#include "media/MpvMediaPlayer.h"
+#include "shell/Exceptions.h"
+#include "support/SampleDisc.h"
+
+#include <QDir>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace {
+
+constexpr double Frame = 0.04; // 25 fps clips
+
+// Clips of the sample disc (6 s at 320x240, 8 s at 640x480) and a file that
+// is no video at all.
+class Clips {
+public:
+    Clips() {
+        const QDir video(SampleDisc().Folder + "/Video");
+        Small = video.filePath("CLIP03.AVI");
+        Large = video.filePath("CLIP02.AVI");
+        Corrupt = Dir.filePath("corrupt.AVI");
+        QFile file(Corrupt);
+        if (file.open(QIODevice::WriteOnly))
+            file.write(QByteArray(64 * 1024, '\x5a'));
+    }
+    QString Small, Large, Corrupt;
+
+private:
+    QTemporaryDir Dir;
+};
+
+const Clips& TestClips() {
+    static const Clips clips;
+    return clips;
+}
+
+bool WaitFor(const std::function<bool()>& done, int ms = 8000) {
+    return QTest::qWaitFor(done, ms);
+}
+
+class MpvMediaPlayerTest : public ::testing::TestWithParam<TMpvRenderPath> {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(QFileInfo(TestClips().Small).size() > 0) << "no sample clip";
+        Player = std::make_unique<TMpvMediaPlayer>(nullptr, GetParam());
+        Player->resize(320, 240);
+        Player->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(Player.get()));
+    }
+
+    // Loads a file, optionally at a start, and waits until it is open.
+    void Open(const QString& path, std::optional<double> start = {}) {
+        QSignalSpy ready(Player.get(), &TWinMediaPlayer::ReadyStateChange);
+        Player->SetFileName(path);
+        if (start)
+            Player->SetCurrentPosition(*start);
+        ASSERT_TRUE(WaitFor([&] { return ready.count() > 0; }));
+    }
+
+    // Plays until the position moves off the given value; returns where it is.
+    double PositionOnceMoving(double from) {
+        EXPECT_TRUE(WaitFor([&] { return Player->CurrentPosition() != from; }));
+        return Player->CurrentPosition();
+    }
+
+    std::unique_ptr<TMpvMediaPlayer> Player;
+};
+
+TEST_P(MpvMediaPlayerTest, OpensLoadedButNotStartedWithSizeAndDuration) {
+    QSignalSpy open(Player.get(), &TWinMediaPlayer::OpenStateChange);
+    QSignalSpy ready(Player.get(), &TWinMediaPlayer::ReadyStateChange);
+    QSignalSpy frame(Player.get(), &TMpvMediaPlayer::FrameRendered);
+    int openCountAtReady = -1;
+    QObject::connect(Player.get(), &TWinMediaPlayer::ReadyStateChange,
+                     [&] { openCountAtReady = open.count(); });
+    Player->SetFileName(TestClips().Small);
+    EXPECT_EQ(Player->FileName(), TestClips().Small);
+    EXPECT_NE(Player->OpenState(), nsOpen);
+    ASSERT_TRUE(WaitFor([&] { return ready.count() > 0; }));
+    ASSERT_EQ(open.count(), 1);
+    EXPECT_NE(open[0][0].toInt(), nsOpen);
+    EXPECT_EQ(open[0][1].toInt(), nsOpen);
+    EXPECT_EQ(openCountAtReady, 1);
+    EXPECT_EQ(ready[0][0].toInt(), ReadyStateComplete);
+    EXPECT_NEAR(Player->Duration(), 6.0, 0.1); // the sound runs a little longer
+    EXPECT_EQ(Player->ImageSourceWidth(), 320);
+    EXPECT_EQ(Player->ImageSourceHeight(), 240);
+    EXPECT_EQ(Player->PlayState(), mpStopped);
+
+    // The first picture shows, and the file stays where it was loaded.
+    ASSERT_TRUE(WaitFor([&] { return frame.count() > 0; }));
+    QTest::qWait(300);
+    EXPECT_LT(Player->CurrentPosition(), Frame);
+    const QImage shot = Player->grab().toImage().scaled(16, 12);
+    int brightness = 0;
+    for (int y = 0; y < shot.height(); ++y)
+        for (int x = 0; x < shot.width(); ++x)
+            brightness += qGray(shot.pixel(x, y));
+    EXPECT_GT(brightness / (shot.width() * shot.height()), 40) << "the picture is black";
+
+    Open(TestClips().Large);
+    EXPECT_EQ(Player->ImageSourceWidth(), 640);
+    EXPECT_EQ(Player->ImageSourceHeight(), 480);
+}
+
+TEST_P(MpvMediaPlayerTest, PositionWrittenBeforeLoadIsWherePlaybackStarts) {
+    Open(TestClips().Small, 2.0);
+    EXPECT_DOUBLE_EQ(Player->CurrentPosition(), 2.0);
+    Player->Play();
+    const double at = PositionOnceMoving(2.0);
+    EXPECT_GE(at, 2.0 - Frame);
+    EXPECT_LT(at, 2.6);
+
+    // Written once the engine is already loading the file.
+    QSignalSpy ready(Player.get(), &TWinMediaPlayer::ReadyStateChange);
+    Player->SetFileName(TestClips().Large);
+    QCoreApplication::processEvents();
+    Player->SetCurrentPosition(1.5);
+    ASSERT_TRUE(WaitFor([&] { return ready.count() > 0; }));
+    Player->Play();
+    const double later = PositionOnceMoving(1.5);
+    EXPECT_GE(later, 1.5 - Frame);
+    EXPECT_LT(later, 2.1);
+}
+
+TEST_P(MpvMediaPlayerTest, PlayPauseStopAndSeek) {
+    Open(TestClips().Small);
+    Player->Play();
+    EXPECT_EQ(Player->PlayState(), mpPlaying);
+    ASSERT_TRUE(WaitFor([&] { return Player->CurrentPosition() > 0.3; }));
+
+    Player->Pause();
+    EXPECT_EQ(Player->PlayState(), mpPaused);
+    Player->SetCurrentPosition(1.0);
+    EXPECT_DOUBLE_EQ(Player->CurrentPosition(), 1.0); // the target until the engine is there
+    QTest::qWait(300);
+    EXPECT_NEAR(Player->CurrentPosition(), 1.0, Frame) << "moved while paused";
+
+    Player->Play();
+    const double resumed = PositionOnceMoving(Player->CurrentPosition());
+    EXPECT_GE(resumed, 1.0 - Frame);
+    EXPECT_LT(resumed, 1.6);
+
+    // Stop keeps the file open and its position writable.
+    Player->Stop();
+    EXPECT_EQ(Player->PlayState(), mpStopped);
+    EXPECT_EQ(Player->OpenState(), nsOpen);
+    EXPECT_EQ(Player->FileName(), TestClips().Small);
+    Player->SetCurrentPosition(0.5);
+    QTest::qWait(300);
+    EXPECT_NEAR(Player->CurrentPosition(), 0.5, Frame);
+}
+
+TEST_P(MpvMediaPlayerTest, EndRaisedOnceThenPlayStartsOver) {
+    QSignalSpy end(Player.get(), &TWinMediaPlayer::EndOfStream);
+    Open(TestClips().Small, 5.0);
+    Player->Play();
+    ASSERT_TRUE(WaitFor([&] { return end.count() > 0; }));
+    QTest::qWait(300);
+    EXPECT_EQ(end.count(), 1);
+    EXPECT_EQ(Player->PlayState(), mpStopped);
+    EXPECT_NEAR(Player->CurrentPosition(), Player->Duration(), 0.2);
+
+    Player->Play();
+    EXPECT_EQ(Player->PlayState(), mpPlaying);
+    EXPECT_TRUE(WaitFor([&] {
+        const double at = Player->CurrentPosition();
+        return at > 0.1 && at < 1.0;
+    }));
+    EXPECT_EQ(end.count(), 1);
+}
+
+TEST_P(MpvMediaPlayerTest, LaterFileWinsOverOneNotYetLoaded) {
+    QSignalSpy open(Player.get(), &TWinMediaPlayer::OpenStateChange);
+    Player->SetFileName(TestClips().Small);
+    Open(TestClips().Large);
+    QTest::qWait(300);
+    EXPECT_EQ(open.count(), 1);
+    EXPECT_EQ(Player->ImageSourceWidth(), 640);
+    EXPECT_EQ(Player->FileName(), TestClips().Large);
+}
+
+TEST_P(MpvMediaPlayerTest, EmptyNameClosesAndAnotherFileOpensAfter) {
+    Open(TestClips().Small);
+    Player->Play();
+    Player->SetFileName("");
+    EXPECT_EQ(Player->OpenState(), 0);
+    EXPECT_EQ(Player->PlayState(), mpStopped);
+    EXPECT_TRUE(Player->FileName().isEmpty());
+    Player->Play(); // nothing to play: nothing happens
+    EXPECT_EQ(Player->PlayState(), mpStopped);
+    Open(TestClips().Large);
+    EXPECT_EQ(Player->OpenState(), nsOpen);
+    EXPECT_EQ(Player->ImageSourceHeight(), 480);
+}
+
+TEST_P(MpvMediaPlayerTest, UnopenableFilesFail) {
+    Open(TestClips().Small);
+    EXPECT_THROW(Player->SetFileName(TestClips().Small + ".missing"), Exception);
+    EXPECT_THROW(Player->SetFileName("http://localhost/x.AVI"), Exception);
+    EXPECT_EQ(Player->FileName(), TestClips().Small); // the open file is kept
+    EXPECT_EQ(Player->OpenState(), nsOpen);
+
+    QSignalSpy open(Player.get(), &TWinMediaPlayer::OpenStateChange);
+    QSignalSpy error(Player.get(), &TWinMediaPlayer::Error);
+    Player->SetFileName(TestClips().Corrupt);
+    ASSERT_TRUE(WaitFor([&] { return error.count() > 0; }));
+    EXPECT_EQ(open.count(), 0);
+    EXPECT_NE(Player->OpenState(), nsOpen);
+}
+
+TEST_P(MpvMediaPlayerTest, VolumeMuteAndMouse) {
+    Open(TestClips().Small);
+    for (int volume : {-1, -1234, -10000, 0}) {
+        Player->SetVolume(volume);
+        EXPECT_EQ(Player->Volume(), volume);
+    }
+    Player->SetMute(true);
+    EXPECT_TRUE(Player->Mute());
+    Player->SetMute(false);
+    EXPECT_FALSE(Player->Mute());
+
+    QSignalSpy mouse(Player.get(), &TWinMediaPlayer::MouseDown);
+    QWidget* picture = Player->childAt(40, 30);
+    ASSERT_NE(picture, nullptr);
+    QTest::mouseClick(picture, Qt::LeftButton, Qt::ShiftModifier, QPoint(40, 30));
+    ASSERT_EQ(mouse.count(), 1);
+    EXPECT_EQ(mouse[0][0].value<Qt::MouseButton>(), Qt::LeftButton);
+    EXPECT_EQ(mouse[0][1].value<Qt::KeyboardModifiers>(), Qt::ShiftModifier);
+    EXPECT_EQ(mouse[0][2].toInt(), 40);
+    EXPECT_EQ(mouse[0][3].toInt(), 30);
+}
+
+INSTANTIATE_TEST_SUITE_P(RenderPaths, MpvMediaPlayerTest,
+                         ::testing::Values(TMpvRenderPath::OpenGL, TMpvRenderPath::Software),
+                         [](const auto& info) {
+                             return info.param == TMpvRenderPath::OpenGL ? "OpenGL" : "Software";
+                         });
+
+} // namespace

@@ -1,0 +1,112 @@
+#include "platform/IniFile.h"
+#include "shell/Exceptions.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <sys/resource.h>
+
+namespace {
+
+QByteArray ReadAll(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+}
+
+void WriteAll(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+class IniFileTest : public ::testing::Test {
+protected:
+    QTemporaryDir Dir;
+    QString Path = Dir.filePath("user.ini");
+};
+
+TEST_F(IniFileTest, ReadsSectionsAndKeysCaseInsensitivelyWithTrimmedValues) {
+    WriteAll(Path, "; remark\r\n[Main]\r\n  Volume = 3 \r\nIniFileName= Kino Player \r\n"
+                   ";Volume=9\r\n[ Other ]\r\nvolume=7\r\n[main]\r\nVolume=5\r\n");
+    const TIniFile ini(Path);
+    EXPECT_EQ(ini.ReadInteger("MAIN", "volume", 0), 3); // the first matching section wins
+    EXPECT_EQ(ini.ReadString("main", "ININAME", "ERROR"), "ERROR");
+    EXPECT_EQ(ini.ReadString("main", "ininamefile", "ERROR"), "ERROR");
+    EXPECT_EQ(ini.ReadString("Main", "INIFILENAME", "ERROR"), "Kino Player");
+    EXPECT_EQ(ini.ReadInteger("other", "Volume", 0), 7);
+    EXPECT_EQ(ini.ReadString("Missing", "Volume", "ERROR"), "ERROR");
+    EXPECT_EQ(TIniFile(Dir.filePath("none.ini")).ReadString("Main", "Volume", "ERROR"), "ERROR");
+    EXPECT_EQ(TIniFile(QString()).ReadInteger("Main", "Volume", 4), 4);
+}
+
+TEST_F(IniFileTest, IntegersThatAreNotNumbersReadAsTheDefault) {
+    WriteAll(Path, "[S]\nempty=\ntext=abc\ntail=12abc\nneg=-7\nbig=99999999999\nplus=+5\n");
+    const TIniFile ini(Path);
+    EXPECT_EQ(ini.ReadInteger("S", "empty", 11), 11);
+    EXPECT_EQ(ini.ReadInteger("S", "text", 11), 11);
+    EXPECT_EQ(ini.ReadInteger("S", "tail", 11), 11);
+    EXPECT_EQ(ini.ReadInteger("S", "neg", 11), -7);
+    EXPECT_EQ(ini.ReadInteger("S", "big", 11), 11);
+    EXPECT_EQ(ini.ReadInteger("S", "plus", 11), 5);
+}
+
+TEST_F(IniFileTest, WritesChangeOnlyTheirOwnKeyByteForByte) {
+    const QByteArray original = "; my settings\n[Volume1]\nWorkDir = /home/u/lists \nLEFT=5\n\n"
+                                "[Volume2]\r\nleft=9\r\n";
+    WriteAll(Path, original);
+    TIniFile ini(Path);
+    ini.WriteInteger("volume1", "left", 120);
+    EXPECT_EQ(ReadAll(Path), "; my settings\n[Volume1]\nWorkDir = /home/u/lists \nLEFT=120\n\n"
+                             "[Volume2]\r\nleft=9\r\n");
+    ini.WriteString("Volume1", "FavFileName", "/home/u/lists/a.lst");
+    EXPECT_EQ(ReadAll(Path), "; my settings\n[Volume1]\nWorkDir = /home/u/lists \nLEFT=120\n"
+                             "FavFileName=/home/u/lists/a.lst\n\n[Volume2]\r\nleft=9\r\n");
+    ini.WriteInteger("Volume3", "top", -4);
+    EXPECT_EQ(ReadAll(Path), "; my settings\n[Volume1]\nWorkDir = /home/u/lists \nLEFT=120\n"
+                             "FavFileName=/home/u/lists/a.lst\n\n[Volume2]\r\nleft=9\r\n"
+                             "[Volume3]\ntop=-4\n");
+    EXPECT_EQ(ini.ReadInteger("VOLUME3", "TOP", 0), -4);
+    EXPECT_EQ(ini.ReadString("Volume1", "workdir", "ERROR"), "/home/u/lists");
+}
+
+TEST_F(IniFileTest, WritesIntoFilesWithoutFinalLineEnd) {
+    WriteAll(Path, "[A]\r\nx=1");
+    TIniFile ini(Path);
+    ini.WriteString("A", "y", "2");
+    EXPECT_EQ(ReadAll(Path), "[A]\r\nx=1\r\ny=2\r\n");
+    WriteAll(Path, "[A]\r\nx=1");
+    ini.WriteString("B", "y", "2");
+    EXPECT_EQ(ReadAll(Path), "[A]\r\nx=1\r\n[B]\r\ny=2\r\n");
+}
+
+TEST_F(IniFileTest, FirstWriteCreatesFolderAndFile) {
+    const QString nested = Dir.filePath("a/b/settings.ini");
+    TIniFile ini(nested);
+    ini.WriteString("Volume1", "FavFileName", "x");
+    EXPECT_EQ(ReadAll(nested), "[Volume1]\r\nFavFileName=x\r\n");
+    EXPECT_EQ(QDir(Dir.filePath("a/b")).entryList(QDir::Files | QDir::Hidden).size(), 1);
+}
+
+TEST_F(IniFileTest, FailedWriteLeavesOldFileWhole) {
+    const QByteArray original = "[A]\nx=1\n";
+    WriteAll(Path, original);
+    // A file-size limit makes the write of the temporary file fail midway.
+    struct rlimit old {};
+    getrlimit(RLIMIT_FSIZE, &old);
+    const auto previous = std::signal(SIGXFSZ, SIG_IGN);
+    struct rlimit tight = old;
+    tight.rlim_cur = 64;
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &tight), 0);
+    TIniFile ini(Path);
+    EXPECT_THROW(ini.WriteString("A", "x", QByteArray(500, 'v')), Exception);
+    setrlimit(RLIMIT_FSIZE, &old);
+    std::signal(SIGXFSZ, previous);
+    EXPECT_EQ(ReadAll(Path), original);
+    EXPECT_EQ(QDir(Dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 1);
+}
+
+} // namespace

@@ -1,0 +1,221 @@
+#include "shell/Settings.h"
+#include "catalogwin/CatWinTestSupport.h"
+#include "platform/IniFile.h"
+#include "shell/Exceptions.h"
+#include "shell/Pathes.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QLabel>
+
+namespace {
+
+QByteArray ReadAll(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+}
+
+void WriteAll(const QString& path, const QByteArray& bytes) {
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+// setup.inf beside the program, the user's configuration in a temporary folder.
+class SettingsTest : public CatalogWindowTest {
+protected:
+    void SetUp() override {
+        CatalogWindowTest::SetUp();
+        ASSERT_TRUE(Temp.isValid());
+        qputenv("XDG_CONFIG_HOME", Temp.filePath("config").toUtf8());
+        SetProgramFolderForTesting(Temp.filePath("program"));
+        SetupPath = Temp.filePath("program/setup.inf");
+        Work = Temp.filePath("work");
+        QDir().mkpath(Work);
+        BuildTwoGroups();
+        SettingsValid = false;
+    }
+    void TearDown() override {
+        SetProgramFolderForTesting({});
+        qunsetenv("XDG_CONFIG_HOME");
+        SettingsValid = false;
+        CatalogWindowTest::TearDown();
+    }
+    void WriteSetup(const QByteArray& text) { WriteAll(SetupPath, text); }
+    QString UserFile(const QString& name) const {
+        return Temp.filePath("config/quorvix-player/") + name;
+    }
+
+    QTemporaryDir Temp;
+    QString SetupPath;
+    QString Work;
+};
+
+TEST_F(SettingsTest, DiscVolumeComesFromSetupInf) {
+    EXPECT_EQ(ReadDiscVolume(), 0);
+    WriteSetup("[Main]\r\nVolume=3\r\nIniFileName=Kino\r\n");
+    EXPECT_EQ(ReadDiscVolume(), 3);
+}
+
+TEST_F(SettingsTest, WithoutIniFileNameOrWorkDirNothingIsWrittenBack) {
+    WriteSetup("[Main]\r\nVolume=2\r\n");
+    Main->LoadUserSettings();
+    EXPECT_EQ(Main->DiscVolume, 2);
+    EXPECT_EQ(Main->IniFileName, "ERROR");
+    EXPECT_EQ(Main->IniSection, "Volume2");
+    EXPECT_EQ(UserSettingsPath(Main->IniFileName), UserFile("ERROR.ini"));
+    EXPECT_EQ(WorkDir, "ERROR");
+    EXPECT_EQ(FavFileName, "ERROR/Favorites.lst");
+    EXPECT_FALSE(SettingsValid);
+    Main->WriteUserSettings();
+    EXPECT_FALSE(QFileInfo::exists(UserFile("ERROR.ini")));
+    EXPECT_FALSE(QFileInfo::exists(Temp.filePath("config")));
+}
+
+TEST_F(SettingsTest, DefaultFavouritesAreWrittenAtTheNextClose) {
+    WriteSetup("[Main]\r\nVolume=1\r\nIniFileName=Kino\r\n");
+    WriteAll(UserFile("Kino.ini"), "[Volume1]\r\nWorkDir=" + Work.toUtf8() + "\r\n");
+    Main->LoadUserSettings();
+    EXPECT_TRUE(SettingsValid);
+    EXPECT_EQ(FavFileName, Work + "/Favorites.lst");
+    EXPECT_FALSE(Form->SizeFromSettings);
+    EXPECT_EQ(Form->OpenDialog1->directory().absolutePath(), Work);
+    EXPECT_EQ(Form->SaveDialog1->nameFilters(), QStringList{"Play_List files(*.lst)"});
+
+    Form->CheckAllNodes();
+    Entry(1)->SetChecked(false);
+    Form->move(40, 50);
+    Form->resize(200, 300);
+    Main->WriteUserSettings();
+    const TIniFile user(UserFile("Kino.ini"));
+    EXPECT_EQ(user.ReadString("Volume1", "FavFileName", "ERROR"),
+              (Work + "/Favorites.lst").toUtf8());
+    EXPECT_EQ(user.ReadInteger("Volume1", "left", 0), 40);
+    EXPECT_EQ(user.ReadInteger("Volume1", "top", 0), 50);
+    EXPECT_EQ(user.ReadInteger("Volume1", "width", 0), 200);
+    EXPECT_EQ(user.ReadInteger("Volume1", "height", 0), 300);
+    EXPECT_EQ(user.ReadString("Volume1", "WorkDir", "ERROR"), Work.toUtf8());
+    EXPECT_EQ(ReadAll(Work + "/Favorites.lst"), "1\xA4"
+                                                "0\r\n0\xA4"
+                                                "1\r\n1\xA4"
+                                                "2\r\n1\xA4"
+                                                "3\r\n1\xA4"
+                                                "4\r\n");
+    EXPECT_TRUE(PlayListLines.empty());
+}
+
+TEST_F(SettingsTest, StoredGeometryIsAppliedOnlyWithoutZeros) {
+    WriteSetup("[Main]\r\nVolume=1\r\nIniFileName=Kino\r\n");
+    WriteAll(UserFile("Kino.ini"), "[Volume1]\r\nWorkDir=" + Work.toUtf8() +
+                                       "\r\nleft=300\r\ntop=0\r\nwidth=250\r\nheight=400\r\n");
+    Main->LoadUserSettings();
+    EXPECT_FALSE(Form->SizeFromSettings);
+    EXPECT_EQ(Form->pos(), QPoint(5, 5));
+
+    TIniFile(UserFile("Kino.ini")).WriteInteger("Volume1", "top", -20);
+    Main->LoadUserSettings();
+    EXPECT_TRUE(Form->SizeFromSettings);
+    EXPECT_EQ(Form->frameGeometry().topLeft(), QPoint(300, -20));
+    EXPECT_EQ(Form->size(), QSize(250, 400));
+    const int width = Form->width();
+    Form->BuildCatalogTree(); // placed from the settings: building does not size it
+    EXPECT_EQ(Form->width(), width);
+}
+
+TEST_F(SettingsTest, GeometryNeedsAnExistingWorkDir) {
+    WriteSetup("[Main]\r\nVolume=1\r\nIniFileName=Kino\r\n");
+    WriteAll(UserFile("Kino.ini"), "[Volume1]\r\nWorkDir=" + Temp.filePath("gone").toUtf8() +
+                                       "\r\nleft=300\r\ntop=20\r\nwidth=250\r\nheight=400\r\n");
+    Main->LoadUserSettings();
+    EXPECT_TRUE(SettingsValid);
+    EXPECT_FALSE(Form->SizeFromSettings);
+    EXPECT_EQ(Form->pos(), QPoint(5, 5));
+}
+
+TEST_F(SettingsTest, TwoVolumesKeepSeparateSectionsOfOneFile) {
+    const QString absolute = Temp.filePath("shared/Kino");
+    WriteAll(absolute + ".ini", "[Volume1]\r\nWorkDir=" + Work.toUtf8() +
+                                    "\r\n[Volume2]\r\nWorkDir=" + Work.toUtf8() +
+                                    "\r\nFavFileName=" + Work.toUtf8() + "/two.lst\r\n");
+    WriteSetup("[Main]\r\nVolume=1\r\nIniFileName=" + absolute.toUtf8() + "\r\n");
+    Main->LoadUserSettings();
+    Form->move(11, 12);
+    Main->WriteUserSettings();
+    WriteSetup("[Main]\r\nVolume=2\r\nIniFileName=" + absolute.toUtf8() + "\r\n");
+    Main->LoadUserSettings();
+    EXPECT_EQ(FavFileName, Work + "/two.lst");
+    Form->move(21, 22);
+    Main->WriteUserSettings();
+
+    const TIniFile user(absolute + ".ini");
+    EXPECT_EQ(user.ReadInteger("Volume1", "left", 0), 11);
+    EXPECT_EQ(user.ReadInteger("Volume2", "left", 0), 21);
+    EXPECT_EQ(user.ReadString("Volume1", "FavFileName", "ERROR"),
+              (Work + "/Favorites.lst").toUtf8());
+    EXPECT_EQ(user.ReadString("Volume2", "FavFileName", "ERROR"), (Work + "/two.lst").toUtf8());
+    EXPECT_TRUE(QFileInfo::exists(Work + "/two.lst"));
+}
+
+TEST_F(SettingsTest, LoadedPlayListBecomesTheFavouritesAndIsOverwrittenAtClose) {
+    WriteSetup("[Main]\r\nVolume=1\r\nIniFileName=Kino\r\n");
+    WriteAll(UserFile("Kino.ini"), "[Volume1]\r\nWorkDir=" + Work.toUtf8() + "\r\n");
+    Main->LoadUserSettings();
+    Form->CheckAllNodes();
+    const QString other = Work + "/other.lst";
+    WriteAll(other, "0\xA4"
+                    "3\r\n0\xA4"
+                    "4\r\n");
+    Form->ChooseFile = [&](QFileDialog* dialog) {
+        EXPECT_EQ(dialog, Form->OpenDialog1);
+        return other;
+    };
+    Form->FlatButton1Click();
+    EXPECT_EQ(FavFileName, other);
+    EXPECT_EQ(Form->Label3->text(), "other.lst");
+    EXPECT_FALSE(Form->ApplyingPlayList);
+    EXPECT_EQ(CheckedEntries(), (std::vector<int>{0, 1, 2}));
+
+    Entry(0)->SetChecked(false);
+    Main->WriteUserSettings();
+    EXPECT_EQ(TIniFile(UserFile("Kino.ini")).ReadString("Volume1", "FavFileName", "ERROR"),
+              other.toUtf8());
+    EXPECT_EQ(ReadAll(other), "0\xA4"
+                              "0\r\n1\xA4"
+                              "1\r\n1\xA4"
+                              "2\r\n0\xA4"
+                              "3\r\n0\xA4"
+                              "4\r\n");
+    EXPECT_FALSE(QFileInfo::exists(Work + "/Favorites.lst"));
+}
+
+TEST_F(SettingsTest, SaveButtonWritesTheChosenFileAndKeepsTheFavourites) {
+    WriteSetup("[Main]\r\nVolume=1\r\nIniFileName=Kino\r\n");
+    WriteAll(UserFile("Kino.ini"), "[Volume1]\r\nWorkDir=" + Work.toUtf8() + "\r\n");
+    Main->LoadUserSettings();
+    Form->CheckAllNodes();
+    const QString chosen = Work + "/saved.lst";
+    Form->ChooseFile = [&](QFileDialog* dialog) {
+        EXPECT_EQ(dialog, Form->SaveDialog1);
+        return chosen;
+    };
+    Form->FlatButton2Click();
+    EXPECT_EQ(FavFileName, Work + "/Favorites.lst");
+    EXPECT_EQ(Form->Label3->text(), "Play List");
+    EXPECT_EQ(ReadAll(chosen).count("\r\n"), 5);
+
+    // A save that fails still leaves the favourites as they were.
+    Form->ChooseFile = [&](QFileDialog*) { return Work + "/missing/dir/x.lst"; };
+    WriteAll(Temp.filePath("work/missing"), "a file where a folder should be");
+    EXPECT_THROW(Form->FlatButton2Click(), Exception);
+    EXPECT_EQ(FavFileName, Work + "/Favorites.lst");
+    EXPECT_TRUE(PlayListLines.empty());
+
+    Form->ChooseFile = [](QFileDialog*) { return QString(); }; // cancelled
+    Form->FlatButton2Click();
+    EXPECT_EQ(FavFileName, Work + "/Favorites.lst");
+}
+
+} // namespace
