@@ -1,10 +1,10 @@
-// One main for every benchmark; some of them need a Qt application object.
-#include <QCoreApplication>
+// One main for every benchmark; some of them build widgets.
+#include <QApplication>
 
 #include <benchmark/benchmark.h>
 
 int main(int argc, char** argv) {
-    QCoreApplication app(argc, argv);
+    QApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv))
         return 1;

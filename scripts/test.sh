@@ -16,7 +16,7 @@ xvfb ctest --test-dir build --output-on-failure
 
 # Only keeps the benchmarks from rotting; numbers come from a longer run.
 if [ -x build/bench/qv_bench ]; then
-  build/bench/qv_bench --benchmark_min_time=0.01 >build/bench-brief.txt
+  xvfb build/bench/qv_bench --benchmark_min_time=0.01 >build/bench-brief.txt
 fi
 
 cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DQV_SANITIZE=ON -DQV_BENCH=OFF
