@@ -33,6 +33,8 @@ public:
     int32_t AbsoluteIndex() const;
     TfcTreeNode* GetNext() const;
 
+    // The view changes the check state only for a click or Space: that flips
+    // the mark and clears the grey mark. Programs use SetChecked.
     void setData(int column, int role, const QVariant& value) override;
 
 private:

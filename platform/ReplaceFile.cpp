@@ -54,6 +54,8 @@ void SyncFolder(const QString& folder) {
 
 void ReplaceFileAtomically(const QString& path, const QByteArray& bytes) {
     const QFileInfo info(path);
+    if (info.fileName().isEmpty())
+        Fail(path, ENOENT);
     const QString folder = info.absolutePath();
     if (!QDir().mkpath(folder))
         Fail(path, errno ? errno : EACCES);

@@ -12,6 +12,9 @@ class QTimer;
 class QSlider;
 class QToolButton;
 class QCloseEvent;
+class QKeyEvent;
+class QMouseEvent;
+class QPainter;
 class TfcImageForm;
 class TMyGauge;
 class TImageSlider;
@@ -73,6 +76,9 @@ public:
     long double VolumeLevel = 0;
 
     // Shell.
+    void FormCreate();
+    void FormClose();
+    void FormDestroy();
     void LoadDisc();
     void Timer2Timer();
     // Settings and play lists.
@@ -89,9 +95,61 @@ public:
     // Time and seeking.
     void Timer1Timer();
     void ShowTime(int32_t minutes, int32_t seconds);
+    void Gauge1MouseDown(Qt::MouseButton Button, Qt::KeyboardModifiers Shift, int X, int Y);
+    void Gauge1MouseMove(Qt::MouseButton Button, Qt::KeyboardModifiers Shift, int X, int Y);
+    void Gauge1MouseUp(Qt::MouseButton Button, Qt::KeyboardModifiers Shift, int X, int Y);
     // Play order.
+    void RepeatBtnClick();
+    void RndBtnClick();
+    void AllBtnClick();
+    void NextBtnClick();
+    void PrevBtnClick();
     void MediaPlayer1Notify();
+    // Keyboard and window commands.
+    void FormKeyDown(int Key, Qt::KeyboardModifiers Shift);
+    void ExitBtnClick();
+    void MinBtnClick();
+    void CatBtnClick();
+    void OrgBtnClick();
+    void FullBtnClick();
+    void fcImageForm1PosChange();
+    void FormMouseMove();
+    // Loudness.
+    void VolSliderSliderPosChange(long double x);
+    void StepVolume(int direction); // +1 up, -1 down
+    void VolUpBtnMouseDown();
+    void VolDownBtnMouseDown();
+    void VolUpBtnMouseUp();
+    void VolNoBtnClick();
+    void DrawVolumeIndicator(QPainter& canvas) const;
+    // Segment marks and maintenance.
+    void SavePosButtonClick();
+    void CustLoadBtnClick();
+    void TestBtnClick();
+
+signals:
+    void Closed(); // the main window was closed: the program ends
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+
+private:
+    void CreateComponents();
+    void CreateLabels();
+    void CreateButtons();
+    void CreateMaintenanceButtons();
+    void ConnectEvents();
+    int32_t GaugePosition(int X) const;
+    void ShowMuteState();
+    void StartVolumeRepeat(int direction);
+    QWidget* VolumeIndicator = nullptr; // paints the level wedge over the skin
+    int VolumeStep = 0;                 // direction Timer3 steps in
 };
+
+// Where the missing-files list of the file test goes.
+QString PlayerErrorFilePath();
 
 extern TMainForm* MainForm;
 

@@ -1,8 +1,70 @@
 #include "shell/Application.h"
 
+#include "catalogwin/CatUnit2.h"
+#include "platform/SingleInstance.h"
+#include "player/Unit1.h"
+#include "video/CaptionUnit.h"
+#include "video/VidOutUnit.h"
+
 #include <QApplication>
+#include <QMessageBox>
+
+#include <clocale>
+#include <exception>
+
+namespace {
+
+// Errors raised inside any event are shown to the user and the program goes on.
+class TApplication : public QApplication {
+public:
+    using QApplication::QApplication;
+
+    bool notify(QObject* receiver, QEvent* event) override {
+        try {
+            return QApplication::notify(receiver, event);
+        } catch (const std::exception& error) {
+            ShowException(QString::fromUtf8(error.what()));
+        } catch (...) {
+            ShowException(QStringLiteral("Unknown error"));
+        }
+        return false;
+    }
+
+private:
+    static void ShowException(const QString& text) {
+        QMessageBox::critical(QApplication::activeWindow(), QStringLiteral("Quorvix Player"), text);
+    }
+};
+
+} // namespace
 
 int RunQuorvixPlayer(int argc, char* argv[]) {
-    QApplication app(argc, argv);
-    return 0;
+    if (!AcquireSingleInstance(QStringLiteral("quorvix-player")))
+        return 0;
+    TApplication app(argc, argv);
+    std::setlocale(LC_NUMERIC, "C"); // the playback engine needs a C numeric locale
+    QApplication::setQuitOnLastWindowClosed(false);
+
+    CreateForms();
+    QObject::connect(MainForm, &TMainForm::Closed, &app, &QApplication::quit);
+    MainForm->show();
+    VidOutForm->show();
+    CaptionForm->show();
+    const int result = QApplication::exec();
+    DestroyForms();
+    return result;
+}
+
+void CreateForms() {
+    MainForm = new TMainForm;
+    CatForm2 = new TCatForm2;
+    VidOutForm = new TVidOutForm;
+    CaptionForm = new TCaptionForm;
+}
+
+void DestroyForms() {
+    delete CaptionForm;
+    delete VidOutForm;
+    delete CatForm2;
+    delete MainForm;
 }

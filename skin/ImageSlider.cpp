@@ -16,7 +16,6 @@ constexpr int kHandHotY = 0;
 } // namespace
 
 TImageSlider::TImageSlider(QWidget* parent) : QWidget(parent) {
-    setAttribute(Qt::WA_Hover);
     FGlyphNormal = QImage(":/art/slider_normal.png");
     FGlyphEnter = QImage(":/art/slider_enter.png");
     FGlyphDown = QImage(":/art/slider_down.png");
@@ -88,7 +87,11 @@ int TImageSlider::ValueToPosition(long double value) const {
     const long double span = double(FMaxValue - FMinValue);
     if (span == 0)
         return Lo();
-    return std::max(Lo(), Lo() + int(std::nearbyint((value - FMinValue) / span * (Hi() - Lo()))));
+    // Far-off values are held to a few travels so the integer cannot overflow.
+    const long double travel = std::abs(Hi() - Lo()) + 1.0L;
+    const long double offset = std::clamp(
+        std::nearbyint((value - FMinValue) / span * (Hi() - Lo())), -4 * travel, 4 * travel);
+    return std::max(Lo(), Lo() + int(offset));
 }
 
 void TImageSlider::SetSliderPosValue(long double value) {

@@ -89,6 +89,8 @@ TEST_F(IniFileTest, FirstWriteCreatesFolderAndFile) {
     ini.WriteString("Volume1", "FavFileName", "x");
     EXPECT_EQ(ReadAll(nested), "[Volume1]\r\nFavFileName=x\r\n");
     EXPECT_EQ(QDir(Dir.filePath("a/b")).entryList(QDir::Files | QDir::Hidden).size(), 1);
+    TIniFile nameless{QString()};
+    EXPECT_THROW(nameless.WriteString("A", "x", "1"), Exception);
 }
 
 TEST_F(IniFileTest, FailedWriteLeavesOldFileWhole) {

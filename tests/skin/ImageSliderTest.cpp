@@ -40,6 +40,8 @@ TEST_F(VolumeSlider, PositionAndValueMapBothWays) {
     EXPECT_EQ(slider->PositionToValue(500), 4.0L);
     EXPECT_EQ(slider->ValueToPosition(2.0L), 354); // 61.5 rounds to even
     EXPECT_EQ(slider->ValueToPosition(-1.0L), 292);
+    EXPECT_GT(slider->ValueToPosition(1e30L), 415); // beyond the travel, no overflow
+    EXPECT_EQ(slider->ValueToPosition(-1e30L), 292);
 }
 
 TEST_F(VolumeSlider, SettingTheValueMovesTheKnobAndReportsTheAskedValue) {

@@ -107,6 +107,23 @@ TEST_F(SkinDrag, PressesOnControlsOverTheSkinNeverDrag) {
     EXPECT_EQ(QWidget::mouseGrabber(), nullptr);
 }
 
+TEST_F(SkinDrag, OutlineModeMovesTheWindowOnRelease) {
+    form->SetOptions({});
+    QSignalSpy moves(form, &TfcImageForm::OnPosChange);
+    const QPoint start = origin + QPoint(300, 80);
+    Press(form, {300, 80});
+    MoveTo(start + QPoint(10, 0));
+    MoveTo(start + QPoint(25, 12));
+    QTest::qWait(30);
+    EXPECT_TRUE(form->Dragging());
+    EXPECT_EQ(host->geometry().topLeft(), origin);
+    ReleaseAt(start + QPoint(25, 12));
+    EXPECT_EQ(host->geometry().topLeft(), origin + QPoint(25, 12));
+    EXPECT_FALSE(form->Dragging());
+    EXPECT_EQ(moves.count(), 0);
+    EXPECT_EQ(QWidget::mouseGrabber(), nullptr);
+}
+
 TEST_F(SkinDrag, RightButtonDoesNotDrag) {
     Press(form, {300, 80}, Qt::RightButton);
     EXPECT_EQ(QWidget::mouseGrabber(), nullptr);

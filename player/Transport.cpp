@@ -1,0 +1,90 @@
+// Opening an entry, the transport buttons, the time display and seeking.
+#include "player/Unit1.h"
+
+#include "catalog/CatalogRecord.h"
+#include "catalogwin/CatUnit2.h"
+#include "media/MediaPlayer_TLB.h"
+#include "shell/Pathes.h"
+#include "skin/MyGauges.h"
+#include "skin/TMyFlatSpeedButtonUnit.h"
+#include "video/CaptionUnit.h"
+#include "video/VidOutUnit.h"
+
+#include <QApplication>
+#include <QFileInfo>
+#include <QLabel>
+#include <QTimer>
+
+void TMainForm::PlayEntry(int N) {
+    if (!CatalogLoaded || N == -1 || N < 0 || static_cast<size_t>(N) >= Catalog.size())
+        return;
+    const CatalogRecord& entry = Catalog[static_cast<size_t>(N)];
+    StopAtSegmentEnd = true;
+    const QString name = AnsiToQString(ShortString(entry.MediaName)) + QStringLiteral(".AVI");
+    const QString path = LocateFile(QStringLiteral("Video\\") + name);
+    if (path.isEmpty() || !QFileInfo(path).isFile())
+        return;
+    Label5->setText(name);
+    AllBtn->setVisible(entry.EndPos != 0.0);
+    if (CaptionForm)
+        CaptionForm->SetCaptionText(AnsiToQString(ShortString(entry.Title)));
+    VidOutForm->OpenMedia(path, entry.StartPos);
+    const int32_t previous = CurrentIndex;
+    CurrentIndex = N;
+    ShowEntryPicture(N);
+    CatForm2->SelectEntry(N);
+    CatForm2->RepaintEntry(previous);
+    raise();
+    VidOutForm->raise();
+    QApplication::processEvents();
+}
+
+void TMainForm::PlayBtnClick() { VidOutForm->PlayMedia(); }
+
+void TMainForm::PauseBtnClick() { VidOutForm->PauseMedia(); }
+
+void TMainForm::StopBtnClick() { VidOutForm->StopMedia(); }
+
+void TMainForm::Timer1Timer() {
+    if (VidOutForm)
+        VidOutForm->PollPosition();
+}
+
+void TMainForm::ShowTime(int32_t minutes, int32_t seconds) {
+    const QString text = TimeText(minutes / 60, minutes % 60, seconds);
+    // Repainting an unchanged text would only cost a redraw every tick.
+    if (Label2->text() == text)
+        return;
+    Label2->setText(text);
+    Label2->repaint();
+}
+
+int32_t TMainForm::GaugePosition(int X) const {
+    const int width = Gauge1->width();
+    const int x = std::clamp(X, 0, width);
+    return static_cast<int32_t>((static_cast<int64_t>(Gauge1->MaxValue()) * x) / width);
+}
+
+void TMainForm::Gauge1MouseDown(Qt::MouseButton, Qt::KeyboardModifiers, int, int) {
+    StopAtSegmentEnd = false;
+    AllBtn->SetDown(false);
+    Timer1->stop();
+}
+
+void TMainForm::Gauge1MouseMove(Qt::MouseButton Button, Qt::KeyboardModifiers, int X, int) {
+    Gauge1->setCursor(Qt::SplitHCursor);
+    if (!(Button & Qt::LeftButton))
+        return;
+    const int32_t position = GaugePosition(X);
+    Gauge1->SetProgress(position);
+    ShowTime(position / 60, position % 60);
+}
+
+void TMainForm::Gauge1MouseUp(Qt::MouseButton, Qt::KeyboardModifiers, int X, int) {
+    const int32_t position = GaugePosition(X);
+    Gauge1->SetProgress(position);
+    VidOutForm->PauseIfPlaying();
+    VidOutForm->ActiveMovie1->SetCurrentPosition(position);
+    VidOutForm->PlayMedia();
+    Timer1->start();
+}

@@ -1,0 +1,63 @@
+// The disc watch, the loading of a disc and the orderly shutdown.
+#include "player/Unit1.h"
+
+#include "catalog/CatalogRecord.h"
+#include "catalogwin/CatUnit2.h"
+#include "shell/Pathes.h"
+#include "shell/Settings.h"
+#include "video/VidOutUnit.h"
+
+#include <QTimer>
+
+namespace {
+
+// Runs the body and then the cleanup, also when the body throws.
+template <typename Body, typename Cleanup> void Finally(Body body, Cleanup cleanup) {
+    try {
+        body();
+    } catch (...) {
+        cleanup();
+        throw;
+    }
+    cleanup();
+}
+
+} // namespace
+
+void TMainForm::Timer2Timer() {
+    const bool present = ProgramDiscPresent();
+    if (!DiscPresent && present) {
+        DiscPresent = true;
+        if (ReadDiscVolume() == DiscVolume) {
+            VidOutForm->PlayMedia();
+            return;
+        }
+        Timer2->stop();
+        Finally([this] { LoadDisc(); }, [this] { Timer2->start(); });
+    } else if (DiscPresent && !present) {
+        DiscPresent = false;
+        VidOutForm->PauseIfPlaying();
+    }
+}
+
+void TMainForm::LoadDisc() {
+    LoadCatalog();
+    if (!CatalogLoaded) {
+        Timer2->start();
+        return;
+    }
+    CatForm2->show();
+    LoadUserSettings();
+    CatForm2->BuildCatalogTree();
+    CatForm2->CheckAllNodes();
+    CatForm2->ApplyingPlayList = true;
+    Finally([this] { RestorePlayList(); }, [] { CatForm2->ApplyingPlayList = false; });
+    PlayEntry(CatForm2->RandomCheckedEntry());
+}
+
+void TMainForm::FormClose() {
+    if (SettingsValid)
+        WriteUserSettings();
+    if (VidOutForm)
+        VidOutForm->CloseMedia();
+}

@@ -1,0 +1,247 @@
+// Keys, window commands, loudness and the disc tools of the main window.
+#include "support/FormsFixture.h"
+
+#include "catalog/CatalogRecord.h"
+#include "catalogwin/CatUnit2.h"
+#include "player/Unit1.h"
+#include "shell/Pathes.h"
+#include "skin/ImageSlider.h"
+#include "skin/TMyFlatSpeedButtonUnit.h"
+#include "video/VidOutUnit.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QMessageBox>
+#include <QPainter>
+#include <QScreen>
+#include <QTimer>
+#include <QToolButton>
+
+namespace {
+
+class CommandsTest : public FormsTest {
+protected:
+    void SetUp() override {
+        FormsTest::SetUp();
+        AddEntry(1, "First", "clip1", 0.0, 30.0);
+        AddEntry(1, "Second", "clip2", 30.0, 90.0);
+        ShowCatalog();
+    }
+    static bool Shown(QWidget* w) { return !w->isHidden(); }
+};
+
+TEST_F(CommandsTest, CtrlEWorksOnlyWhileTheFileTestButtonIsShown) {
+    MainForm->FormKeyDown(Qt::Key_E, Qt::ControlModifier);
+    EXPECT_FALSE(Shown(MainForm->SavePosButton));
+    MainForm->FormKeyDown(Qt::Key_D, Qt::NoModifier); // without Ctrl: nothing
+    EXPECT_FALSE(Shown(MainForm->TestBtn));
+    MainForm->FormKeyDown(Qt::Key_D, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_TRUE(Shown(MainForm->TestBtn));
+    EXPECT_TRUE(Shown(MainForm->CustLoadBtn));
+    MainForm->FormKeyDown(Qt::Key_E, Qt::ControlModifier);
+    for (QToolButton* b : {MainForm->SavePosButton, MainForm->StartPosButton,
+                           MainForm->EndPosButton, MainForm->EndToStartBtn})
+        EXPECT_TRUE(Shown(b));
+    MainForm->FormKeyDown(Qt::Key_D, Qt::ControlModifier); // hides the two, not the four
+    EXPECT_FALSE(Shown(MainForm->TestBtn));
+    EXPECT_TRUE(Shown(MainForm->SavePosButton));
+    MainForm->FormKeyDown(Qt::Key_E, Qt::ControlModifier);
+    EXPECT_TRUE(Shown(MainForm->SavePosButton));
+}
+
+TEST_F(CommandsTest, FullScreenDragAndOriginalSizeCycle) {
+    MainForm->show();
+    VidOutForm->show();
+    MainForm->FullBtnClick(); // nothing open yet: nothing happens
+    EXPECT_EQ(FullScreenMode, 0);
+
+    MainForm->PlayEntry(0);
+    Player()->SetImageSize(320, 240);
+    Player()->SetOpenState(nsOpen);
+    const QPoint home(MainForm->HomeLeft, MainForm->HomeTop);
+    const QRect screen = MainForm->screen()->geometry();
+    MainForm->FullBtnClick();
+    EXPECT_EQ(FullScreenMode, 1);
+    EXPECT_EQ(QPoint(MainForm->HomeLeft, MainForm->HomeTop), home);
+    EXPECT_EQ(MainForm->pos(), QPoint((screen.width() - 625) / 2, screen.height() - 92));
+    EXPECT_TRUE(VidOutForm->geometry().contains(screen));
+
+    MainForm->move(100, 200); // the user drags the bar
+    MainForm->fcImageForm1PosChange();
+    MainForm->OrgBtnClick();
+    EXPECT_EQ(FullScreenMode, 0);
+    EXPECT_EQ(MainForm->pos(), QPoint(100, 200));
+    EXPECT_EQ(VidOutForm->size(), QSize(320, 240));
+    const QRect outer = VidOutForm->frameGeometry();
+    EXPECT_EQ(outer.left(), (screen.width() - outer.width()) / 2);
+    EXPECT_EQ(outer.top(), (screen.height() - outer.height()) / 2);
+}
+
+TEST_F(CommandsTest, HideAndTheCatalogButton) {
+    MainForm->show();
+    CatForm2->show();
+    MainForm->MinBtnClick();
+    EXPECT_FALSE(MainForm->isVisible());
+    EXPECT_FALSE(CatForm2->isVisible());
+    Player()->PressMouse(Qt::RightButton);
+    EXPECT_FALSE(MainForm->isVisible());
+    Player()->PressMouse(Qt::LeftButton); // a click on the video brings the bar back
+    EXPECT_TRUE(MainForm->isVisible());
+    EXPECT_FALSE(CatForm2->isVisible());
+    EXPECT_TRUE(MainForm->CatBtn->Down());
+    MainForm->CatBtnClick();
+    EXPECT_TRUE(CatForm2->isVisible());
+    EXPECT_TRUE(MainForm->CatBtn->Down());
+    MainForm->CatBtn->SetDown(false);
+    MainForm->CatBtnClick();
+    EXPECT_FALSE(CatForm2->isVisible());
+    EXPECT_FALSE(MainForm->CatBtn->Down());
+}
+
+TEST_F(CommandsTest, KnobAndButtonsSetTheControlsLoudness) {
+    MainForm->VolSlider->SetSliderPosValue(2.0L);
+    EXPECT_EQ(Player()->Volume(), -100);
+    MainForm->VolSlider->SetSliderPosValue(4.0L);
+    EXPECT_EQ(Player()->Volume(), -1);
+    MainForm->VolSlider->SetSliderPosValue(0.0L);
+    EXPECT_EQ(Player()->Volume(), -10000);
+
+    MainForm->VolSlider->SetSliderPosValue(3.9L);
+    MainForm->StepVolume(+1);
+    EXPECT_EQ(MainForm->VolSlider->SliderPosValue(), 4.0L);
+    EXPECT_EQ(Player()->Volume(), -1);
+    MainForm->StepVolume(+1);
+    EXPECT_EQ(MainForm->VolSlider->SliderPosValue(), 4.0L);
+    MainForm->VolSlider->SetSliderPosValue(0.1L);
+    MainForm->StepVolume(-1);
+    EXPECT_EQ(MainForm->VolSlider->SliderPosValue(), 0.0L);
+    EXPECT_EQ(Player()->Volume(), -10000);
+
+    // Opening media reads the loudness back into the knob.
+    MainForm->PlayEntry(0);
+    Player()->SetVolumeValue(-100);
+    Player()->FinishOpening();
+    EXPECT_EQ(MainForm->VolSlider->SliderPosValue(), 2.0L);
+    Player()->SetOpenState(0);
+    Player()->SetVolumeValue(0);
+    Player()->FinishOpening();
+    EXPECT_EQ(MainForm->VolSlider->SliderPosValue(), 4.0L);
+}
+
+TEST_F(CommandsTest, MuteAndTheShortPress) {
+    MainForm->VolSlider->SetSliderPosValue(2.0L);
+    MainForm->VolNoBtn->SetDown(true);
+    MainForm->VolNoBtnClick();
+    EXPECT_TRUE(Player()->Mute());
+    EXPECT_TRUE(MainForm->VolNoBtn->Down());
+
+    MainForm->VolSlider->SetSliderPosValue(2.5L); // moving the knob unmutes
+    EXPECT_FALSE(Player()->Mute());
+    EXPECT_FALSE(MainForm->VolNoBtn->Down());
+
+    Player()->SetMute(true);
+    MainForm->VolUpBtnMouseDown(); // a short press unmutes, the level stays
+    MainForm->VolUpBtnMouseUp();
+    QApplication::processEvents();
+    EXPECT_FALSE(Player()->Mute());
+    EXPECT_EQ(MainForm->VolSlider->SliderPosValue(), 2.5L);
+    EXPECT_FALSE(MainForm->Timer3->isActive());
+
+    MainForm->VolDownBtnMouseDown(); // held: a step every tick
+    EXPECT_TRUE(MainForm->Timer3->isActive());
+    QMetaObject::invokeMethod(MainForm->Timer3, "timeout");
+    EXPECT_NEAR(static_cast<double>(MainForm->VolSlider->SliderPosValue()), 2.3, 1e-9);
+    MainForm->VolUpBtnMouseUp();
+}
+
+QImage IndicatorAt(long double level) {
+    MainForm->VolumeLevel = level;
+    QImage image(625, 92, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter canvas(&image);
+    MainForm->DrawVolumeIndicator(canvas);
+    return image;
+}
+
+TEST_F(CommandsTest, TheLevelWedge) {
+    const QColor unlit(0, 50, 50);
+    QImage silent = IndicatorAt(0);
+    EXPECT_EQ(silent.pixelColor(218, 62), QColor(70, 90, 90)); // the lowest stroke is lit
+    EXPECT_EQ(silent.pixelColor(218, 60), unlit);
+    EXPECT_EQ(silent.pixelColor(218, 14), unlit);
+    EXPECT_EQ(silent.pixelColor(220, 60), QColor(70, 90, 90));
+    EXPECT_EQ(silent.pixelColor(229, 62), Qt::white); // the end point is left out
+
+    QImage half = IndicatorAt(2);
+    EXPECT_EQ(half.pixelColor(218, 62 - 2 * 12), QColor(70, 110, 110)); // 90 + trunc(40*12/24)
+    EXPECT_EQ(half.pixelColor(218, 62 - 2 * 13), unlit);
+
+    QImage full = IndicatorAt(4);
+    EXPECT_EQ(full.pixelColor(218, 14), QColor(70, 170, 170)); // i = 24: 90 + 80
+    EXPECT_EQ(full.pixelColor(270, 14), QColor(70, 170, 170)); // 228 + 43, end left out
+    EXPECT_EQ(full.pixelColor(271, 14), Qt::white);
+    EXPECT_EQ(full.pixelColor(219, 14), Qt::white);
+}
+
+TEST_F(CommandsTest, SavePosStoresTheUnroundedPositionAndRewritesTheCatalog) {
+    QDir(ProgramDir.path()).mkpath(QStringLiteral("Data"));
+    PlayAndOpen(0);
+    Player()->SetPosition(12.4);
+    MainForm->SavePosButtonClick();
+    EXPECT_EQ(Catalog[0].StartPos, 12.4);
+
+    MainForm->EndPosButton->click();
+    MainForm->EndToStartBtn->click();
+    EXPECT_FALSE(MainForm->StartPosButton->isChecked());
+    Player()->SetPosition(27.25);
+    MainForm->SavePosButtonClick();
+    EXPECT_EQ(Catalog[0].EndPos, 27.25);
+    EXPECT_EQ(Catalog[1].StartPos, 27.25);
+
+    PlayAndOpen(1); // the last entry: only its own end mark changes
+    Player()->SetPosition(80.5);
+    MainForm->SavePosButtonClick();
+    EXPECT_EQ(Catalog[1].EndPos, 80.5);
+    EXPECT_EQ(Catalog[1].StartPos, 27.25);
+
+    const std::vector<CatalogRecord> stored = ReadCatalogFile(ProgramCatalogPath());
+    ASSERT_EQ(stored.size(), Catalog.size());
+    EXPECT_EQ(std::memcmp(stored.data(), Catalog.data(), Catalog.size() * sizeof(CatalogRecord)),
+              0);
+}
+
+TEST_F(CommandsTest, SavePosDoesNothingWithoutACurrentEntry) {
+    CurrentIndex = -1;
+    Player()->SetPosition(5.0);
+    MainForm->SavePosButtonClick();
+    EXPECT_FALSE(QFile::exists(ProgramCatalogPath()));
+}
+
+TEST_F(CommandsTest, TheFileTestListsMissingAudioFiles) {
+    const QString report = QDir::homePath() + QStringLiteral("/Player_Error.txt");
+    QDir(ProgramDir.path()).mkpath(QStringLiteral("mp3"));
+    QFile(ProgramDir.filePath(QStringLiteral("mp3/clip1.mp3"))).open(QIODevice::WriteOnly);
+
+    QString shown;
+    QTimer::singleShot(0, [&shown] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        ASSERT_NE(box, nullptr);
+        shown = box->text();
+        box->accept();
+    });
+    MainForm->TestBtnClick();
+    EXPECT_EQ(shown, QStringLiteral("clip2.mp3"));
+    QFile written(report);
+    ASSERT_TRUE(written.open(QIODevice::ReadOnly));
+    EXPECT_EQ(written.readAll(), QByteArray("clip2.mp3\r\n"));
+    written.close();
+
+    // All present: an existing list is left as it was, and nothing is shown.
+    QFile(ProgramDir.filePath(QStringLiteral("mp3/clip2.mp3"))).open(QIODevice::WriteOnly);
+    MainForm->TestBtnClick();
+    ASSERT_TRUE(written.open(QIODevice::ReadOnly));
+    EXPECT_EQ(written.readAll(), QByteArray("clip2.mp3\r\n"));
+}
+
+} // namespace

@@ -1,0 +1,79 @@
+#include "video/CaptionUnit.h"
+
+#include "video/VidOutUnit.h"
+
+#include <QCloseEvent>
+#include <QFontMetrics>
+#include <QLabel>
+#include <QMouseEvent>
+
+TCaptionForm* CaptionForm = nullptr;
+
+TCaptionForm::TCaptionForm(QWidget* parent)
+    : QWidget(parent, Qt::Tool | Qt::FramelessWindowHint) {
+    setWindowTitle(QStringLiteral("Current Name"));
+    setAutoFillBackground(true);
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, Qt::black);
+    setPalette(pal);
+    resize(110, 18);
+
+    Image1 = new QLabel(this);
+    Image1->setScaledContents(true);
+    Image1->setPixmap(QPixmap(QStringLiteral(":/art/caption.png")));
+    Image1->setGeometry(rect());
+    Image1->setAttribute(Qt::WA_TransparentForMouseEvents);
+
+    Label1 = new QLabel(QString(30, QLatin1Char(' ')), this);
+    QFont font(QStringLiteral("Liberation Sans"));
+    font.setPixelSize(11);
+    Label1->setFont(font);
+    Label1->setAlignment(Qt::AlignCenter);
+    Label1->setStyleSheet(QStringLiteral("color: white; background: transparent;"));
+    Label1->setGeometry(10, 2, QFontMetrics(font).horizontalAdvance(Label1->text()), 13);
+    Label1->setAttribute(Qt::WA_TransparentForMouseEvents);
+
+    if (VidOutForm)
+        move(VidOutForm->x(), VidOutForm->y() - CaptionGap);
+}
+
+TCaptionForm::~TCaptionForm() {
+    if (CaptionForm == this)
+        CaptionForm = nullptr;
+}
+
+void TCaptionForm::SetCaptionText(const QString& title) {
+    if (title == CaptionText)
+        return;
+    CaptionText = title;
+    setWindowTitle(title);
+    const int w = QFontMetrics(Label1->font()).horizontalAdvance(title);
+    resize(w + 20, height());
+    Image1->setGeometry(rect());
+    Label1->setGeometry(Label1->x(), Label1->y(), w + 10, Label1->height());
+    Label1->setText(title);
+    Label1->repaint();
+}
+
+void TCaptionForm::closeEvent(QCloseEvent* event) { event->ignore(); }
+
+// The whole strip is a drag handle.
+void TCaptionForm::mousePressEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton)
+        GrabOffset = event->globalPosition().toPoint() - frameGeometry().topLeft();
+}
+
+void TCaptionForm::mouseMoveEvent(QMouseEvent* event) {
+    if (!(event->buttons() & Qt::LeftButton))
+        return;
+    move(event->globalPosition().toPoint() - GrabOffset);
+    FollowWithVideoWindow();
+}
+
+void TCaptionForm::FollowWithVideoWindow() {
+    raise();
+    if (VidOutForm) {
+        VidOutForm->raise();
+        VidOutForm->move(x(), y() + CaptionGap);
+    }
+}

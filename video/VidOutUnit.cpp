@@ -1,0 +1,276 @@
+#include "video/VidOutUnit.h"
+
+#include "catalog/CatalogRecord.h"
+#include "media/MediaPlayer_TLB.h"
+#include "player/Unit1.h"
+#include "skin/MyGauges.h"
+#include "skin/ImageSlider.h"
+#include "skin/TMyFlatSpeedButtonUnit.h"
+#include "video/CaptionUnit.h"
+
+#include <QCloseEvent>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QScreen>
+#include <QTimer>
+
+#include <cmath>
+#include <cstdlib>
+
+TVidOutForm* VidOutForm = nullptr;
+uint8_t FullScreenMode = 0;
+
+namespace {
+
+QString TwoDigits(int32_t value) {
+    QString text = QString::number(value);
+    return text.size() == 1 ? QLatin1Char('0') + text : text;
+}
+
+int32_t RoundSeconds(double seconds) { return static_cast<int32_t>(std::nearbyint(seconds)); }
+
+// The entry whose marks the poller and the stop rewind use; none when the
+// current index no longer names a record (a later load found no catalog).
+const CatalogRecord* CurrentRecord() {
+    if (CurrentIndex < 0 || static_cast<size_t>(CurrentIndex) >= Catalog.size())
+        return nullptr;
+    return &Catalog[static_cast<size_t>(CurrentIndex)];
+}
+
+} // namespace
+
+QString TimeText(int32_t hours, int32_t minutes, int32_t seconds) {
+    return TwoDigits(hours) + QLatin1Char(':') + TwoDigits(minutes) + QLatin1Char(':') +
+           TwoDigits(seconds);
+}
+
+TVidOutForm::TVidOutForm(QWidget* parent)
+    : QWidget(parent, Qt::Tool | Qt::CustomizeWindowHint) {
+    setWindowTitle(QStringLiteral("Quorvix Player"));
+    setAutoFillBackground(true);
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, QColor(254, 232, 206));
+    setPalette(pal);
+
+    Image1 = new QLabel(this);
+    Image1->setAlignment(Qt::AlignCenter);
+    Image1->setPixmap(QPixmap(QStringLiteral(":/art/logo.png")));
+    Image1->installEventFilter(this);
+
+    ActiveMovie1 = CreateMediaPlayer(this);
+    ActiveMovie1->hide();
+    connect(ActiveMovie1, &TWinMediaPlayer::OpenStateChange, this,
+            &TVidOutForm::ActiveMovie1OpenStateChange);
+    connect(ActiveMovie1, &TWinMediaPlayer::ReadyStateChange, this,
+            &TVidOutForm::ActiveMovie1ReadyStateChange);
+    connect(ActiveMovie1, &TWinMediaPlayer::EndOfStream, this,
+            &TVidOutForm::ActiveMovie1EndOfStream);
+    connect(ActiveMovie1, &TWinMediaPlayer::MouseDown, this,
+            [this](Qt::MouseButton button, Qt::KeyboardModifiers, int, int) {
+                ActiveMovie1MouseDown(button);
+            });
+
+    // Outer size 348 x 279, centred on the screen of the main window.
+    resize(348, 279);
+    const QRect screen = (MainForm ? MainForm->screen() : this->screen())->geometry();
+    move(screen.x() + (screen.width() - 348) / 2, screen.y() + (screen.height() - 279) / 2);
+}
+
+TVidOutForm::~TVidOutForm() {
+    // Never leave the desktop panels covered.
+    LeaveFullScreenState();
+    if (VidOutForm == this)
+        VidOutForm = nullptr;
+}
+
+void TVidOutForm::OpenMedia(const QString& path, double start) {
+    if (ActiveMovie1->isHidden())
+        ActiveMovie1->show();
+    if (ActiveMovie1->FileName() != path) {
+        ActiveMovie1->SetFileName(path);
+        ActiveMovie1->SetCurrentPosition(start);
+        return;
+    }
+    if (std::fabs(ActiveMovie1->CurrentPosition() - start) > 5.0) {
+        ActiveMovie1->SetCurrentPosition(start);
+        PlayMedia();
+    }
+}
+
+void TVidOutForm::PlayMedia() {
+    const int state = ActiveMovie1->PlayState();
+    if (!ActiveMovie1->FileName().isEmpty() && (state == mpStopped || state == mpPaused))
+        ActiveMovie1->Play();
+}
+
+void TVidOutForm::PauseMedia() {
+    const int state = ActiveMovie1->PlayState();
+    if (state == mpPlaying)
+        ActiveMovie1->Pause();
+    else if (state == mpPaused)
+        ActiveMovie1->Play();
+}
+
+void TVidOutForm::PauseIfPlaying() {
+    if (ActiveMovie1->PlayState() == mpPlaying)
+        ActiveMovie1->Pause();
+}
+
+void TVidOutForm::StopMedia() {
+    if (ActiveMovie1->PlayState() != mpPlaying)
+        return;
+    ActiveMovie1->Stop();
+    if (const CatalogRecord* record = CurrentRecord())
+        ActiveMovie1->SetCurrentPosition(record->StartPos);
+    StopAtSegmentEnd = true;
+}
+
+void TVidOutForm::CloseMedia() {
+    if (ActiveMovie1->PlayState() != mpStopped)
+        ActiveMovie1->Stop();
+    ActiveMovie1->hide();
+    ActiveMovie1->SetFileName(QString());
+}
+
+void TVidOutForm::ShowPlayState() {
+    QString text;
+    switch (ActiveMovie1->PlayState()) {
+    case mpWaiting:
+        text = QStringLiteral("Waiting");
+        break;
+    case mpStopped:
+        text = QStringLiteral("Stopped");
+        break;
+    case mpPlaying:
+        text = QStringLiteral("Playing");
+        break;
+    case mpPaused:
+        text = QStringLiteral("Paused");
+        break;
+    default:
+        break;
+    }
+    if (MainForm->Label1->text() != text) {
+        MainForm->Label1->setText(text);
+        MainForm->Label1->repaint();
+    }
+}
+
+void TVidOutForm::PollPosition() {
+    const CatalogRecord* record = CurrentRecord();
+    const int32_t p = RoundSeconds(ActiveMovie1->CurrentPosition());
+    if (record && record->EndPos != 0.0 && p >= record->EndPos && StopAtSegmentEnd) {
+        MainForm->MediaPlayer1Notify();
+        return;
+    }
+    MainForm->ShowTime(p / 60, p % 60);
+    ShowPlayState();
+    MainForm->Gauge1->SetProgress(p);
+}
+
+QSize TVidOutForm::FrameSize() const {
+    const QRect outer = frameGeometry();
+    return {outer.width() - width(), outer.height() - height()};
+}
+
+// Places the frame at outer.topLeft() with outer's size, frame included.
+void TVidOutForm::SetOuterBounds(const QRect& outer) {
+    const QSize frame = FrameSize();
+    resize(std::max(0, outer.width() - frame.width()), std::max(0, outer.height() - frame.height()));
+    move(outer.topLeft());
+}
+
+void TVidOutForm::LeaveFullScreenState() {
+    if (windowState() & Qt::WindowFullScreen)
+        setWindowState(windowState() & ~Qt::WindowFullScreen);
+}
+
+void TVidOutForm::ShowOriginalSize() {
+    LeaveFullScreenState();
+    const QSize frame = FrameSize();
+    const int w = ActiveMovie1->ImageSourceWidth() + frame.width();
+    const int h = ActiveMovie1->ImageSourceHeight() + frame.height();
+    const QRect screen = this->screen()->geometry();
+    SetOuterBounds(QRect(screen.x() + (screen.width() - w) / 2,
+                         screen.y() + (screen.height() - h) / 2, w, h));
+    FullScreenMode = 0;
+}
+
+void TVidOutForm::ShowFullScreen() {
+    const QSize frame = FrameSize();
+    const int o = -(frame.width() / 2);
+    raise();
+    const QRect screen = this->screen()->geometry();
+    SetOuterBounds(QRect(screen.x() + o, screen.y() + o, screen.width() + frame.width(),
+                         screen.height() + frame.height()));
+    // Ask the window manager as well, so that desktop panels are covered too.
+    setWindowState(windowState() | Qt::WindowFullScreen);
+    FullScreenMode = 1;
+    MainForm->move(screen.x() + (screen.width() - MainForm->width()) / 2,
+                   screen.y() + screen.height() - MainForm->height());
+}
+
+void TVidOutForm::ActiveMovie1ReadyStateChange(int ReadyState) {
+    if (ReadyState == ReadyStateComplete && !ActiveMovie1->FileName().isEmpty())
+        ActiveMovie1->Play();
+}
+
+void TVidOutForm::ActiveMovie1OpenStateChange(int OldState, int NewState) {
+    if (OldState == nsOpen || NewState != nsOpen)
+        return;
+    if (FullScreenMode == 0)
+        ShowOriginalSize();
+    MainForm->FullBtn->show();
+    MainForm->OrgBtn->show();
+    const int32_t s = RoundSeconds(ActiveMovie1->Duration());
+    MainForm->Label4->setText(TimeText(s / 3600, (s / 60) % 60, s % 60));
+    MainForm->Label4->repaint();
+    MainForm->Timer1->start();
+    MainForm->Gauge1->SetMaxValue(s);
+    MainForm->Gauge1->SetProgress(0);
+    MainForm->Gauge1->setEnabled(true);
+    // A full-scale volume has no logarithm: it is the top of the slider.
+    const int a = std::abs(ActiveMovie1->Volume());
+    MainForm->VolSlider->SetSliderPosValue(a == 0 ? 4.0L : 4.0L - std::log10(static_cast<long double>(a)));
+}
+
+void TVidOutForm::ActiveMovie1EndOfStream(int) { MainForm->MediaPlayer1Notify(); }
+
+void TVidOutForm::ActiveMovie1MouseDown(Qt::MouseButton Button) {
+    if (Button != Qt::LeftButton)
+        return;
+    MainForm->setVisible(!MainForm->isVisible());
+    if (CaptionForm)
+        CaptionForm->raise();
+}
+
+void TVidOutForm::FormResize() {
+    if (CaptionForm) {
+        CaptionForm->move(x(), y() - CaptionGap);
+        CaptionForm->raise();
+    }
+    if (isVisible())
+        setFocus();
+}
+
+void TVidOutForm::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    Image1->setGeometry(rect());
+    ActiveMovie1->setGeometry(rect());
+    FormResize();
+}
+
+// The strip also follows moves that keep the size (1:1 of a same-sized picture).
+void TVidOutForm::moveEvent(QMoveEvent* event) {
+    QWidget::moveEvent(event);
+    if (CaptionForm)
+        CaptionForm->move(x(), y() - CaptionGap);
+}
+
+void TVidOutForm::closeEvent(QCloseEvent* event) { event->ignore(); }
+
+bool TVidOutForm::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == Image1 && event->type() == QEvent::MouseButtonPress)
+        ActiveMovie1MouseDown(static_cast<QMouseEvent*>(event)->button());
+    return QWidget::eventFilter(watched, event);
+}

@@ -1,0 +1,54 @@
+#pragma once
+// The video window: owns the playback control and offers the playback
+// operations the main window calls.
+
+#include <QWidget>
+
+#include <cstdint>
+
+class QLabel;
+class TWinMediaPlayer;
+
+class TVidOutForm : public QWidget {
+    Q_OBJECT
+public:
+    explicit TVidOutForm(QWidget* parent = nullptr);
+    ~TVidOutForm() override;
+
+    QLabel* Image1 = nullptr;                // logo, shown while the control is hidden
+    TWinMediaPlayer* ActiveMovie1 = nullptr; // the playback control
+
+    void OpenMedia(const QString& path, double start);
+    void PlayMedia();
+    void PauseMedia();
+    void PauseIfPlaying();
+    void StopMedia();
+    void CloseMedia();
+    void ShowPlayState();
+    void PollPosition();
+    void ShowOriginalSize();
+    void ShowFullScreen();
+
+    void ActiveMovie1ReadyStateChange(int ReadyState);
+    void ActiveMovie1OpenStateChange(int OldState, int NewState);
+    void ActiveMovie1EndOfStream(int Result_);
+    void ActiveMovie1MouseDown(Qt::MouseButton Button);
+    void FormResize();
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    QSize FrameSize() const;
+    void SetOuterBounds(const QRect& outer);
+    void LeaveFullScreenState();
+};
+
+extern TVidOutForm* VidOutForm;
+extern uint8_t FullScreenMode;
+
+// "hh:mm:ss" with each part given a leading zero when it has one digit.
+QString TimeText(int32_t hours, int32_t minutes, int32_t seconds);

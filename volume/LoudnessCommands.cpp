@@ -1,0 +1,103 @@
+// The player's loudness: the knob, the up, down and mute buttons, and the
+// level wedge painted on the bar.
+#include "player/Unit1.h"
+
+#include "media/MediaPlayer_TLB.h"
+#include "skin/ImageSlider.h"
+#include "skin/TMyFlatSpeedButtonUnit.h"
+#include "video/VidOutUnit.h"
+
+#include <QPainter>
+#include <QTimer>
+
+#include <cmath>
+
+namespace {
+
+constexpr long double VolumeStepSize = 0.2L;
+
+// A line as the original drawing surface draws it: every pixel from the start
+// up to, but not including, the end point.
+void DrawLineWithoutEnd(QPainter& canvas, int x0, int y0, int x1, int y1) {
+    const int dx = std::abs(x1 - x0), dy = -std::abs(y1 - y0);
+    const int sx = x0 < x1 ? 1 : -1, sy = y0 < y1 ? 1 : -1;
+    int error = dx + dy;
+    while (x0 != x1 || y0 != y1) {
+        canvas.drawPoint(x0, y0);
+        const int e2 = 2 * error;
+        if (e2 >= dy) {
+            error += dy;
+            x0 += sx;
+        }
+        if (e2 <= dx) {
+            error += dx;
+            y0 += sy;
+        }
+    }
+}
+
+} // namespace
+
+void TMainForm::ShowMuteState() {
+    VolNoBtn->SetDown(VidOutForm->ActiveMovie1->Mute());
+}
+
+void TMainForm::VolSliderSliderPosChange(long double x) {
+    if (VidOutForm) {
+        TWinMediaPlayer* control = VidOutForm->ActiveMovie1;
+        control->SetVolume(-static_cast<int>(std::trunc(std::pow(10.0L, 4.0L - x))));
+        if (control->Mute()) {
+            control->SetMute(false);
+            ShowMuteState();
+        }
+    }
+    VolumeLevel = x;
+    VolumeIndicator->update();
+}
+
+void TMainForm::StepVolume(int direction) {
+    long double v = VolSlider->SliderPosValue() + direction * VolumeStepSize;
+    v = std::clamp(v, 0.0L, 4.0L);
+    VolSlider->SetSliderPosValue(v);
+}
+
+// A press unmutes at once; the level moves only if the button is still held
+// at the first tick.
+void TMainForm::StartVolumeRepeat(int direction) {
+    if (VidOutForm) {
+        VidOutForm->ActiveMovie1->SetMute(false);
+        ShowMuteState();
+    }
+    Timer3->stop();
+    VolumeStep = direction;
+    Timer3->start();
+}
+
+void TMainForm::VolUpBtnMouseDown() { StartVolumeRepeat(+1); }
+
+void TMainForm::VolDownBtnMouseDown() { StartVolumeRepeat(-1); }
+
+void TMainForm::VolUpBtnMouseUp() { Timer3->stop(); }
+
+void TMainForm::VolNoBtnClick() {
+    if (!VidOutForm)
+        return;
+    TWinMediaPlayer* control = VidOutForm->ActiveMovie1;
+    control->SetMute(!control->Mute());
+    ShowMuteState();
+}
+
+void TMainForm::DrawVolumeIndicator(QPainter& canvas) const {
+    const long double V = VolumeLevel;
+    for (int i = 0; i <= 24; ++i) {
+        const int t = static_cast<int>(std::trunc(V * 20 * i / 24));
+        const int level = (90 + t) & 0xFF;
+        QColor colour(70, level, level);
+        if (i > static_cast<int>(std::trunc(V * 6)))
+            colour = QColor(0, 50, 50);
+        canvas.setPen(colour);
+        canvas.drawPoint(218, 62 - 2 * i);
+        const int end = 228 + static_cast<int>(std::trunc(std::pow(1.17L, i)));
+        DrawLineWithoutEnd(canvas, 220, 60 - 2 * i, end, 62 - 2 * i);
+    }
+}
