@@ -133,6 +133,7 @@ TEST(AlsaMixer, OpensQuietlyWithOrWithoutACard) {
     (void)control.WaveVolume();
     ::dup2(savedStderr, 2);
     ::close(savedStderr);
+    captured.seek(0); // the descriptor shared its offset with stderr
     EXPECT_EQ(captured.readAll(), "");
     if (!AlsaCardPresent()) {
         for (int channel = 0; channel < 3; ++channel)
