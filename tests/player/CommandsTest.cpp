@@ -189,21 +189,21 @@ TEST_F(CommandsTest, SavePosStoresTheUnroundedPositionAndRewritesTheCatalog) {
     PlayAndOpen(0);
     Player()->SetPosition(12.4);
     MainForm->SavePosButtonClick();
-    EXPECT_EQ(Catalog[0].StartPos, 12.4);
+    EXPECT_EQ(double(Catalog[0].StartPos), 12.4);
 
     MainForm->EndPosButton->click();
     MainForm->EndToStartBtn->click();
     EXPECT_FALSE(MainForm->StartPosButton->isChecked());
     Player()->SetPosition(27.25);
     MainForm->SavePosButtonClick();
-    EXPECT_EQ(Catalog[0].EndPos, 27.25);
-    EXPECT_EQ(Catalog[1].StartPos, 27.25);
+    EXPECT_EQ(double(Catalog[0].EndPos), 27.25);
+    EXPECT_EQ(double(Catalog[1].StartPos), 27.25);
 
     PlayAndOpen(1); // the last entry: only its own end mark changes
     Player()->SetPosition(80.5);
     MainForm->SavePosButtonClick();
-    EXPECT_EQ(Catalog[1].EndPos, 80.5);
-    EXPECT_EQ(Catalog[1].StartPos, 27.25);
+    EXPECT_EQ(double(Catalog[1].EndPos), 80.5);
+    EXPECT_EQ(double(Catalog[1].StartPos), 27.25);
 
     const std::vector<CatalogRecord> stored = ReadCatalogFile(ProgramCatalogPath());
     ASSERT_EQ(stored.size(), Catalog.size());
