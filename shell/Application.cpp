@@ -14,29 +14,31 @@
 
 namespace {
 
-// Errors raised inside any event are shown to the user and the program goes on.
-class TApplication : public QApplication {
-public:
-    using QApplication::QApplication;
+TExceptionReporter Reporter;
 
-    bool notify(QObject* receiver, QEvent* event) override {
-        try {
-            return QApplication::notify(receiver, event);
-        } catch (const std::exception& error) {
-            ShowException(QString::fromUtf8(error.what()));
-        } catch (...) {
-            ShowException(QStringLiteral("Unknown error"));
-        }
-        return false;
-    }
-
-private:
-    static void ShowException(const QString& text) {
+void ShowException(const QString& text) {
+    if (Reporter)
+        Reporter(text);
+    else
         QMessageBox::critical(QApplication::activeWindow(), QStringLiteral("Quorvix Player"), text);
-    }
-};
+}
 
 } // namespace
+
+void SetExceptionReporter(TExceptionReporter reporter) {
+    Reporter = std::move(reporter);
+}
+
+bool TApplication::notify(QObject* receiver, QEvent* event) {
+    try {
+        return QApplication::notify(receiver, event);
+    } catch (const std::exception& error) {
+        ShowException(QString::fromUtf8(error.what()));
+    } catch (...) {
+        ShowException(QStringLiteral("Unknown error"));
+    }
+    return false;
+}
 
 int RunQuorvixPlayer(int argc, char* argv[]) {
     if (!AcquireSingleInstance(QStringLiteral("quorvix-player")))

@@ -1,5 +1,21 @@
 #pragma once
 
+#include <QApplication>
+
+#include <functional>
+
+// The application: errors raised inside any event are shown to the user in a
+// message box, and the program goes on.
+class TApplication : public QApplication {
+public:
+    using QApplication::QApplication;
+    bool notify(QObject* receiver, QEvent* event) override;
+};
+
+// Where the application's error texts go; empty restores the message box.
+using TExceptionReporter = std::function<void(const QString& text)>;
+void SetExceptionReporter(TExceptionReporter reporter);
+
 // Runs the program: single-instance rule, the four windows, the message loop.
 int RunQuorvixPlayer(int argc, char* argv[]);
 
