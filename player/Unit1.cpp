@@ -66,6 +66,8 @@ TMainForm::TMainForm(QWidget* parent) : QWidget(parent, Qt::Window | Qt::Framele
     setWindowTitle(QStringLiteral("Quorvix Player"));
     setFocusPolicy(Qt::StrongFocus);
     setMouseTracking(true);
+    // The bar's hints show whichever of the program's windows is active.
+    setAttribute(Qt::WA_AlwaysShowToolTips);
     CreateComponents();
     ConnectEvents();
     FormCreate();
@@ -230,6 +232,9 @@ void TMainForm::CreateMaintenanceButtons() {
     CustLoadBtn->setToolTip(QStringLiteral("CustomLoader"));
     TestBtn = button(QString(), {608, 68, 15, 13}, false);
     TestBtn->setToolTip(QStringLiteral("TestPlayerFile"));
+    // Without a caption these two would be invisible until hovered.
+    CustLoadBtn->setAutoRaise(false);
+    TestBtn->setAutoRaise(false);
     // Exactly one of Start and End is down.
     auto* marks = new QButtonGroup(this);
     marks->setExclusive(true);
