@@ -1,5 +1,6 @@
 #include "catalog/CatalogRecord.h"
 
+#include "platform/ReplaceFile.h"
 #include "shell/Exceptions.h"
 #include "shell/Pathes.h"
 
@@ -55,55 +56,6 @@ void ReadExactly(int fd, char* data, size_t size) {
     }
 }
 
-void WriteAll(int fd, const char* data, size_t size) {
-    while (size > 0) {
-        const ssize_t put = ::write(fd, data, size);
-        if (put < 0 && errno == EINTR)
-            continue;
-        if (put < 0)
-            throw EInOutError(errno);
-        if (put == 0)
-            throw EInOutError(ENOSPC);
-        data += put;
-        size -= static_cast<size_t>(put);
-    }
-}
-
-std::string FolderOf(const std::string& path) {
-    const auto slash = path.rfind('/');
-    if (slash == std::string::npos)
-        return ".";
-    return slash == 0 ? "/" : path.substr(0, slash);
-}
-
-// A fresh name beside the target; O_EXCL refuses anything already there.
-int CreateTemporary(const std::string& target, std::string& temporary) {
-    static unsigned counter = 0;
-    for (int attempt = 0; attempt < 100; ++attempt) {
-        temporary = FolderOf(target) + "/.All.dat." + std::to_string(::getpid()) + "." +
-                    std::to_string(counter++);
-        const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (fd >= 0 || errno != EEXIST)
-            return fd;
-    }
-    return -1;
-}
-
-// A replaced catalog keeps the permissions of the old one.
-void KeepMode(int fd, const std::string& target) {
-    struct stat info;
-    if (::stat(target.c_str(), &info) == 0 && ::fchmod(fd, info.st_mode & 07777) != 0)
-        throw EInOutError(errno);
-}
-
-void SyncFolder(const std::string& folder) {
-    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd >= 0) {
-        ::fsync(fd);
-        ::close(fd);
-    }
-}
-
 } // namespace
 
 std::vector<CatalogRecord> ReadCatalogFile(const QString& path) {
@@ -124,25 +76,8 @@ std::vector<CatalogRecord> ReadCatalogFile(const QString& path) {
 // Written beside the old file and renamed over it, so that a failure midway
 // leaves the previous catalog whole.
 void WriteCatalogFile(const QString& path, const std::vector<CatalogRecord>& records) {
-    const std::string target = Local(path);
-    std::string temporary;
-    FileHandle file(CreateTemporary(target, temporary));
-    if (file.Get() < 0)
-        throw EInOutError(errno);
-    try {
-        KeepMode(file.Get(), target);
-        WriteAll(file.Get(), reinterpret_cast<const char*>(records.data()),
-                 records.size() * RecordSize);
-        if (::fsync(file.Get()) != 0)
-            throw EInOutError(errno);
-        file.Close();
-        if (::rename(temporary.c_str(), target.c_str()) != 0)
-            throw EInOutError(errno);
-    } catch (...) {
-        ::unlink(temporary.c_str());
-        throw;
-    }
-    SyncFolder(FolderOf(target));
+    ReplaceFileAtomically(path, QByteArray(reinterpret_cast<const char*>(records.data()),
+                                           static_cast<qsizetype>(records.size() * RecordSize)));
 }
 
 void LoadCatalog() {

@@ -1,37 +1,19 @@
 #include "platform/IniFile.h"
 
 #include "platform/ReplaceFile.h"
+#include "platform/TextLines.h"
+#include "shell/Exceptions.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
+#include <cerrno>
 #include <vector>
 
 namespace {
 
-struct Line {
-    qsizetype Begin; // first byte of the text
-    qsizetype End;   // one past the text, before the line end
-    qsizetype Next;  // first byte of the next line
-};
-
-std::vector<Line> SplitLines(const QByteArray& bytes) {
-    std::vector<Line> lines;
-    qsizetype begin = 0;
-    const qsizetype size = bytes.size();
-    while (begin < size) {
-        qsizetype end = begin;
-        while (end < size && bytes[end] != '\r' && bytes[end] != '\n')
-            ++end;
-        qsizetype next = end;
-        if (next < size && bytes[next] == '\r')
-            ++next;
-        if (next < size && bytes[next] == '\n' && (next == end || bytes[next - 1] == '\r'))
-            ++next;
-        lines.push_back({begin, end, next});
-        begin = next;
-    }
-    return lines;
-}
+using Line = TTextLine;
 
 QByteArray TextOf(const QByteArray& bytes, const Line& line) {
     return bytes.mid(line.Begin, line.End - line.Begin);
@@ -165,6 +147,9 @@ void TIniFile::WriteString(const QByteArray& section, const QByteArray& key,
             bytes += eol;
         bytes += '[' + section + ']' + eol + key + '=' + value + eol;
     }
+    // The settings folder is made on first use.
+    if (Path.isEmpty() || !QDir().mkpath(QFileInfo(Path).absolutePath()))
+        throw EInOutError(Path.isEmpty() ? ENOENT : EACCES);
     ReplaceFileAtomically(Path, bytes);
 }
 

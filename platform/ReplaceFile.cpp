@@ -2,48 +2,56 @@
 
 #include "shell/Exceptions.h"
 
-#include <QDir>
-#include <QFileInfo>
+#include <QFile>
 
-#include <cerrno>
-#include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cerrno>
+#include <string>
+
 namespace {
 
-[[noreturn]] void Fail(const QString& path, int error) {
-    throw Exception(QStringLiteral("Cannot write file %1: %2")
-                        .arg(path, QString::fromLocal8Bit(std::strerror(error)))
-                        .toStdString());
+std::string FolderOf(const std::string& path) {
+    const auto slash = path.rfind('/');
+    if (slash == std::string::npos)
+        return ".";
+    return slash == 0 ? "/" : path.substr(0, slash);
 }
 
-bool WriteAll(int fd, const QByteArray& bytes) {
-    const char* data = bytes.constData();
-    qsizetype left = bytes.size();
-    while (left > 0) {
-        const ssize_t written = ::write(fd, data, static_cast<size_t>(left));
-        if (written < 0 && errno == EINTR)
+// A fresh name beside the target; O_EXCL refuses anything already there.
+int CreateTemporary(const std::string& target, std::string& temporary) {
+    temporary = target + ".XXXXXX";
+    const auto slash = temporary.rfind('/');
+    temporary.insert(slash == std::string::npos ? 0 : slash + 1, ".");
+    return ::mkostemp(temporary.data(), O_CLOEXEC);
+}
+
+void WriteAll(int fd, const char* data, size_t size) {
+    while (size > 0) {
+        const ssize_t put = ::write(fd, data, size);
+        if (put < 0 && errno == EINTR)
             continue;
-        if (written <= 0)
-            return false;
-        data += written;
-        left -= written;
+        if (put < 0)
+            throw EInOutError(errno);
+        if (put == 0)
+            throw EInOutError(ENOSPC);
+        data += put;
+        size -= static_cast<size_t>(put);
     }
-    return true;
 }
 
 // A replaced file keeps its permissions; a new one gets the usual 0644.
-mode_t ModeFor(const QByteArray& target) {
+void KeepMode(int fd, const std::string& target) {
     struct stat info {};
-    if (::stat(target.constData(), &info) == 0)
-        return info.st_mode & 07777;
-    return 0644;
+    const mode_t mode = ::stat(target.c_str(), &info) == 0 ? info.st_mode & 07777 : 0644;
+    if (::fchmod(fd, mode) != 0)
+        throw EInOutError(errno);
 }
 
-void SyncFolder(const QString& folder) {
-    const int fd = ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY);
+void SyncFolder(const std::string& folder) {
+    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd >= 0) {
         ::fsync(fd);
         ::close(fd);
@@ -53,29 +61,27 @@ void SyncFolder(const QString& folder) {
 } // namespace
 
 void ReplaceFileAtomically(const QString& path, const QByteArray& bytes) {
-    const QFileInfo info(path);
-    if (info.fileName().isEmpty())
-        Fail(path, ENOENT);
-    const QString folder = info.absolutePath();
-    if (!QDir().mkpath(folder))
-        Fail(path, errno ? errno : EACCES);
-    const QByteArray target = QFile::encodeName(info.absoluteFilePath());
-    QByteArray temp =
-        QFile::encodeName(folder) + "/." + QFile::encodeName(info.fileName()) + ".XXXXXX";
-    const int fd = ::mkstemp(temp.data());
+    const std::string target = QFile::encodeName(path).toStdString();
+    std::string temporary;
+    const int fd = CreateTemporary(target, temporary);
     if (fd < 0)
-        Fail(path, errno);
-    const bool written =
-        WriteAll(fd, bytes) && ::fchmod(fd, ModeFor(target)) == 0 && ::fsync(fd) == 0;
-    const int writeError = errno;
-    if (::close(fd) != 0 || !written) {
-        ::unlink(temp.constData());
-        Fail(path, written ? errno : writeError);
+        throw EInOutError(errno);
+    bool open = true;
+    try {
+        KeepMode(fd, target);
+        WriteAll(fd, bytes.constData(), static_cast<size_t>(bytes.size()));
+        if (::fsync(fd) != 0)
+            throw EInOutError(errno);
+        open = false;
+        if (::close(fd) != 0 && errno != EINTR)
+            throw EInOutError(errno);
+        if (::rename(temporary.c_str(), target.c_str()) != 0)
+            throw EInOutError(errno);
+    } catch (...) {
+        if (open)
+            ::close(fd);
+        ::unlink(temporary.c_str());
+        throw;
     }
-    if (::rename(temp.constData(), target.constData()) != 0) {
-        const int renameError = errno;
-        ::unlink(temp.constData());
-        Fail(path, renameError);
-    }
-    SyncFolder(folder);
+    SyncFolder(FolderOf(target));
 }

@@ -5,6 +5,6 @@
 #include <QString>
 
 // Writes bytes to a temporary file in the same folder, syncs it and renames it
-// over path. Creates the folder when missing. Throws Exception on failure, and
-// then the old file is untouched.
+// over path, keeping the old file's permissions. Throws EInOutError with the
+// system's text on failure, and then the old file is untouched.
 void ReplaceFileAtomically(const QString& path, const QByteArray& bytes);

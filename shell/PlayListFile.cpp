@@ -1,6 +1,7 @@
 #include "shell/PlayListFile.h"
 
 #include "platform/ReplaceFile.h"
+#include "platform/TextLines.h"
 #include "shell/Exceptions.h"
 
 #include <QFile>
@@ -11,17 +12,9 @@ std::vector<std::string> ReadPlayListFile(const QString& path) {
         throw Exception("Cannot open file " + path.toStdString());
     const QByteArray bytes = file.readAll();
     std::vector<std::string> lines;
-    qsizetype begin = 0;
-    const qsizetype size = bytes.size();
-    while (begin < size) {
-        qsizetype end = begin;
-        while (end < size && bytes[end] != '\r' && bytes[end] != '\n')
-            ++end;
-        lines.emplace_back(bytes.constData() + begin, static_cast<size_t>(end - begin));
-        if (end < size && bytes[end] == '\r' && end + 1 < size && bytes[end + 1] == '\n')
-            ++end;
-        begin = end + 1;
-    }
+    for (const TTextLine& line : SplitLines(bytes))
+        lines.emplace_back(bytes.constData() + line.Begin,
+                           static_cast<size_t>(line.End - line.Begin));
     return lines;
 }
 
