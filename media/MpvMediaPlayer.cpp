@@ -144,14 +144,18 @@ void TMpvMediaPlayer::CreateView() {
     if (Path == TMpvRenderPath::Auto)
         Path = OpenGLAvailable() ? TMpvRenderPath::OpenGL : TMpvRenderPath::Software;
     if (Path == TMpvRenderPath::OpenGL) {
-        auto* view = new TMpvGlView(Mpv, this);
+        auto* window = new TMpvGlWindow(Mpv);
         // A file loaded before the render context exists would get no picture.
-        connect(view, &TMpvGlView::RenderContextReady, this, [this] {
+        connect(window, &TMpvGlWindow::RenderContextReady, this, [this] {
             RenderReady = true;
             StartLoading();
         });
-        connect(view, &TMpvGlView::FrameRendered, this, &TMpvMediaPlayer::FrameRendered);
-        View = view;
+        connect(window, &TMpvGlWindow::FrameRendered, this, &TMpvMediaPlayer::FrameRendered);
+        connect(window, &TMpvGlWindow::MousePressed, this, [this](QMouseEvent* event) {
+            PictureMouseDown(*event, View->mapTo(this, event->position().toPoint()));
+        });
+        // Owns the window, so deleting the view frees the render context.
+        View = QWidget::createWindowContainer(window, this);
     } else {
         auto* view = new TMpvSwView(Mpv, this);
         connect(view, &TMpvSwView::FrameRendered, this, &TMpvMediaPlayer::FrameRendered);
@@ -315,8 +319,11 @@ void TMpvMediaPlayer::SetMute(bool mute) {
 }
 
 void TMpvMediaPlayer::mousePressEvent(QMouseEvent* event) {
-    const QPoint at = event->position().toPoint();
-    emit MouseDown(event->button(), event->modifiers(), at.x(), at.y());
+    PictureMouseDown(*event, event->position().toPoint());
+}
+
+void TMpvMediaPlayer::PictureMouseDown(const QMouseEvent& event, QPoint at) {
+    emit MouseDown(event.button(), event.modifiers(), at.x(), at.y());
 }
 
 // ---- Engine events ----

@@ -50,6 +50,7 @@ protected:
 private:
     enum class TIntent { Stopped, Paused, Playing };
 
+    void PictureMouseDown(const QMouseEvent& event, QPoint at);
     void Configure();
     void CreateView();
     void SetProperty(const char* name, const QByteArray& value);

@@ -2,6 +2,7 @@
 
 #include "shell/Exceptions.h"
 
+#include <QMouseEvent>
 #include <QOpenGLContext>
 #include <QPainter>
 
@@ -48,36 +49,30 @@ void* GlProcAddress(void*, const char* name) {
 
 } // namespace
 
-TMpvGlView::TMpvGlView(mpv_handle* mpv, QWidget* parent)
-    : QOpenGLWidget(parent), Mpv(mpv), Updates(this, [this] {
+TMpvGlWindow::TMpvGlWindow(mpv_handle* mpv)
+    : QOpenGLWindow(NoPartialUpdate), Mpv(mpv), Updates(this, [this] {
           FramePending = true;
           update();
       }) {
-    connect(this, &QOpenGLWidget::frameSwapped, this, [this] {
+    // Keys stay with the widgets around the picture.
+    setFlag(Qt::WindowDoesNotAcceptFocus);
+    connect(this, &QOpenGLWindow::frameSwapped, this, [this] {
         if (Context)
             mpv_render_context_report_swap(Context);
     });
 }
 
-TMpvGlView::~TMpvGlView() {
-    ContextAboutToBeDestroyed();
-    // The base class destroys the context after this object is gone.
-    disconnect(ContextConnection);
-}
-
-void TMpvGlView::ContextAboutToBeDestroyed() {
+TMpvGlWindow::~TMpvGlWindow() {
+    // mpv's render context must go while its GL context is still current;
+    // the base class destroys the GL context after this.
+    if (!Context)
+        return;
     makeCurrent();
     FreeRenderContext();
     doneCurrent();
 }
 
-void TMpvGlView::initializeGL() {
-    // The GL context goes away when the widget is moved to another window;
-    // mpv's render context must go first, with the context still current.
-    disconnect(ContextConnection);
-    ContextConnection = connect(context(), &QOpenGLContext::aboutToBeDestroyed, this,
-                                &TMpvGlView::ContextAboutToBeDestroyed);
-    FreeRenderContext();
+void TMpvGlWindow::initializeGL() {
     mpv_opengl_init_params glInit{&GlProcAddress, nullptr};
     char apiType[] = MPV_RENDER_API_TYPE_OPENGL;
     mpv_render_param params[] = {{MPV_RENDER_PARAM_API_TYPE, apiType},
@@ -92,10 +87,10 @@ void TMpvGlView::initializeGL() {
     emit RenderContextReady();
 }
 
-void TMpvGlView::paintGL() {
+void TMpvGlWindow::paintGL() {
     if (!Context)
         return;
-    const qreal ratio = devicePixelRatioF();
+    const qreal ratio = devicePixelRatio();
     mpv_opengl_fbo fbo{static_cast<int>(defaultFramebufferObject()),
                        static_cast<int>(width() * ratio), static_cast<int>(height() * ratio), 0};
     int flipY = 1;
@@ -107,10 +102,13 @@ void TMpvGlView::paintGL() {
         emit FrameRendered();
 }
 
-void TMpvGlView::FreeRenderContext() {
+void TMpvGlWindow::mousePressEvent(QMouseEvent* event) {
+    emit MousePressed(event);
+}
+
+void TMpvGlWindow::FreeRenderContext() {
     Updates.Detach();
-    if (Context)
-        mpv_render_context_free(Context);
+    mpv_render_context_free(Context);
     Context = nullptr;
 }
 

@@ -1,10 +1,11 @@
 #pragma once
 // The picture of the libmpv control: mpv's render API drawing either through
 // OpenGL or, where no OpenGL context can be made, through its software
-// renderer into an image. Mouse presses are left to the control beneath.
+// renderer into an image.
 
 #include <QImage>
-#include <QOpenGLWidget>
+#include <QOpenGLWindow>
+#include <QWidget>
 
 #include <atomic>
 #include <functional>
@@ -30,29 +31,31 @@ private:
     std::atomic<bool> Queued{false};
 };
 
-class TMpvGlView : public QOpenGLWidget {
+// Draws straight into a native window of its own, so that the frames never
+// pass through the top-level window's compositing. Presses on the picture
+// arrive here, not at the control beneath: they are handed on as signals.
+class TMpvGlWindow : public QOpenGLWindow {
     Q_OBJECT
 public:
-    TMpvGlView(mpv_handle* mpv, QWidget* parent);
-    ~TMpvGlView() override;
-    bool HasRenderContext() const { return Context != nullptr; }
+    explicit TMpvGlWindow(mpv_handle* mpv);
+    ~TMpvGlWindow() override;
 
 signals:
     void RenderContextReady();
     void FrameRendered();
+    void MousePressed(QMouseEvent* event);
 
 protected:
     void initializeGL() override;
     void paintGL() override;
+    void mousePressEvent(QMouseEvent* event) override;
 
 private:
-    void ContextAboutToBeDestroyed();
     void FreeRenderContext();
 
     mpv_handle* Mpv;
     mpv_render_context* Context = nullptr;
     bool FramePending = false;
-    QMetaObject::Connection ContextConnection;
     TMpvRenderUpdates Updates;
 };
 

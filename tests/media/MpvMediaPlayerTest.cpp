@@ -4,6 +4,7 @@
 #include "support/SampleDisc.h"
 
 #include <QDir>
+#include <QOpenGLWindow>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -237,6 +238,21 @@ TEST_P(MpvMediaPlayerTest, VolumeMuteAndMouse) {
     EXPECT_EQ(mouse[0][1].value<Qt::KeyboardModifiers>(), Qt::ShiftModifier);
     EXPECT_EQ(mouse[0][2].toInt(), 40);
     EXPECT_EQ(mouse[0][3].toInt(), 30);
+
+    // The OpenGL picture is a native window of its own: presses land there
+    // and must still be reported, in the control's coordinates.
+    if (GetParam() != TMpvRenderPath::OpenGL)
+        return;
+    QOpenGLWindow* native = nullptr;
+    for (QWindow* window : Player->windowHandle()->findChildren<QWindow*>())
+        native = native ? native : qobject_cast<QOpenGLWindow*>(window);
+    ASSERT_NE(native, nullptr);
+    QTest::mouseClick(native, Qt::RightButton, Qt::NoModifier, QPoint(7, 9));
+    ASSERT_EQ(mouse.count(), 2);
+    EXPECT_EQ(mouse[1][0].value<Qt::MouseButton>(), Qt::RightButton);
+    EXPECT_EQ(mouse[1][1].value<Qt::KeyboardModifiers>(), Qt::NoModifier);
+    EXPECT_EQ(mouse[1][2].toInt(), 7);
+    EXPECT_EQ(mouse[1][3].toInt(), 9);
 }
 
 INSTANTIATE_TEST_SUITE_P(RenderPaths, MpvMediaPlayerTest,
