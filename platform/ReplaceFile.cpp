@@ -22,9 +22,9 @@ std::string FolderOf(const std::string& path) {
 
 // A fresh name beside the target; O_EXCL refuses anything already there.
 int CreateTemporary(const std::string& target, std::string& temporary) {
-    temporary = target + ".XXXXXX";
-    const auto slash = temporary.rfind('/');
-    temporary.insert(slash == std::string::npos ? 0 : slash + 1, ".");
+    const auto slash = target.rfind('/');
+    const auto name = slash == std::string::npos ? 0 : slash + 1;
+    temporary = target.substr(0, name) + "." + target.substr(name) + ".XXXXXX";
     return ::mkostemp(temporary.data(), O_CLOEXEC);
 }
 

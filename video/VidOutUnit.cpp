@@ -211,6 +211,8 @@ void TVidOutForm::ShowFullScreen() {
     FullScreenMode = 1;
     MainForm->move(screen.x() + (screen.width() - MainForm->width()) / 2,
                    screen.y() + screen.height() - MainForm->height());
+    // The bar stays usable over the picture.
+    MainForm->raise();
 }
 
 void TVidOutForm::ActiveMovie1ReadyStateChange(int ReadyState) {
