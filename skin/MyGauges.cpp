@@ -64,45 +64,27 @@ TMyGauge::TMyGauge(QWidget* parent) : QWidget(parent) {
 }
 
 void TMyGauge::SetKind(TGaugeKind kind) {
-    if (kind != FKind) {
-        FKind = kind;
-        update();
-    }
+    StoreAndRepaint(FKind, kind);
 }
 
 void TMyGauge::SetShowText(bool showText) {
-    if (showText != FShowText) {
-        FShowText = showText;
-        update();
-    }
+    StoreAndRepaint(FShowText, showText);
 }
 
 void TMyGauge::SetBorderStyle(TBorderStyle style) {
-    if (style != FBorderStyle) {
-        FBorderStyle = style;
-        update();
-    }
+    StoreAndRepaint(FBorderStyle, style);
 }
 
 void TMyGauge::SetForeColor(uint32_t colour) {
-    if (colour != FForeColor) {
-        FForeColor = colour;
-        update();
-    }
+    StoreAndRepaint(FForeColor, colour);
 }
 
 void TMyGauge::SetBackColor(uint32_t colour) {
-    if (colour != FBackColor) {
-        FBackColor = colour;
-        update();
-    }
+    StoreAndRepaint(FBackColor, colour);
 }
 
 void TMyGauge::SetColor(uint32_t colour) {
-    if (colour != FColor) {
-        FColor = colour;
-        update();
-    }
+    StoreAndRepaint(FColor, colour);
 }
 
 void TMyGauge::SetMinValue(int value) {

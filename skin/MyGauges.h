@@ -60,6 +60,13 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
+    // A property of the look: a change repaints, the same value does nothing.
+    template <typename T> void StoreAndRepaint(T& field, T value) {
+        if (field != value) {
+            field = value;
+            update();
+        }
+    }
     void PaintAsText(QImage& image, const QRect& r) const;
     void PaintAsBar(QImage& image, const QRect& r) const;
     void PaintAsPie(QImage& image, const QRect& r) const;

@@ -135,23 +135,10 @@ void TVidOutForm::CloseMedia() {
 }
 
 void TVidOutForm::ShowPlayState() {
-    QString text;
-    switch (ActiveMovie1->PlayState()) {
-    case mpWaiting:
-        text = QStringLiteral("Waiting");
-        break;
-    case mpStopped:
-        text = QStringLiteral("Stopped");
-        break;
-    case mpPlaying:
-        text = QStringLiteral("Playing");
-        break;
-    case mpPaused:
-        text = QStringLiteral("Paused");
-        break;
-    default:
-        break;
-    }
+    static const char* const Words[] = {"Stopped", "Paused", "Playing", "Waiting"};
+    const int state = ActiveMovie1->PlayState();
+    const QString text =
+        state >= mpStopped && state <= mpWaiting ? QString::fromLatin1(Words[state]) : QString();
     if (MainForm->Label1->text() != text) {
         MainForm->Label1->setText(text);
         MainForm->Label1->repaint();
