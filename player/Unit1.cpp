@@ -1,5 +1,6 @@
 #include "player/Unit1.h"
 
+#include "shell/Exceptions.h"
 #include "skin/ImageSlider.h"
 #include "skin/MyGauges.h"
 #include "skin/SkinColors.h"
@@ -293,10 +294,11 @@ void TMainForm::FormDestroy() {
     PlayListLines.clear();
 }
 
+// The program ends even when a save fails at close; the failure is still
+// passed on to be shown.
 void TMainForm::closeEvent(QCloseEvent* event) {
-    FormClose();
     QWidget::closeEvent(event);
-    emit Closed();
+    Finally([this] { FormClose(); }, [this] { emit Closed(); });
 }
 
 void TMainForm::keyPressEvent(QKeyEvent* event) {

@@ -48,7 +48,9 @@ int RunQuorvixPlayer(int argc, char* argv[]) {
     QApplication::setQuitOnLastWindowClosed(false);
 
     CreateForms();
-    QObject::connect(MainForm, &TMainForm::Closed, &app, &QApplication::quit);
+    // exit(), not quit(): quit() first asks every window to close, and the
+    // windows that refuse their own close would keep the program running.
+    QObject::connect(MainForm, &TMainForm::Closed, &app, [] { QCoreApplication::exit(0); });
     MainForm->show();
     VidOutForm->show();
     CaptionForm->show();
