@@ -96,6 +96,7 @@ TCatForm2::~TCatForm2() {
 void TCatForm2::CreateComponents() {
     setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
     setWindowTitle(QStringLiteral("Quorvix Player"));
+    setWindowRole(QStringLiteral("TCatForm2"));
     resize(145, 260);
     setMinimumSize(145, 260);
     Paint(this, WindowColor);

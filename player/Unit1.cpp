@@ -65,6 +65,8 @@ private:
 TMainForm::TMainForm(QWidget* parent) : QWidget(parent, Qt::Window | Qt::FramelessWindowHint) {
     setObjectName(QStringLiteral("TMainForm"));
     setWindowTitle(QStringLiteral("Quorvix Player"));
+    // The window manager and scripts tell the windows apart by their class name.
+    setWindowRole(QStringLiteral("TMainForm"));
     setFocusPolicy(Qt::StrongFocus);
     setMouseTracking(true);
     // The bar's hints show whichever of the program's windows is active.

@@ -11,6 +11,7 @@ TCaptionForm* CaptionForm = nullptr;
 
 TCaptionForm::TCaptionForm(QWidget* parent) : QWidget(parent, Qt::Tool | Qt::FramelessWindowHint) {
     setWindowTitle(QStringLiteral("Current Name"));
+    setWindowRole(QStringLiteral("TCaptionForm"));
     setAutoFillBackground(true);
     QPalette pal = palette();
     pal.setColor(QPalette::Window, Qt::black);

@@ -49,6 +49,7 @@ QString TimeText(int32_t hours, int32_t minutes, int32_t seconds) {
 
 TVidOutForm::TVidOutForm(QWidget* parent) : QWidget(parent, Qt::Tool | Qt::CustomizeWindowHint) {
     setWindowTitle(QStringLiteral("Quorvix Player"));
+    setWindowRole(QStringLiteral("TVidOutForm"));
     setAutoFillBackground(true);
     QPalette pal = palette();
     pal.setColor(QPalette::Window, ColorRefToQColor(13560062));

@@ -1,0 +1,133 @@
+// A user starts the player, finds its windows where they belong, drags the
+// bar, and leaves it: by the Exit button, by the window manager, also when the
+// favourites can't be written.
+#include "userlevel/UserDriver.h"
+
+#include <QElapsedTimer>
+#include <QFile>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// Places on the bar, in its client coordinates.
+const QPoint BareSkin(440, 30);
+const QPoint PlayButton(543, 52);
+const QPoint PauseButton(543, 29);
+const QPoint ExitButton(611, 11);
+
+constexpr int kScreenWidth = 1280;
+constexpr int kScreenHeight = 1024;
+
+bool Viewable(const TWindowState& s) {
+    return s.Viewable;
+}
+
+QString ReadAll(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+}
+
+// Presses at a point of the bar, moves the pointer by offset and lets go;
+// true when the bar followed.
+bool DragBar(TUserSession& user, QPoint grab, QPoint offset) {
+    const QPoint from = user.State(MainRole).Client.topLeft();
+    const QPoint start = from + grab;
+    user.MoveTo(start);
+    user.Press();
+    user.MoveTo(start + offset / 2);
+    user.MoveTo(start + offset);
+    const bool moved = TUserSession::WaitUntil(
+        [&] { return user.State(MainRole).Client.topLeft() == from + offset; }, 2000);
+    user.Release();
+    return moved;
+}
+
+// Clicks Exit and reports how long the program took to end; -1 if it didn't.
+qint64 ExitByButton(TUserSession& user) {
+    user.Click(user.At(MainRole, ExitButton));
+    QElapsedTimer ending;
+    ending.start();
+    return user.WaitForExit(5000) ? ending.elapsed() : -1;
+}
+
+TEST(StartAndExit, LayoutSingleInstanceDragAndExit) {
+    TUserSession user("layout");
+    user.SetWorkDir(1, user.WorkDir());
+    user.StartPlayer();
+    user.Shot("start");
+
+    const TWindowState bar = user.State(MainRole);
+    EXPECT_EQ(bar.Frame, QRect((kScreenWidth - 625) / 2, kScreenHeight - 92 - 30, 625, 92));
+    ASSERT_TRUE(user.WaitForWindow(VideoRole, Viewable));
+    ASSERT_TRUE(user.WaitForWindow(CaptionRole, Viewable));
+    const TWindowState video = user.State(VideoRole);
+    EXPECT_EQ(video.Frame, QRect((kScreenWidth - 348) / 2, (kScreenHeight - 279) / 2, 348, 279));
+    const TWindowState caption = user.State(CaptionRole);
+    EXPECT_EQ(caption.Frame.topLeft(), video.Frame.topLeft() - QPoint(0, 19));
+    EXPECT_FALSE(user.State(CatalogRole).Viewable); // no disc yet
+
+    auto second = user.StartSecondPlayer();
+    ASSERT_TRUE(second->waitForFinished(10000));
+    EXPECT_EQ(second->exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(second->exitCode(), 0);
+    EXPECT_EQ(user.Player().state(), QProcess::Running);
+
+    // The bar goes with a press on its bare skin, not with one on a button.
+    EXPECT_TRUE(DragBar(user, BareSkin, {40, -30}));
+    EXPECT_FALSE(DragBar(user, PlayButton, {-40, -20}));
+    EXPECT_TRUE(DragBar(user, BareSkin, {-60, 0}));
+    user.Shot("dragged");
+
+    user.InsertDisc();
+    EXPECT_TRUE(user.WaitForWindow(CatalogRole, Viewable));
+    EXPECT_TRUE(user.WaitForWindow(CaptionRole,
+                                   [](const TWindowState& s) { return s.Name != "Current Name"; }));
+    user.Shot("playing");
+
+    const qint64 took = ExitByButton(user);
+    ASSERT_GE(took, 0) << "Exit did not end the program";
+    EXPECT_LT(took, 1000) << "ms to end after Exit";
+    EXPECT_EQ(user.Player().exitCode(), 0);
+    EXPECT_TRUE(ReadAll(user.SettingsFile()).contains("FavFileName="));
+    EXPECT_TRUE(QFile::exists(user.WorkDir() + "/Favorites.lst"));
+}
+
+// The working folder lies on the disc, which can't be written: the failure
+// shows once, and the program still ends; the settings are still written.
+TEST(StartAndExit, ExitWhilePausedWhenTheFavouritesCannotBeWritten) {
+    TUserSession user("unwritable");
+    user.InsertDisc();
+    QFile::remove(user.SettingsFile());
+    user.SetWorkDir(1, user.DiscFolder() + "/Data");
+    user.StartPlayer();
+    ASSERT_TRUE(user.WaitForWindow(CaptionRole,
+                                   [](const TWindowState& s) { return s.Name != "Current Name"; }));
+    user.Click(user.At(MainRole, PauseButton));
+
+    user.Click(user.At(MainRole, ExitButton));
+    QString box;
+    ASSERT_TRUE(TUserSession::WaitUntil([&] { return !(box = user.MessageBox()).isEmpty(); }, 5000))
+        << "no message about the failed save";
+    user.Shot("message");
+    EXPECT_EQ(user.Player().state(), QProcess::Running); // waits for the user
+    user.Key("Return");
+    EXPECT_TRUE(user.WaitForExit(3000)) << "the program did not end after the message";
+    EXPECT_TRUE(ReadAll(user.SettingsFile()).contains("FavFileName="));
+}
+
+TEST(StartAndExit, TheWindowManagerClosesTheBar) {
+    TUserSession user("wmclose");
+    if (!user.UnderWindowManager())
+        GTEST_SKIP() << "needs a window manager (QV_USERLEVEL_WM=openbox)";
+    user.InsertDisc();
+    user.StartPlayer();
+    ASSERT_TRUE(user.WaitForWindow(CaptionRole,
+                                   [](const TWindowState& s) { return s.Name != "Current Name"; }));
+    user.Click(user.At(MainRole, BareSkin)); // the bar gets the focus
+    user.Key("alt+F4");
+    EXPECT_TRUE(user.WaitForExit(3000));
+    EXPECT_TRUE(QFile::exists(user.WorkDir() + "/Favorites.lst"));
+}
+
+} // namespace
