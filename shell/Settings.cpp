@@ -5,6 +5,7 @@
 #include "platform/IniFile.h"
 #include "player/Unit1.h"
 #include "shell/Exceptions.h"
+#include "shell/OuterFrame.h"
 #include "shell/Pathes.h"
 #include "shell/PlayListFile.h"
 #include "shell/StrBox.h"
@@ -90,8 +91,7 @@ void TMainForm::LoadUserSettings() {
         return;
     if (left != 0 && top != 0 && width != 0 && height != 0) {
         CatForm2->SizeFromSettings = true;
-        CatForm2->move(left, top);
-        CatForm2->resize(width, height);
+        CatForm2->Outer->SetBounds(QRect(left, top, width, height));
     }
     CatForm2->SetDialogFolder(WorkDir);
 }
@@ -108,8 +108,8 @@ void TMainForm::WriteUserSettings() {
                      const QRect frame = CatForm2->frameGeometry();
                      user.WriteInteger(section, "left", frame.left());
                      user.WriteInteger(section, "top", frame.top());
-                     user.WriteInteger(section, "width", CatForm2->width());
-                     user.WriteInteger(section, "height", CatForm2->height());
+                     user.WriteInteger(section, "width", frame.width());
+                     user.WriteInteger(section, "height", frame.height());
                  }
              },
              [this] {

@@ -17,6 +17,7 @@ TCaptionForm::TCaptionForm(QWidget* parent) : QWidget(parent, Qt::Tool | Qt::Fra
     pal.setColor(QPalette::Window, Qt::black);
     setPalette(pal);
     resize(110, 18);
+    setMouseTracking(true);
 
     Image1 = new QLabel(this);
     Image1->setScaledContents(true);
@@ -65,10 +66,10 @@ void TCaptionForm::mousePressEvent(QMouseEvent* event) {
         GrabOffset = event->globalPosition().toPoint() - frameGeometry().topLeft();
 }
 
+// The pointer over the strip brings it and the video window to the front.
 void TCaptionForm::mouseMoveEvent(QMouseEvent* event) {
-    if (!(event->buttons() & Qt::LeftButton))
-        return;
-    move(event->globalPosition().toPoint() - GrabOffset);
+    if (event->buttons() & Qt::LeftButton)
+        move(event->globalPosition().toPoint() - GrabOffset);
     FollowWithVideoWindow();
 }
 

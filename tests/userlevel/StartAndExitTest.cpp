@@ -83,7 +83,45 @@ TEST(StartAndExit, LayoutSingleInstanceDragAndExit) {
     EXPECT_TRUE(user.WaitForWindow(CatalogRole, Viewable));
     EXPECT_TRUE(user.WaitForWindow(CaptionRole,
                                    [](const TWindowState& s) { return s.Name != "Current Name"; }));
+    EXPECT_TRUE(user.WaitForWindow(
+        CatalogRole, [](const TWindowState& s) { return s.Frame.topLeft() == QPoint(5, 5); }))
+        << "catalog frame at " << user.State(CatalogRole).Frame.x() << ","
+        << user.State(CatalogRole).Frame.y() << " client at " << user.State(CatalogRole).Client.x()
+        << "," << user.State(CatalogRole).Client.y();
     user.Shot("playing");
+
+    // The strip carries the picture partly over the catalog.
+    const QRect strip = user.State(CaptionRole).Client;
+    const QRect catalog = user.State(CatalogRole).Client;
+    const QPoint grip = strip.center();
+    const QPoint target =
+        QPoint(catalog.right() - 30, catalog.top() + 40) + (grip - strip.topLeft());
+    user.MoveTo(grip);
+    user.Press();
+    user.MoveTo(grip + (target - grip) / 2);
+    user.MoveTo(target);
+    user.Release();
+    EXPECT_TRUE(user.WaitForWindow(
+        CaptionRole, [&](const TWindowState& s) { return s.Client.center() == target; }));
+    const QRect picture = user.State(VideoRole).Frame;
+    EXPECT_EQ(picture.topLeft(), user.State(CaptionRole).Frame.topLeft() + QPoint(0, 19));
+
+    // Stacking under a window manager is the manager's decision.
+    if (!user.UnderWindowManager()) {
+        // The catalog raised over the picture; the pointer over the strip
+        // brings the picture back to the front.
+        user.RaiseWindow(CatalogRole);
+        const QPoint covered = picture.topLeft() + QPoint(10, 200);
+        const QRgb catalogColour = qRgb(254, 232, 206);
+        EXPECT_TRUE(TUserSession::WaitUntil(
+            [&] { return Near(user.Pixel(covered), catalogColour, 4); }, 3000));
+        user.Shot("covered");
+        user.MoveTo(target + QPoint(20, 0));
+        user.MoveTo(target + QPoint(22, 0));
+        EXPECT_TRUE(TUserSession::WaitUntil(
+            [&] { return !Near(user.Pixel(covered), catalogColour, 4); }, 3000))
+            << "the picture stayed behind the catalog";
+    }
 
     const qint64 took = ExitByButton(user);
     ASSERT_GE(took, 0) << "Exit did not end the program";

@@ -229,9 +229,25 @@ TWindowState TUserSession::State(const QString& role) const {
     const QString info = Run("xwininfo", {"-id", id});
     state.Client = GeometryOf(info);
     state.Viewable = info.contains("Map State: IsViewable");
-    state.Frame = GeometryOf(Run("xwininfo", {"-frame", "-id", id}));
+    // left, right, top, bottom; absent without a window manager
+    const QStringList extents = Run("xprop", {"-id", id, "_NET_FRAME_EXTENTS"})
+                                    .section('=', 1)
+                                    .split(',', Qt::SkipEmptyParts);
+    state.Frame = state.Client;
+    if (extents.size() == 4)
+        state.Frame.adjust(-extents[0].trimmed().toInt(), -extents[2].trimmed().toInt(),
+                           extents[1].trimmed().toInt(), extents[3].trimmed().toInt());
     state.Name = X({"getwindowname", id}).trimmed();
     return state;
+}
+
+void TUserSession::MoveWindow(const QString& role, QPoint screen) const {
+    X({"windowmove", "--sync", Window(role), QString::number(screen.x()),
+       QString::number(screen.y())});
+}
+
+void TUserSession::RaiseWindow(const QString& role) const {
+    X({"windowraise", Window(role)});
 }
 
 QString TUserSession::MessageBox() const {

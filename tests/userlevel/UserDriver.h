@@ -60,6 +60,10 @@ public:
     bool WaitForWindow(const QString& role, const std::function<bool(const TWindowState&)>& ready,
                        int timeoutMs = 10000) const;
 
+    // What a user does with a window through the desktop.
+    void MoveWindow(const QString& role, QPoint screen) const;
+    void RaiseWindow(const QString& role) const;
+
     // A message box of the program (title "Quorvix Player", no role of its
     // own); its id, or empty while there is none.
     QString MessageBox() const;
