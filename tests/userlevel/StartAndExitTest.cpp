@@ -10,12 +10,6 @@
 
 namespace {
 
-// Places on the bar, in its client coordinates.
-const QPoint BareSkin(440, 30);
-const QPoint PlayButton(543, 52);
-const QPoint PauseButton(543, 29);
-const QPoint ExitButton(611, 11);
-
 constexpr int kScreenWidth = 1280;
 constexpr int kScreenHeight = 1024;
 
@@ -45,7 +39,7 @@ bool DragBar(TUserSession& user, QPoint grab, QPoint offset) {
 
 // Clicks Exit and reports how long the program took to end; -1 if it didn't.
 qint64 ExitByButton(TUserSession& user) {
-    user.Click(user.At(MainRole, ExitButton));
+    user.Click(user.At(MainRole, Bar::Exit));
     QElapsedTimer ending;
     ending.start();
     return user.WaitForExit(5000) ? ending.elapsed() : -1;
@@ -74,9 +68,9 @@ TEST(StartAndExit, LayoutSingleInstanceDragAndExit) {
     EXPECT_EQ(user.Player().state(), QProcess::Running);
 
     // The bar goes with a press on its bare skin, not with one on a button.
-    EXPECT_TRUE(DragBar(user, BareSkin, {40, -30}));
-    EXPECT_FALSE(DragBar(user, PlayButton, {-40, -20}));
-    EXPECT_TRUE(DragBar(user, BareSkin, {-60, 0}));
+    EXPECT_TRUE(DragBar(user, Bar::BareSkin, {40, -30}));
+    EXPECT_FALSE(DragBar(user, Bar::Play, {-40, -20}));
+    EXPECT_TRUE(DragBar(user, Bar::BareSkin, {-60, 0}));
     user.Shot("dragged");
 
     user.InsertDisc();
@@ -141,9 +135,9 @@ TEST(StartAndExit, ExitWhilePausedWhenTheFavouritesCannotBeWritten) {
     user.StartPlayer();
     ASSERT_TRUE(user.WaitForWindow(CaptionRole,
                                    [](const TWindowState& s) { return s.Name != "Current Name"; }));
-    user.Click(user.At(MainRole, PauseButton));
+    user.Click(user.At(MainRole, Bar::Pause));
 
-    user.Click(user.At(MainRole, ExitButton));
+    user.Click(user.At(MainRole, Bar::Exit));
     QString box;
     ASSERT_TRUE(TUserSession::WaitUntil([&] { return !(box = user.MessageBox()).isEmpty(); }, 5000))
         << "no message about the failed save";
@@ -162,7 +156,7 @@ TEST(StartAndExit, TheWindowManagerClosesTheBar) {
     user.StartPlayer();
     ASSERT_TRUE(user.WaitForWindow(CaptionRole,
                                    [](const TWindowState& s) { return s.Name != "Current Name"; }));
-    user.Click(user.At(MainRole, BareSkin)); // the bar gets the focus
+    user.Click(user.At(MainRole, Bar::BareSkin)); // the bar gets the focus
     user.Key("alt+F4");
     EXPECT_TRUE(user.WaitForExit(3000));
     EXPECT_TRUE(QFile::exists(user.WorkDir() + "/Favorites.lst"));

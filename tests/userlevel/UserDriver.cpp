@@ -317,3 +317,26 @@ QRgb TUserSession::Pixel(QPoint screen) const {
 QImage TUserSession::Area(const QRect& screen) const {
     return Screen().copy(screen);
 }
+
+bool TUserSession::Changing(const QRect& screen, int timeoutMs) const {
+    const QImage first = Area(screen);
+    return WaitUntil([&] { return Area(screen) != first; }, timeoutMs);
+}
+
+bool TUserSession::Still(const QRect& screen, int timeoutMs) const {
+    // Longer than a frame of the sample clips and a tick of the position poll.
+    constexpr int kStillFor = 700;
+    QImage last = Area(screen);
+    QElapsedTimer since;
+    since.start();
+    return WaitUntil(
+        [&] {
+            const QImage now = Area(screen);
+            if (now != last) {
+                last = now;
+                since.restart();
+            }
+            return since.elapsed() >= kStillFor;
+        },
+        timeoutMs);
+}

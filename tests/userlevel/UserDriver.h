@@ -22,6 +22,23 @@ inline const QString CatalogRole = QStringLiteral("TCatForm2");
 inline const QString VideoRole = QStringLiteral("TVidOutForm");
 inline const QString CaptionRole = QStringLiteral("TCaptionForm");
 
+// Places on the bar, in its client coordinates.
+namespace Bar {
+inline const QPoint BareSkin(440, 30);
+inline const QPoint Play(543, 52);
+inline const QPoint Pause(543, 29);
+inline const QPoint Stop(543, 75);
+inline const QPoint Previous(518, 52);
+inline const QPoint Next(568, 52);
+inline const QPoint Catalog(490, 22);
+inline const QPoint OriginalSize(476, 49);
+inline const QPoint FullScreen(476, 68);
+inline const QPoint Hide(593, 11);
+inline const QPoint Exit(611, 11);
+inline const QPoint TestPlayerFile(615, 74);
+inline const QRect StateWord(26, 44, 40, 13);
+} // namespace Bar
+
 struct TWindowState {
     QRect Client; // screen coordinates
     QRect Frame;  // with the window manager's frame; the client rect without one
@@ -84,6 +101,11 @@ public:
     QRgb Pixel(QPoint screen) const;
     // The screen area, to compare it later.
     QImage Area(const QRect& screen) const;
+
+    // The screen area changes (a picture plays) / stays the same for a while
+    // (nothing plays); false at the deadline.
+    bool Changing(const QRect& screen, int timeoutMs = 5000) const;
+    bool Still(const QRect& screen, int timeoutMs = 6000) const;
 
     // Waits until the condition holds; false at the deadline.
     static bool WaitUntil(const std::function<bool()>& condition, int timeoutMs);
