@@ -250,13 +250,24 @@ void TUserSession::RaiseWindow(const QString& role) const {
     X({"windowraise", Window(role)});
 }
 
-QString TUserSession::MessageBox() const {
+QString TUserSession::WindowWithoutRole(const std::function<bool(const QString&)>& named) const {
     for (const QString& id : ProgramWindows()) {
-        if (RoleOf(id).isEmpty() && X({"getwindowname", id}).trimmed() == "Quorvix Player" &&
+        if (RoleOf(id).isEmpty() && named(X({"getwindowname", id}).trimmed()) &&
             Run("xwininfo", {"-id", id}).contains("Map State: IsViewable"))
             return id;
     }
     return {};
+}
+
+QString TUserSession::MessageBox() const {
+    return WindowWithoutRole([](const QString& name) { return name == "Quorvix Player"; });
+}
+
+QString TUserSession::Dialog() const {
+    // The video engine's own window bears the program's file name.
+    return WindowWithoutRole([](const QString& name) {
+        return name != "Quorvix Player" && name != "Quorvix_Player" && !name.isEmpty();
+    });
 }
 
 bool TUserSession::WaitForWindow(const QString& role,

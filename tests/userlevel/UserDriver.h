@@ -37,6 +37,11 @@ inline const QPoint Hide(593, 11);
 inline const QPoint Exit(611, 11);
 inline const QPoint TestPlayerFile(615, 74);
 inline const QRect StateWord(26, 44, 40, 13);
+inline const QRect Elapsed(166, 44, 42, 13);
+inline const QRect Gauge(10, 75, 260, 3);
+inline const QPoint VolumeDown(258, 65);
+inline const QPoint Mute(258, 54);
+inline const QRect VolumeKnobTrack(290, 40, 150, 24);
 } // namespace Bar
 
 struct TWindowState {
@@ -84,6 +89,8 @@ public:
     // A message box of the program (title "Quorvix Player", no role of its
     // own); its id, or empty while there is none.
     QString MessageBox() const;
+    // Any other window of the program without a role (a file dialog).
+    QString Dialog() const;
 
     // Pointer and keyboard.
     void MoveTo(QPoint screen) const;
@@ -116,6 +123,7 @@ private:
     QProcessEnvironment Environment() const;
     QStringList ProgramWindows() const;
     QString RoleOf(const QString& window) const;
+    QString WindowWithoutRole(const std::function<bool(const QString&)>& named) const;
 
     QString Name;
     QString Home;
