@@ -82,6 +82,11 @@ TEST_F(Playing, TransportCatalogAndWindowCommands) {
     const QImage mountains = User.Area(pictureBox);
     User.Click(User.At(CatalogRole, RowTitle(1)));
     EXPECT_TRUE(TUserSession::WaitUntil([&] { return User.Area(pictureBox) != mountains; }, 3000));
+    User.Focus(CatalogRole);
+    User.Click(User.At(CatalogRole, RowTitle(1)));
+    User.Key("Return"); // and Enter plays it
+    EXPECT_TRUE(Showing("Водопад, часть 1"));
+    EXPECT_TRUE(User.Changing(Picture())); // open: the window commands apply
 
     // Full screen and back to the picture's own size.
     ClickBar(Bar::FullScreen);
@@ -107,8 +112,15 @@ TEST_F(Playing, TransportCatalogAndWindowCommands) {
     EXPECT_TRUE(Viewable(CatalogRole, true));
 
     // Ctrl+D shows the disc tools; the file test lists the missing sound files.
-    User.Click(User.At(MainRole, Bar::BareSkin));
+    User.Focus(MainRole);
+    const QRect markTools(User.At(MainRole, {284, 6}), QSize(173, 15));
+    const QImage withoutMarkTools = User.Area(markTools);
+    User.Key("ctrl+e"); // nothing before Ctrl+D
     User.Key("ctrl+d");
+    User.Key("ctrl+e");
+    EXPECT_TRUE(
+        TUserSession::WaitUntil([&] { return User.Area(markTools) != withoutMarkTools; }, 3000));
+    EXPECT_TRUE(User.Still(markTools, 3000));
     QString box;
     EXPECT_TRUE(TUserSession::WaitUntil(
         [&] {

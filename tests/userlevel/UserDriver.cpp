@@ -250,6 +250,10 @@ void TUserSession::RaiseWindow(const QString& role) const {
     X({"windowraise", Window(role)});
 }
 
+void TUserSession::Focus(const QString& role) const {
+    X({"windowfocus", "--sync", Window(role)});
+}
+
 QString TUserSession::WindowWithoutRole(const std::function<bool(const QString&)>& named) const {
     for (const QString& id : ProgramWindows()) {
         if (RoleOf(id).isEmpty() && named(X({"getwindowname", id}).trimmed()) &&

@@ -85,6 +85,9 @@ public:
     // What a user does with a window through the desktop.
     void MoveWindow(const QString& role, QPoint screen) const;
     void RaiseWindow(const QString& role) const;
+    // Gives the window the keyboard, as a window manager does on a click;
+    // without one, X leaves the keyboard where it was.
+    void Focus(const QString& role) const;
 
     // A message box of the program (title "Quorvix Player", no role of its
     // own); its id, or empty while there is none.
