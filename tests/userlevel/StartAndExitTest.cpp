@@ -119,6 +119,7 @@ TEST(StartAndExit, LayoutSingleInstanceDragAndExit) {
 
     const qint64 took = ExitByButton(user);
     ASSERT_GE(took, 0) << "Exit did not end the program";
+    RecordProperty("ExitMs", int(took));
     EXPECT_LT(took, 1000) << "ms to end after Exit";
     EXPECT_EQ(user.Player().exitCode(), 0);
     EXPECT_TRUE(ReadAll(user.SettingsFile()).contains("FavFileName="));
@@ -146,6 +147,15 @@ TEST(StartAndExit, ExitWhilePausedWhenTheFavouritesCannotBeWritten) {
     user.Key("Return");
     EXPECT_TRUE(user.WaitForExit(3000)) << "the program did not end after the message";
     EXPECT_TRUE(ReadAll(user.SettingsFile()).contains("FavFileName="));
+}
+
+TEST(StartAndExit, ExitWithoutADisc) {
+    TUserSession user("nodisc");
+    user.StartPlayer();
+    const qint64 took = ExitByButton(user);
+    ASSERT_GE(took, 0) << "Exit did not end the program";
+    EXPECT_LT(took, 1000) << "ms to end after Exit";
+    EXPECT_FALSE(QFile::exists(user.SettingsFile())); // nothing was loaded: nothing written
 }
 
 TEST(StartAndExit, TheWindowManagerClosesTheBar) {
