@@ -373,8 +373,8 @@ void TCatForm2::fcTreeView1CalcNodeAttributes(TfcTreeNode* node, TfcNodeAttribut
     attributes.FontColor = Qt::black;
     if (!node->Checked())
         attributes.FontColor = ColorRefToQColor(8421504);
-    attributes.Background = node == fcTreeView1->Selected() ? ColorRefToQColor(12632256)
-                                                            : ColorRefToQColor(WindowColor);
+    attributes.Background =
+        node == fcTreeView1->Selected() ? ColorRefToQColor(12632256) : ColorRefToQColor(WindowColor);
     if (node->Data() == CurrentIndex)
         attributes.FontColor = ColorRefToQColor(255);
 }

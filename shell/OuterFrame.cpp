@@ -37,7 +37,6 @@ void TOuterFrame::Apply() {
     Window->move(Wanted.topLeft());
 }
 
-// A full-screen window has the window manager's geometry, not the one asked for.
 bool TOuterFrame::eventFilter(QObject* watched, QEvent* event) {
     if (watched == Window && event->type() == QEvent::Show && Wanted.isValid()) {
         // Nothing tells the window when the manager's frame arrives; look a
@@ -48,6 +47,7 @@ bool TOuterFrame::eventFilter(QObject* watched, QEvent* event) {
     return false;
 }
 
+// A full-screen window has the window manager's geometry, not the one asked for.
 void TOuterFrame::LookAtFrame() {
     if (!Window->isVisible() || Window->isFullScreen() || --Looks <= 0) {
         Look->stop();
