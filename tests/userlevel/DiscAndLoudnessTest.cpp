@@ -46,7 +46,10 @@ TEST(DiscAndLoudness, SeekLoudnessPlayListAndDiscChanges) {
     const QImage loud = user.Area(knob);
     user.MoveTo(bar + Bar::VolumeDown);
     user.Press();
-    EXPECT_TRUE(TUserSession::WaitUntil([&] { return user.Area(knob) != loud; }, 3000));
+    QImage step = loud;
+    EXPECT_TRUE(TUserSession::WaitUntil([&] { return (step = user.Area(knob)) != loud; }, 3000));
+    EXPECT_TRUE(TUserSession::WaitUntil([&] { return user.Area(knob) != step; }, 3000))
+        << "holding the button made one step only";
     user.Release();
     const QImage mutedBefore = user.Area(QRect(bar + QPoint(245, 49), QSize(27, 11)));
     user.Click(bar + Bar::Mute);

@@ -136,7 +136,10 @@ TEST(StartAndExit, ExitWhilePausedWhenTheFavouritesCannotBeWritten) {
     user.StartPlayer();
     ASSERT_TRUE(user.WaitForWindow(CaptionRole,
                                    [](const TWindowState& s) { return s.Name != "Current Name"; }));
+    const QRect picture = user.State(VideoRole).Client.adjusted(4, 4, -4, -4);
+    ASSERT_TRUE(user.Changing(picture));
     user.Click(user.At(MainRole, Bar::Pause));
+    ASSERT_TRUE(user.Still(picture));
 
     user.Click(user.At(MainRole, Bar::Exit));
     QString box;
