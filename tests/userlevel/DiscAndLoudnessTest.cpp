@@ -65,6 +65,15 @@ TEST(DiscAndLoudness, SeekLoudnessPlayListAndDiscChanges) {
     user.Key("Return");
     EXPECT_TRUE(
         TUserSession::WaitUntil([&] { return QFile::exists(user.WorkDir() + "/mine.lst"); }, 5000));
+    // Loaded back, it becomes the favourites list, named over the tree.
+    const QRect listName(user.At(CatalogRole, {34, 102}), QSize(65, 13));
+    const QImage favourites = user.Area(listName);
+    ASSERT_TRUE(TUserSession::WaitUntil([&] { return user.Dialog().isEmpty(); }, 5000));
+    user.Click(user.At(CatalogRole, {14, 108}));
+    ASSERT_TRUE(TUserSession::WaitUntil([&] { return !user.Dialog().isEmpty(); }, 5000));
+    user.Type("mine.lst");
+    user.Key("Return");
+    EXPECT_TRUE(TUserSession::WaitUntil([&] { return user.Area(listName) != favourites; }, 5000));
 
     // The disc out pauses; the same disc back resumes.
     user.EjectDisc();
@@ -76,6 +85,9 @@ TEST(DiscAndLoudness, SeekLoudnessPlayListAndDiscChanges) {
     user.EjectDisc();
     user.InsertDisc(2);
     EXPECT_TRUE(user.Changing(picture));
+    // After a name typed in the file dialog, the dialog's completion popup
+    // takes the next click, wherever it lands; a click on the desktop spends it.
+    user.Click(QPoint(1200, 500));
     user.Click(bar + Bar::Exit);
     ASSERT_TRUE(user.WaitForExit(3000));
     const QString settings = ReadAll(user.SettingsFile());
