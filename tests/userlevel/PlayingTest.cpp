@@ -67,15 +67,27 @@ TEST_F(Playing, TransportCatalogAndWindowCommands) {
     ClickBar(Bar::Previous);
     EXPECT_TRUE(Showing("Водопад, часть 2"));
 
-    // An unchecked entry is skipped by Next and can't be started; nor can a group.
+    // An unchecked entry is skipped by Next and can't be started; nor can a
+    // group. Repeat plays the entry again at its end.
+    ClickBar(Bar::Repeat);
     User.Click(User.At(CatalogRole, RowCheckBox(3)));
     ClickBar(Bar::Next);
     EXPECT_TRUE(Showing("Горы"));
+    const QRect elapsed = Bar::Elapsed.translated(User.State(MainRole).Client.topLeft());
+    const QImage earlier = User.Area(elapsed);
+    QImage during;
+    EXPECT_TRUE(
+        TUserSession::WaitUntil([&] { return (during = User.Area(elapsed)) != earlier; }, 3000));
+    EXPECT_TRUE(TUserSession::WaitUntil([&] { return User.Area(elapsed) != during; }, 3000));
+    EXPECT_TRUE(TUserSession::WaitUntil([&] { return User.Area(elapsed) == during; }, 8000))
+        << "the time never came back";
+    EXPECT_EQ(User.State(CaptionRole).Name.toStdString(), "Горы");
     User.Click(User.At(CatalogRole, RowTitle(3)), 1, 2);
     User.Click(User.At(CatalogRole, {60, kFirstRowY}), 1, 2);
     EXPECT_FALSE(User.WaitForWindow(
         CaptionRole, [](const TWindowState& s) { return s.Name != "Горы"; }, 1500));
     User.Shot("catalog");
+    ClickBar(Bar::Repeat);
 
     // A click on an entry shows its picture.
     const QRect pictureBox(User.At(CatalogRole, {10, 4}), QSize(118, 86));

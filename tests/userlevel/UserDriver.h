@@ -31,6 +31,7 @@ inline const QPoint Stop(543, 75);
 inline const QPoint Previous(518, 52);
 inline const QPoint Next(568, 52);
 inline const QPoint Catalog(490, 22);
+inline const QPoint Repeat(301, 71);
 inline const QPoint OriginalSize(476, 49);
 inline const QPoint FullScreen(476, 68);
 inline const QPoint Hide(593, 11);
