@@ -241,11 +241,6 @@ TWindowState TUserSession::State(const QString& role) const {
     return state;
 }
 
-void TUserSession::MoveWindow(const QString& role, QPoint screen) const {
-    X({"windowmove", "--sync", Window(role), QString::number(screen.x()),
-       QString::number(screen.y())});
-}
-
 void TUserSession::RaiseWindow(const QString& role) const {
     X({"windowraise", Window(role)});
 }

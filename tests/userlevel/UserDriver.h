@@ -55,13 +55,13 @@ struct TWindowState {
 class TUserSession {
 public:
     // Starts the X server (and the window manager) and prepares private HOME
-    // and XDG folders. Leaves its screenshots and the program's output in
-    // Artifacts().
+    // and XDG folders. After a failure (or always, with QV_USERLEVEL_KEEP=1)
+    // the screenshots and the program's output stay in
+    // /tmp/qv-userlevel-<name>-nowm or -openbox, and the path is printed.
     explicit TUserSession(const QString& name);
     ~TUserSession();
 
     bool UnderWindowManager() const { return WindowManager != nullptr; }
-    QString Artifacts() const { return ArtifactsDir; }
     QString WorkDir() const { return Home + "/work"; }
     QString SettingsFile() const; // the per-user settings of the sample disc
 
@@ -84,7 +84,6 @@ public:
                        int timeoutMs = 10000) const;
 
     // What a user does with a window through the desktop.
-    void MoveWindow(const QString& role, QPoint screen) const;
     void RaiseWindow(const QString& role) const;
     // Gives the window the keyboard, as a window manager does on a click;
     // without one, X leaves the keyboard where it was.
@@ -108,7 +107,7 @@ public:
 
     // Screen.
     QImage Screen() const;
-    QImage Shot(const QString& name) const; // saved in Artifacts()
+    QImage Shot(const QString& name) const; // kept with the program's output
     QRgb Pixel(QPoint screen) const;
     // The screen area, to compare it later.
     QImage Area(const QRect& screen) const;
