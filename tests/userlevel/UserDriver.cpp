@@ -10,6 +10,7 @@
 
 #include <gtest/gtest.h>
 
+#include <exception>
 #include <iostream>
 #include <stdexcept>
 
@@ -96,9 +97,14 @@ TUserSession::TUserSession(const QString& name) : Name(name) {
 }
 
 TUserSession::~TUserSession() {
-    const bool failed = ::testing::Test::HasFailure();
-    if (failed)
-        Shot("at-failure");
+    // A driver step that throws is a failure too, recorded only after this.
+    const bool failed = ::testing::Test::HasFailure() || std::uncaught_exceptions() > 0;
+    try {
+        if (failed)
+            Shot("at-failure");
+    } catch (const std::exception&) {
+        // The screen could not be read; the program's output is still kept.
+    }
     if (Program && Program->state() != QProcess::NotRunning) {
         Program->kill();
         Program->waitForFinished();
