@@ -1,4 +1,5 @@
 #include "shell/Settings.h"
+#include "catalog/CatalogRecord.h"
 #include "catalogwin/CatWinTestSupport.h"
 #include "platform/IniFile.h"
 #include "shell/Exceptions.h"
@@ -157,6 +158,32 @@ TEST_F(SettingsTest, TwoVolumesKeepSeparateSectionsOfOneFile) {
               (Work + "/Favorites.lst").toUtf8());
     EXPECT_EQ(user.ReadString("Volume2", "FavFileName", "ERROR"), (Work + "/two.lst").toUtf8());
     EXPECT_TRUE(QFileInfo::exists(Work + "/two.lst"));
+}
+
+// setup.inf is Windows text: two discs named in Cyrillic keep files of their own.
+TEST_F(SettingsTest, CyrillicIniFileNamesNameSeparateFiles) {
+    const QString kino = QString::fromUtf8("Кино"), music = QString::fromUtf8("Музыка");
+    const QString otherWork = Temp.filePath("work2");
+    QDir().mkpath(otherWork);
+    WriteAll(UserFile(kino + ".ini"), "[Volume1]\r\nWorkDir=" + Work.toUtf8() + "\r\n");
+    WriteAll(UserFile(music + ".ini"), "[Volume1]\r\nWorkDir=" + otherWork.toUtf8() + "\r\n");
+
+    WriteSetup("[Main]\r\nVolume=1\r\nIniFileName=" + QStringToAnsi(kino) + "\r\n");
+    Main->LoadUserSettings();
+    EXPECT_EQ(Main->IniFileName, kino);
+    EXPECT_EQ(WorkDir, Work);
+    Form->move(11, 12);
+    Main->WriteUserSettings();
+
+    WriteSetup("[Main]\r\nVolume=1\r\nIniFileName=" + QStringToAnsi(music) + "\r\n");
+    Main->LoadUserSettings();
+    EXPECT_EQ(Main->IniFileName, music);
+    EXPECT_EQ(WorkDir, otherWork);
+    Form->move(21, 22);
+    Main->WriteUserSettings();
+
+    EXPECT_EQ(TIniFile(UserFile(kino + ".ini")).ReadInteger("Volume1", "left", 0), 11);
+    EXPECT_EQ(TIniFile(UserFile(music + ".ini")).ReadInteger("Volume1", "left", 0), 21);
 }
 
 TEST_F(SettingsTest, LoadedPlayListBecomesTheFavouritesAndIsOverwrittenAtClose) {
