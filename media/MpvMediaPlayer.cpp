@@ -270,9 +270,12 @@ void TMpvMediaPlayer::Seek(double seconds) {
             Tag(ReplySeek, SeekSerial));
     SeekTarget = seconds;
     SeekAcknowledged = false;
-    // Whatever the engine said of the end before this seek is over.
+    // Whatever the engine said of the end before this seek is over; an end
+    // it reached before the seek also paused it, which must not stick.
     AtEnd = false;
     EngineAtEnd = false;
+    if (Intent == TIntent::Playing)
+        SetProperty("pause", "no");
 }
 
 int TMpvMediaPlayer::PlayState() const {

@@ -13,6 +13,11 @@
 
 #include <cstring>
 
+FormsTest::FormsTest(TControl control) {
+    if (control == TControl::Scripted)
+        Factory.emplace();
+}
+
 void FormsTest::SetUp() {
     ASSERT_TRUE(ProgramDir.isValid());
     SetProgramFolderForTesting(ProgramDir.path());

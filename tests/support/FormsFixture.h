@@ -1,15 +1,20 @@
 #pragma once
-// The four windows with a scripted playback control, over a catalog made by
-// the test in a temporary program folder.
+// The four windows with a scripted playback control (or the real engine),
+// over a catalog made by the test in a temporary program folder.
 
 #include "support/ScriptedMediaPlayer.h"
 
 #include <QTemporaryDir>
 
+#include <optional>
+
 #include <gtest/gtest.h>
 
 class FormsTest : public ::testing::Test {
 protected:
+    enum class TControl { Scripted, Engine };
+    explicit FormsTest(TControl control = TControl::Scripted);
+
     void SetUp() override;
     void TearDown() override;
 
@@ -20,12 +25,12 @@ protected:
     // Marks the catalog loaded, builds the tree and checks every node.
     void ShowCatalog();
     void SetChecked(int entry, bool checked);
-    TScriptedMediaPlayer* Player() const { return Factory.Last(); }
+    TScriptedMediaPlayer* Player() const { return Factory ? Factory->Last() : nullptr; }
     QString VideoPath(const char* media) const;
     // Plays the entry and lets the double report the file open.
     void PlayAndOpen(int entry);
 
-    ScriptedMediaPlayerFactory Factory;
+    std::optional<ScriptedMediaPlayerFactory> Factory;
     QTemporaryDir ProgramDir;
     QTemporaryDir HomeDir;
     QByteArray SavedHome;
