@@ -76,14 +76,26 @@ QString FuseUnavailableReason() {
     return {};
 }
 
-FuseIsoMount::FuseIsoMount(const QString& iso) {
+QString FailingFileSystemUnavailableReason() {
+#ifdef QV_FAILING_FS
+    return FuseUnavailableReason();
+#else
+    return "the failing file system was not built: libfuse3-dev is missing";
+#endif
+}
+
+bool RequirementsAreMandatory() {
+    return qEnvironmentVariableIntValue("QV_REQUIRE_ALL") != 0;
+}
+
+FuseMount::FuseMount(const QString& program, const QStringList& arguments) {
     Folder = QDir::temp().filePath("qv-disc-XXXXXX");
     QByteArray pattern = QFile::encodeName(Folder);
     if (!::mkdtemp(pattern.data()))
         throw std::runtime_error("cannot create a mount folder");
     Folder = QFile::decodeName(pattern);
     try {
-        RunOrThrow("fuseiso", {iso, Folder});
+        RunOrThrow(program, arguments + QStringList{Folder});
         QElapsedTimer waited;
         waited.start();
         while (!ShowsInMountInfo(Folder)) {
@@ -99,12 +111,12 @@ FuseIsoMount::FuseIsoMount(const QString& iso) {
     IsMounted = true;
 }
 
-FuseIsoMount::~FuseIsoMount() {
+FuseMount::~FuseMount() {
     Eject();
     QDir().rmdir(Folder);
 }
 
-void FuseIsoMount::Eject() {
+void FuseMount::Eject() {
     if (!IsMounted)
         return;
     IsMounted = false;
