@@ -124,6 +124,8 @@ TEST_F(DiscEndToEndTest, InsertPlayFollowEjectAndReinsert) {
 TEST_F(DiscEndToEndTest, ClosingWritesTheSettingsAndTheFavourites) {
     Mount = std::make_unique<FuseIsoMount>(Disc->Iso);
     ASSERT_TRUE(QTest::qWaitFor([] { return CatalogLoaded; }, 3000));
+    ASSERT_EQ(ProgramDiscDrive(), Mount->MountPoint()) << "another disc was loaded";
+    ASSERT_TRUE(SettingsValid);
     CatForm2->NodeOfEntry(4)->SetChecked(false);
     MainForm->close();
     DestroyForms();

@@ -8,7 +8,11 @@
 #include <QTemporaryDir>
 #include <QThread>
 
+#include "shell/Pathes.h"
+
 #include <fcntl.h>
+#include <sched.h>
+#include <sys/mount.h>
 #include <unistd.h>
 
 #include <map>
@@ -63,6 +67,14 @@ const SampleDiscFiles& SampleDisc(int volume) {
         slot = {std::move(dir), files};
     }
     return slot.second;
+}
+
+void UsePrivateMounts() {
+    if (::geteuid() != 0 || ::unshare(CLONE_NEWNS) != 0)
+        return;
+    ::mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr);
+    for (const QString& disc : CdDriveLetters())
+        ::umount2(QFile::encodeName(disc).constData(), MNT_DETACH);
 }
 
 QString FuseUnavailableReason() {

@@ -16,6 +16,12 @@ struct SampleDiscFiles {
 // throws when the tool fails.
 const SampleDiscFiles& SampleDisc(int volume = 1);
 
+// Gives the test program a mount namespace of its own, without the discs it
+// inherited: discs that others mount on this machine meanwhile stay out of
+// sight, and the program's own mounts stay in. Needs root and a program that
+// has no threads yet; elsewhere the machine's mounts stay visible.
+void UsePrivateMounts();
+
 // Empty when fuseiso can mount here, else the reason it cannot.
 QString FuseUnavailableReason();
 // Empty when the failing file system of the tests can be mounted here.

@@ -1,5 +1,6 @@
 // Test main: the widget tests need the application object; they run under Xvfb.
 #include "shell/Application.h"
+#include "support/SampleDisc.h"
 
 #include <gtest/gtest.h>
 
@@ -15,6 +16,7 @@ void PinOpenGLDriver() {
 }
 
 int main(int argc, char** argv) {
+    UsePrivateMounts(); // first: no threads may exist yet
     PinOpenGLDriver();
     ::testing::InitGoogleTest(&argc, argv);
     TApplication app(argc, argv); // the program's own error handling
