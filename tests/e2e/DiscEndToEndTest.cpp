@@ -31,7 +31,6 @@ protected:
         // A copy of the program on the hard disk: everything comes from the disc.
         SetProgramFolderForTesting(ProgramDir.path());
         SetProgramFileNameForTesting(QStringLiteral("Quorvix_Player"));
-        SavedConfig = qgetenv("XDG_CONFIG_HOME");
         qputenv("XDG_CONFIG_HOME", ConfigDir.path().toLocal8Bit());
         QDir(ConfigDir.path()).mkpath(QStringLiteral("quorvix-player"));
         QFile ini(ConfigDir.filePath(QStringLiteral("quorvix-player/QuorvixSample.ini")));
@@ -50,13 +49,6 @@ protected:
             DestroyForms();
         }
         Mount.reset();
-        Catalog.clear();
-        CatalogLoaded = false;
-        CurrentIndex = -1;
-        DiscPresent = false;
-        qputenv("XDG_CONFIG_HOME", SavedConfig);
-        SetProgramFolderForTesting(QString());
-        SetProgramFileNameForTesting(QString());
     }
 
     static TWinMediaPlayer* Control() { return VidOutForm->ActiveMovie1; }
@@ -75,7 +67,6 @@ protected:
 
     const SampleDiscFiles* Disc = nullptr;
     QTemporaryDir ProgramDir, ConfigDir, WorkDir;
-    QByteArray SavedConfig;
     std::unique_ptr<FuseIsoMount> Mount;
 };
 

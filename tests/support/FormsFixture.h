@@ -6,9 +6,28 @@
 
 #include <QTemporaryDir>
 
+#include <map>
 #include <optional>
+#include <string>
 
 #include <gtest/gtest.h>
+
+// Every global of the windows as the program starts with it (catalog, play
+// flags, settings, full-screen mode, random seed), and the shell's test seams
+// back on the real system. Windows are left to their owners.
+void ResetWindowGlobals();
+
+// Installed by the test main around every test: the environment comes back
+// as it was, windows a failed test left behind go, and the globals start
+// afresh, so no test sees what another one left.
+class TestIsolation : public ::testing::EmptyTestEventListener {
+public:
+    void OnTestStart(const ::testing::TestInfo&) override;
+    void OnTestEnd(const ::testing::TestInfo&) override;
+
+private:
+    std::map<std::string, std::string> Environment;
+};
 
 class FormsTest : public ::testing::Test {
 protected:
@@ -33,5 +52,4 @@ protected:
     std::optional<ScriptedMediaPlayerFactory> Factory;
     QTemporaryDir ProgramDir;
     QTemporaryDir HomeDir;
-    QByteArray SavedHome;
 };
