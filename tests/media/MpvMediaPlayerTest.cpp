@@ -229,32 +229,48 @@ TEST_P(MpvMediaPlayerTest, UnopenableFilesFail) {
 
 // A file that can't be played leaves no media: nothing to play, no values of
 // the file before, and the same name may be tried again.
+void ExpectNoMediaAfterFailing(TMpvMediaPlayer& player, const QString& bad) {
+    SCOPED_TRACE(bad.toStdString());
+    QSignalSpy ready(&player, &TWinMediaPlayer::ReadyStateChange);
+    player.SetFileName(TestClips().Small);
+    player.SetCurrentPosition(2.0);
+    ASSERT_TRUE(WaitFor([&] { return ready.count() > 0; }));
+    player.Play();
+    QSignalSpy open(&player, &TWinMediaPlayer::OpenStateChange);
+    QSignalSpy error(&player, &TWinMediaPlayer::Error);
+    QSignalSpy end(&player, &TWinMediaPlayer::EndOfStream);
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        player.SetFileName(bad);
+        player.SetCurrentPosition(1.0);
+        ASSERT_TRUE(WaitFor([&] { return error.count() > attempt; }));
+        EXPECT_TRUE(player.FileName().isEmpty());
+        EXPECT_NE(player.OpenState(), nsOpen);
+        EXPECT_EQ(player.Duration(), 0.0);
+        EXPECT_EQ(player.ImageSourceWidth(), 0);
+        EXPECT_EQ(player.CurrentPosition(), 0.0);
+        player.Play();
+        EXPECT_EQ(player.PlayState(), mpStopped);
+    }
+    QTest::qWait(200);
+    EXPECT_EQ(error.count(), 2);
+    EXPECT_EQ(open.count(), 0);
+    EXPECT_EQ(end.count(), 0);
+}
+
 TEST_P(MpvMediaPlayerTest, UnplayableFileLeavesNoMediaAndCanBeTriedAgain) {
     for (const QString& bad :
-         {TestClips().Empty, TestClips().Truncated, TestClips().Text, TestClips().Corrupt}) {
-        SCOPED_TRACE(bad.toStdString());
-        Open(TestClips().Small, 2.0);
-        Player->Play();
-        QSignalSpy open(Player.get(), &TWinMediaPlayer::OpenStateChange);
-        QSignalSpy error(Player.get(), &TWinMediaPlayer::Error);
-        QSignalSpy end(Player.get(), &TWinMediaPlayer::EndOfStream);
-        for (int attempt = 0; attempt < 2; ++attempt) {
-            Player->SetFileName(bad);
-            Player->SetCurrentPosition(1.0);
-            ASSERT_TRUE(WaitFor([&] { return error.count() > attempt; }));
-            EXPECT_TRUE(Player->FileName().isEmpty());
-            EXPECT_NE(Player->OpenState(), nsOpen);
-            EXPECT_EQ(Player->Duration(), 0.0);
-            EXPECT_EQ(Player->ImageSourceWidth(), 0);
-            EXPECT_EQ(Player->CurrentPosition(), 0.0);
-            Player->Play();
-            EXPECT_EQ(Player->PlayState(), mpStopped);
-        }
-        QTest::qWait(200);
-        EXPECT_EQ(error.count(), 2);
-        EXPECT_EQ(open.count(), 0);
-        EXPECT_EQ(end.count(), 0);
-    }
+         {TestClips().Empty, TestClips().Truncated, TestClips().Text, TestClips().Corrupt})
+        ExpectNoMediaAfterFailing(*Player, bad);
+}
+
+// Files that can't be opened or read, for root as well.
+TEST_P(MpvMediaPlayerTest, UnreadableFileLeavesNoMedia) {
+    QV_REQUIRE(FailingFileSystemUnavailableReason());
+#ifdef QV_FAILING_FS
+    FailingFileSystemMount failing;
+    for (const char* name : {"/Locked/Data/All.dat", "/Data/All.dat"})
+        ExpectNoMediaAfterFailing(*Player, failing.MountPoint() + name);
+#endif
 }
 
 // A start at or past the end of the file ends it at once, and only once.
