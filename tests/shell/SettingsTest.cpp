@@ -165,23 +165,19 @@ TEST_F(SettingsTest, CyrillicIniFileNamesNameSeparateFiles) {
     const QString kino = QString::fromUtf8("Кино"), music = QString::fromUtf8("Музыка");
     const QString otherWork = Temp.filePath("work2");
     QDir().mkpath(otherWork);
-    WriteAll(UserFile(kino + ".ini"), "[Volume1]\r\nWorkDir=" + Work.toUtf8() + "\r\n");
-    WriteAll(UserFile(music + ".ini"), "[Volume1]\r\nWorkDir=" + otherWork.toUtf8() + "\r\n");
-
-    WriteSetup("[Main]\r\nVolume=1\r\nIniFileName=" + QStringToAnsi(kino) + "\r\n");
-    Main->LoadUserSettings();
-    EXPECT_EQ(Main->IniFileName, kino);
-    EXPECT_EQ(WorkDir, Work);
-    Form->move(11, 12);
-    Main->WriteUserSettings();
-
-    WriteSetup("[Main]\r\nVolume=1\r\nIniFileName=" + QStringToAnsi(music) + "\r\n");
-    Main->LoadUserSettings();
-    EXPECT_EQ(Main->IniFileName, music);
-    EXPECT_EQ(WorkDir, otherWork);
-    Form->move(21, 22);
-    Main->WriteUserSettings();
-
+    // Each disc's file names its own working folder and keeps its own geometry.
+    auto useDisc = [&](const QString& name, const QString& work, int left) {
+        SCOPED_TRACE(name.toStdString());
+        WriteAll(UserFile(name + ".ini"), "[Volume1]\r\nWorkDir=" + work.toUtf8() + "\r\n");
+        WriteSetup("[Main]\r\nVolume=1\r\nIniFileName=" + QStringToAnsi(name) + "\r\n");
+        Main->LoadUserSettings();
+        EXPECT_EQ(Main->IniFileName, name);
+        EXPECT_EQ(WorkDir, work);
+        Form->move(left, 12);
+        Main->WriteUserSettings();
+    };
+    useDisc(kino, Work, 11);
+    useDisc(music, otherWork, 21);
     EXPECT_EQ(TIniFile(UserFile(kino + ".ini")).ReadInteger("Volume1", "left", 0), 11);
     EXPECT_EQ(TIniFile(UserFile(music + ".ini")).ReadInteger("Volume1", "left", 0), 21);
 }
