@@ -54,13 +54,15 @@ void TestIsolation::OnTestStart(const ::testing::TestInfo&) {
 }
 
 void TestIsolation::OnTestEnd(const ::testing::TestInfo&) {
+    // First the windows, and with them the engine's threads that may read
+    // the environment.
+    DestroyForms();
+    ResetWindowGlobals();
     for (const auto& [name, value] : CurrentEnvironment())
         if (!Environment.contains(name))
             ::unsetenv(name.c_str());
     for (const auto& [name, value] : Environment)
         ::setenv(name.c_str(), value.c_str(), 1);
-    DestroyForms();
-    ResetWindowGlobals();
 }
 
 FormsTest::FormsTest(TControl control) {
