@@ -59,7 +59,8 @@ TEST_F(Playing, TransportCatalogAndWindowCommands) {
     ClickBar(Bar::Stop);
     EXPECT_TRUE(User.Still(Picture()));
     EXPECT_TRUE(
-        TUserSession::WaitUntil([&] { return User.Area(StateWord()) == stoppedWord; }, 3000));
+        TUserSession::WaitUntil([&] { return User.Area(StateWord()) == stoppedWord; }, 5000));
+    User.Shot("stopped");
     ClickBar(Bar::Play);
     EXPECT_TRUE(User.Changing(Picture())) << "Play after Stop";
     ClickBar(Bar::Next);

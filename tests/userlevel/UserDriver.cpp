@@ -341,7 +341,7 @@ bool TUserSession::Changing(const QRect& screen, int timeoutMs) const {
 
 bool TUserSession::Still(const QRect& screen, int timeoutMs) const {
     // Longer than a frame of the sample clips and a tick of the position poll.
-    constexpr int kStillFor = 700;
+    constexpr int kStillFor = 1200;
     QImage last = Area(screen);
     QElapsedTimer since;
     since.start();
