@@ -47,8 +47,10 @@ TEST_F(Playing, TransportCatalogAndWindowCommands) {
     ASSERT_TRUE(User.WaitForWindow(CaptionRole,
                                    [](const TWindowState& s) { return s.Name != "Current Name"; }));
 
-    // An entry of the tree by a double click; the transport buttons.
-    User.Click(User.At(CatalogRole, RowTitle(2)), 1, 2);
+    // An entry of the tree by Enter; the transport buttons.
+    User.Focus(CatalogRole);
+    User.Click(User.At(CatalogRole, RowTitle(2)));
+    User.Key("Return");
     ASSERT_TRUE(Showing("Водопад, часть 2"));
     EXPECT_TRUE(User.Changing(Picture())) << "nothing plays";
     ClickBar(Bar::Pause);
@@ -96,9 +98,7 @@ TEST_F(Playing, TransportCatalogAndWindowCommands) {
     const QImage mountains = User.Area(pictureBox);
     User.Click(User.At(CatalogRole, RowTitle(1)));
     EXPECT_TRUE(TUserSession::WaitUntil([&] { return User.Area(pictureBox) != mountains; }, 3000));
-    User.Focus(CatalogRole);
-    User.Click(User.At(CatalogRole, RowTitle(1)));
-    User.Key("Return"); // and Enter plays it
+    User.Click(User.At(CatalogRole, RowTitle(1)), 1, 2); // a double click plays it
     EXPECT_TRUE(Showing("Водопад, часть 1"));
     EXPECT_TRUE(User.Changing(Picture())); // open: the window commands apply
 
