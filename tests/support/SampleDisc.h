@@ -3,6 +3,7 @@
 // program, and mounted from its ISO image with fuseiso as a real disc would be.
 
 #include <QString>
+#include <QStringList>
 
 #include <gtest/gtest.h>
 
@@ -10,6 +11,9 @@ struct SampleDiscFiles {
     QString Folder; // the disc's files as a folder
     QString Iso;    // the same as an ISO 9660 image
 };
+
+// Runs a tool to its end; throws with its error output when it fails.
+void RunOrThrow(const QString& program, const QStringList& arguments);
 
 // Made on first use for each volume number and kept until the program ends;
 // throws when the tool fails.

@@ -1,0 +1,87 @@
+// The libmpv control heard through a real sound server: the system's output is
+// used when there is one, and playback goes on silently when there is none.
+#include "media/MpvMediaPlayer.h"
+#include "support/SoundSink.h"
+
+#include <QProcess>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace {
+
+class EngineSoundTest : public ::testing::Test {
+protected:
+    void SetUp() override { Start(); }
+
+    // The sound needs no picture: software drawing starts without a window.
+    void Start() { Player = std::make_unique<TMpvMediaPlayer>(nullptr, TMpvRenderPath::Software); }
+
+    // Opens the sine clip and plays it until the position has moved.
+    void PlaySine() {
+        QSignalSpy ready(Player.get(), &TWinMediaPlayer::ReadyStateChange);
+        Player->SetFileName(SineClip());
+        ASSERT_TRUE(QTest::qWaitFor([&] { return ready.count() > 0; }, 8000));
+        Player->Play();
+        ASSERT_TRUE(QTest::qWaitFor([&] { return Player->CurrentPosition() > 0.5; }, 8000));
+    }
+
+    std::unique_ptr<TMpvMediaPlayer> Player;
+};
+
+QByteArray SinkInputs() {
+    QProcess pactl;
+    pactl.start("pactl", {"-s", SoundServerAddress(), "list", "sink-inputs"});
+    EXPECT_TRUE(pactl.waitForFinished());
+    return pactl.readAllStandardOutput();
+}
+
+TEST_F(EngineSoundTest, PlayingIsHeardUnderTheProgramsNameAndPauseAndStopSilenceIt) {
+    PlaySine();
+    EXPECT_GT(RecordedRms(500), 0.3);
+    const QByteArray inputs = SinkInputs();
+    EXPECT_TRUE(inputs.contains("application.name = \"Quorvix Player\"")) << inputs.data();
+    EXPECT_TRUE(inputs.contains("application.icon_name = \"Quorvix Player\"")) << inputs.data();
+
+    Player->Pause();
+    EXPECT_LT(RecordedRms(300), SilenceRms);
+    Player->Play();
+    EXPECT_GT(RecordedRms(300), 0.3);
+    Player->Stop();
+    EXPECT_LT(RecordedRms(300), SilenceRms);
+}
+
+// Points the sound clients of this process at a folder with no server in it.
+class NoSoundServer {
+public:
+    NoSoundServer() : Runtime(qgetenv("XDG_RUNTIME_DIR")) {
+        qputenv("XDG_RUNTIME_DIR", Empty.path().toLocal8Bit());
+    }
+    ~NoSoundServer() { qputenv("XDG_RUNTIME_DIR", Runtime); }
+    NoSoundServer(const NoSoundServer&) = delete;
+    NoSoundServer& operator=(const NoSoundServer&) = delete;
+
+private:
+    QByteArray Runtime;
+    QTemporaryDir Empty;
+};
+
+TEST_F(EngineSoundTest, WithoutASoundServerPlaybackGoesOnSilently) {
+    Player.reset();
+    NoSoundServer none;
+    Start();
+    QSignalSpy errors(Player.get(), &TWinMediaPlayer::Error);
+    PlaySine();
+    const double position = Player->CurrentPosition();
+    EXPECT_LT(RecordedRms(300), SilenceRms);
+    EXPECT_GT(Player->CurrentPosition(), position + 0.2) << "the clip must play on";
+    EXPECT_EQ(Player->PlayState(), mpPlaying);
+    EXPECT_EQ(errors.count(), 0);
+    Player.reset(); // its sound threads are gone before the server is back
+}
+
+} // namespace
