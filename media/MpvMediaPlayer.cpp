@@ -126,6 +126,10 @@ void TMpvMediaPlayer::Configure() {
         // The system's own sound output; without one, play on in silence.
         {"audio-fallback-to-null", "yes"},
         {"audio-client-name", ClientName},
+        // Loudness scaled in floating point: on 16-bit sound the engine would
+        // scale in steps of 1/256, over a decibel loud at -40 dB and silent
+        // below about -54 dB.
+        {"af", "format=float"},
     };
     for (const auto& [name, value] : options) {
         const int error = mpv_set_option_string(Mpv, name, value);

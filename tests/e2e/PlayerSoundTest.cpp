@@ -1,0 +1,160 @@
+// The program's windows with the real engine, heard through a real sound
+// server: the loudness commands and the disc leaving the drive.
+#include "support/SampleDisc.h"
+#include "support/SoundSink.h"
+
+#include "catalog/CatalogRecord.h"
+#include "media/MediaPlayer_TLB.h"
+#include "player/Unit1.h"
+#include "shell/Application.h"
+#include "shell/Pathes.h"
+#include "skin/ImageSlider.h"
+#include "skin/TMyFlatSpeedButtonUnit.h"
+#include "video/VidOutUnit.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <cmath>
+#include <iostream>
+
+namespace {
+
+class PlayerSoundTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        SetProgramFolderForTesting(ProgramDir.path());
+        SetProgramFileNameForTesting(QStringLiteral("Quorvix_Player"));
+        // Only the test's own disc: others may be mounted on this machine.
+        SetMountInfoPathForTesting(ProgramDir.filePath(QStringLiteral("mountinfo")));
+        ShowOwnMount();
+        SavedConfig = qgetenv("XDG_CONFIG_HOME");
+        qputenv("XDG_CONFIG_HOME", ConfigDir.path().toLocal8Bit());
+        CreateForms();
+        MainForm->show();
+        VidOutForm->show();
+    }
+
+    void TearDown() override {
+        MainForm->close();
+        DestroyForms();
+        Mount.reset();
+        Catalog.clear();
+        CatalogLoaded = false;
+        CurrentIndex = -1;
+        DiscPresent = false;
+        SettingsValid = false;
+        qputenv("XDG_CONFIG_HOME", SavedConfig);
+        SetMountInfoPathForTesting(QString());
+        SetProgramFolderForTesting(QString());
+        SetProgramFileNameForTesting(QString());
+    }
+
+    // The test's mount table: the lines of the real one for its own disc.
+    void ShowOwnMount() {
+        QByteArray lines;
+        QFile real("/proc/self/mountinfo");
+        if (Mount && real.open(QIODevice::ReadOnly))
+            for (const QByteArray& line : real.readAll().split('\n'))
+                if (line.contains(" " + QFile::encodeName(Mount->MountPoint()) + " "))
+                    lines += line + '\n';
+        QFile table(ProgramDir.filePath(QStringLiteral("mountinfo")));
+        ASSERT_TRUE(table.open(QIODevice::WriteOnly));
+        table.write(lines);
+    }
+
+    static TWinMediaPlayer* Control() { return VidOutForm->ActiveMovie1; }
+
+    static void PlaySine() {
+        VidOutForm->OpenMedia(SineClip(), 0.0);
+        ASSERT_TRUE(QTest::qWaitFor(
+            [] {
+                return Control()->PlayState() == mpPlaying && Control()->CurrentPosition() > 0.5;
+            },
+            10000));
+    }
+
+    // What is heard once a change has gone through the engine's and the
+    // server's buffers.
+    static double SettledRms() {
+        QTest::qWait(500);
+        return RecordedRms(600);
+    }
+
+    QTemporaryDir ProgramDir, ConfigDir;
+    QByteArray SavedConfig;
+    std::unique_ptr<FuseIsoMount> Mount;
+};
+
+TEST_F(PlayerSoundTest, LoudnessIsAGainInDecibels) {
+    PlaySine();
+    struct Step {
+        long double SliderValue;
+        int Volume; // hundredths of a dB
+    };
+    // The top of the slider is the nearest it comes to 0 dB (-0.01 dB).
+    const Step steps[] = {{4.0L, -1},
+                          {1.0L, -1000},
+                          {4.0L - std::log10(2000.0L) - 1e-9L, -2000},
+                          {4.0L - std::log10(4000.0L) - 1e-9L, -4000},
+                          {4.0L - std::log10(6000.0L) - 1e-9L, -6000}};
+    double reference = 0.0;
+    for (const Step& step : steps) {
+        MainForm->VolSlider->SetSliderPosValue(step.SliderValue);
+        ASSERT_EQ(Control()->Volume(), step.Volume);
+        const double rms = SettledRms();
+        if (step.Volume == -1) {
+            reference = rms;
+            ASSERT_GT(reference, 0.3);
+            continue;
+        }
+        const double expected = std::pow(10.0, step.Volume / 2000.0);
+        const double ratio = rms / reference;
+        std::cout << "RMS ratio at " << step.Volume / 100 << " dB: " << ratio << " (" << expected
+                  << " expected)\n";
+        EXPECT_NEAR(ratio, expected, 0.05 * expected) << "at " << step.Volume << " hundredths";
+    }
+}
+
+TEST_F(PlayerSoundTest, MuteSilencesAndTheNextLoudnessChangeUnmutes) {
+    PlaySine();
+    MainForm->VolNoBtnClick();
+    EXPECT_TRUE(MainForm->VolNoBtn->Down());
+    EXPECT_LT(SettledRms(), SilenceRms);
+
+    MainForm->VolSlider->SetSliderPosValue(3.0L);
+    EXPECT_FALSE(MainForm->VolNoBtn->Down());
+    EXPECT_GT(SettledRms(), 0.3);
+
+    // A press of Volume Down unmutes at once, before any step.
+    MainForm->VolNoBtnClick();
+    EXPECT_LT(SettledRms(), SilenceRms);
+    MainForm->VolDownBtnMouseDown();
+    MainForm->VolUpBtnMouseUp();
+    EXPECT_FALSE(MainForm->VolNoBtn->Down());
+    EXPECT_EQ(Control()->Volume(), -10);
+    EXPECT_GT(SettledRms(), 0.3);
+}
+
+TEST_F(PlayerSoundTest, TakingTheDiscOutSilencesItAndPuttingItBackIsHeard) {
+    QV_SKIP_WITHOUT_FUSE();
+    const SampleDiscFiles& disc = SampleDisc(1);
+    Mount = std::make_unique<FuseIsoMount>(disc.Iso);
+    ShowOwnMount();
+    ASSERT_TRUE(QTest::qWaitFor([] { return Control()->PlayState() == mpPlaying; }, 10000));
+    EXPECT_GT(SettledRms(), 0.01);
+
+    // Files on a lazily unmounted disc still read: only the pause silences it.
+    Mount->Eject();
+    ShowOwnMount();
+    ASSERT_TRUE(QTest::qWaitFor([] { return Control()->PlayState() == mpPaused; }, 5000));
+    EXPECT_LT(SettledRms(), SilenceRms);
+
+    Mount = std::make_unique<FuseIsoMount>(disc.Iso);
+    ShowOwnMount();
+    ASSERT_TRUE(QTest::qWaitFor([] { return Control()->PlayState() == mpPlaying; }, 5000));
+    EXPECT_GT(SettledRms(), 0.01);
+}
+
+} // namespace
