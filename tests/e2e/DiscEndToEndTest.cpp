@@ -1,5 +1,6 @@
 // The whole program on the sample disc image, mounted with fuseiso, with the
 // real disc watch and the real playback engine.
+#include "support/FormsFixture.h"
 #include "support/SampleDisc.h"
 
 #include "catalog/CatalogRecord.h"
@@ -50,10 +51,7 @@ protected:
             DestroyForms();
         }
         Mount.reset();
-        Catalog.clear();
-        CatalogLoaded = false;
-        CurrentIndex = -1;
-        DiscPresent = false;
+        ForgetDisc();
         qputenv("XDG_CONFIG_HOME", SavedConfig);
         SetProgramFolderForTesting(QString());
         SetProgramFileNameForTesting(QString());

@@ -29,13 +29,17 @@ void FormsTest::SetUp() {
     MainForm->Timer2->stop();
 }
 
-void FormsTest::TearDown() {
-    DestroyForms();
+void ForgetDisc() {
     Catalog.clear();
     CatalogLoaded = false;
     CurrentIndex = -1;
     DiscPresent = false;
     SettingsValid = false;
+}
+
+void FormsTest::TearDown() {
+    DestroyForms();
+    ForgetDisc();
     qputenv("HOME", SavedHome);
     SetProgramFolderForTesting(QString());
     SetMountInfoPathForTesting(QString());

@@ -8,6 +8,9 @@
 
 #include <gtest/gtest.h>
 
+// The program's state before any disc: no catalog, entry or settings.
+void ForgetDisc();
+
 class FormsTest : public ::testing::Test {
 protected:
     void SetUp() override;
