@@ -71,13 +71,6 @@ protected:
             10000));
     }
 
-    // What is heard once a change has gone through the engine's and the
-    // server's buffers.
-    static double SettledRms() {
-        QTest::qWait(500);
-        return RecordedRms(600);
-    }
-
     QTemporaryDir ProgramDir, ConfigDir;
     QByteArray SavedConfig;
     std::unique_ptr<FuseIsoMount> Mount;

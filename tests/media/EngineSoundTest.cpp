@@ -42,17 +42,17 @@ QByteArray SinkInputs() {
 
 TEST_F(EngineSoundTest, PlayingIsHeardUnderTheProgramsNameAndPauseAndStopSilenceIt) {
     PlaySine();
-    EXPECT_GT(RecordedRms(500), 0.3);
+    EXPECT_GT(SettledRms(), 0.3);
     const QByteArray inputs = SinkInputs();
     EXPECT_TRUE(inputs.contains("application.name = \"Quorvix Player\"")) << inputs.data();
     EXPECT_TRUE(inputs.contains("application.icon_name = \"Quorvix Player\"")) << inputs.data();
 
     Player->Pause();
-    EXPECT_LT(RecordedRms(300), SilenceRms);
+    EXPECT_LT(SettledRms(), SilenceRms);
     Player->Play();
-    EXPECT_GT(RecordedRms(300), 0.3);
+    EXPECT_GT(SettledRms(), 0.3);
     Player->Stop();
-    EXPECT_LT(RecordedRms(300), SilenceRms);
+    EXPECT_LT(SettledRms(), SilenceRms);
 }
 
 // Points the sound clients of this process at a folder with no server in it.
@@ -77,7 +77,7 @@ TEST_F(EngineSoundTest, WithoutASoundServerPlaybackGoesOnSilently) {
     QSignalSpy errors(Player.get(), &TWinMediaPlayer::Error);
     PlaySine();
     const double position = Player->CurrentPosition();
-    EXPECT_LT(RecordedRms(300), SilenceRms);
+    EXPECT_LT(SettledRms(), SilenceRms);
     EXPECT_GT(Player->CurrentPosition(), position + 0.2) << "the clip must play on";
     EXPECT_EQ(Player->PlayState(), mpPlaying);
     EXPECT_EQ(errors.count(), 0);

@@ -56,8 +56,9 @@ double MedianBlockRms(const QByteArray& recorded) {
 class TSinkRecorder {
 public:
     TSinkRecorder() {
-        Process.start("parec", {"-s", SoundServerAddress(), "-d", SoundSinkName() + ".monitor",
-                                "--format=s16le", "--rate=" + QString::number(Rate),
+        Process.start("parec", {"-s", SoundServerAddress(), "-d",
+                                FromSoundServer("QV_SOUND_SINK") + ".monitor", "--format=s16le",
+                                "--rate=" + QString::number(Rate),
                                 "--channels=" + QString::number(Channels), "--latency-msec=20"});
         EXPECT_TRUE(Process.waitForStarted()) << "parec: " << Process.errorString().toStdString();
         EXPECT_TRUE(QTest::qWaitFor([this] { return Process.bytesAvailable() > 0; }, 5000))
@@ -83,27 +84,27 @@ private:
     QProcess Process;
 };
 
-TSinkRecorder* Recorder = nullptr;
+TSinkRecorder& Recorder() {
+    static TSinkRecorder* recorder = nullptr;
+    if (!recorder) {
+        recorder = new TSinkRecorder;
+        qAddPostRoutine([] {
+            delete recorder;
+            recorder = nullptr;
+        });
+    }
+    return *recorder;
+}
 
 } // namespace
-
-QString SoundSinkName() {
-    return FromSoundServer("QV_SOUND_SINK");
-}
 
 QString SoundServerAddress() {
     return FromSoundServer("QV_SOUND_SERVER");
 }
 
-double RecordedRms(int milliseconds) {
-    if (!Recorder) {
-        Recorder = new TSinkRecorder;
-        qAddPostRoutine([] {
-            delete Recorder;
-            Recorder = nullptr;
-        });
-    }
-    return MedianBlockRms(Recorder->Record(milliseconds));
+double SettledRms() {
+    QTest::qWait(500);
+    return MedianBlockRms(Recorder().Record(600));
 }
 
 const QString& SineClip() {

@@ -5,15 +5,14 @@
 #include <QByteArray>
 #include <QString>
 
-// The sink's name and the server's address (for the -s option of the server's
-// tools); each fails the test when the tests were started without the server.
-QString SoundSinkName();
+// The server's address, for the -s option of its tools; fails the test when
+// the tests were started without the server.
 QString SoundServerAddress();
 
-// Records the sink for the given time while the event loop runs and returns
-// the RMS amplitude of that stretch (the median of its 50 ms blocks), full
-// scale 1.0.
-double RecordedRms(int milliseconds);
+// What is heard once a change has gone through the engine's and the server's
+// buffers: the RMS amplitude (full scale 1.0) of 600 ms recorded after waiting
+// 500 ms, taken as the median of its 50 ms blocks while the event loop runs.
+double SettledRms();
 
 // Below this the sink counts as silent; a clip at full loudness is far above.
 constexpr double SilenceRms = 0.001;
