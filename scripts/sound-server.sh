@@ -2,11 +2,12 @@
 # Runs a command beside a private PulseAudio server whose only output is a
 # null sink, so that tests can hear what is played by recording its monitor:
 #   scripts/sound-server.sh COMMAND [ARGUMENTS...]
-# The command gets its own XDG_RUNTIME_DIR (where clients find the server),
-# a HOME whose ALSA configuration routes the default device and mixer to the
-# server, QV_SOUND_SINK, the sink's name, and QV_SOUND_SERVER, the server's
-# address for recorders that must reach it whatever their environment. The server ends with the command;
-# servers of other users or runs are neither seen nor touched.
+# The command gets its own XDG_RUNTIME_DIR (where clients find the server) and
+# HOME; ALSA_CONFIG_PATH, a configuration that routes ALSA's default device and
+# mixer to the server whatever HOME a test sets; QV_SOUND_SINK, the sink's
+# name; and QV_SOUND_SERVER, the server's address for recorders that must reach
+# it whatever their environment. The server ends with the command; servers of
+# other users or runs are neither seen nor touched.
 set -euo pipefail
 
 sink=qv_test_sink
@@ -23,9 +24,11 @@ trap stop EXIT
 
 export XDG_RUNTIME_DIR=$work/runtime HOME=$work/home QV_SOUND_SINK=$sink
 export QV_SOUND_SERVER=unix:$XDG_RUNTIME_DIR/pulse/native
-unset PULSE_SERVER PULSE_SINK PULSE_SOURCE ALSA_CONFIG_PATH
+export ALSA_CONFIG_PATH=$work/asound.conf
+unset PULSE_SERVER PULSE_SINK PULSE_SOURCE
 mkdir -m 700 "$XDG_RUNTIME_DIR" "$HOME"
-cat >"$HOME/.asoundrc" <<'EOF'
+cat >"$ALSA_CONFIG_PATH" <<'EOF'
+</usr/share/alsa/alsa.conf>
 pcm.!default { type pulse }
 ctl.!default { type pulse }
 EOF

@@ -6,58 +6,28 @@
 
 #include "media/MediaPlayer_TLB.h"
 #include "player/Unit1.h"
-#include "shell/Application.h"
 #include "shell/Pathes.h"
 #include "skin/ImageSlider.h"
 #include "skin/TMyFlatSpeedButtonUnit.h"
 #include "video/VidOutUnit.h"
 
-#include <QFile>
-#include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 #include <cmath>
 #include <iostream>
 
 namespace {
 
-class PlayerSoundTest : public ::testing::Test {
+class PlayerSoundTest : public FormsTest {
 protected:
+    PlayerSoundTest() : FormsTest(TControl::Engine) {}
+
     void SetUp() override {
-        SetProgramFolderForTesting(ProgramDir.path());
+        FormsTest::SetUp();
         SetProgramFileNameForTesting(QStringLiteral("Quorvix_Player"));
-        // Only the test's own disc: others may be mounted on this machine.
-        SetMountInfoPathForTesting(ProgramDir.filePath(QStringLiteral("mountinfo")));
-        ShowOwnMount();
-        SavedConfig = qgetenv("XDG_CONFIG_HOME");
-        qputenv("XDG_CONFIG_HOME", ConfigDir.path().toLocal8Bit());
-        CreateForms();
         MainForm->show();
         VidOutForm->show();
-    }
-
-    void TearDown() override {
-        MainForm->close();
-        DestroyForms();
-        Mount.reset();
-        ForgetDisc();
-        qputenv("XDG_CONFIG_HOME", SavedConfig);
-        SetMountInfoPathForTesting(QString());
-        SetProgramFolderForTesting(QString());
-        SetProgramFileNameForTesting(QString());
-    }
-
-    // The test's mount table: the lines of the real one for its own disc.
-    void ShowOwnMount() {
-        QByteArray lines;
-        QFile real("/proc/self/mountinfo");
-        if (Mount && real.open(QIODevice::ReadOnly))
-            for (const QByteArray& line : real.readAll().split('\n'))
-                if (line.contains(" " + QFile::encodeName(Mount->MountPoint()) + " "))
-                    lines += line + '\n';
-        QFile table(ProgramDir.filePath(QStringLiteral("mountinfo")));
-        ASSERT_TRUE(table.open(QIODevice::WriteOnly));
-        table.write(lines);
     }
 
     static TWinMediaPlayer* Control() { return VidOutForm->ActiveMovie1; }
@@ -71,8 +41,6 @@ protected:
             10000));
     }
 
-    QTemporaryDir ProgramDir, ConfigDir;
-    QByteArray SavedConfig;
     std::unique_ptr<FuseIsoMount> Mount;
 };
 
@@ -132,19 +100,19 @@ TEST_F(PlayerSoundTest, MuteSilencesAndTheNextLoudnessChangeUnmutes) {
 TEST_F(PlayerSoundTest, TakingTheDiscOutSilencesItAndPuttingItBackIsHeard) {
     QV_SKIP_WITHOUT_FUSE();
     const SampleDiscFiles& disc = SampleDisc(1);
+    // The real disc watch; the test program's mounts are its own.
+    SetMountInfoPathForTesting(QString());
+    MainForm->Timer2->start();
     Mount = std::make_unique<FuseIsoMount>(disc.Iso);
-    ShowOwnMount();
     ASSERT_TRUE(QTest::qWaitFor([] { return Control()->PlayState() == mpPlaying; }, 10000));
     EXPECT_GT(SettledRms(), 0.01);
 
     // Files on a lazily unmounted disc still read: only the pause silences it.
     Mount->Eject();
-    ShowOwnMount();
     ASSERT_TRUE(QTest::qWaitFor([] { return Control()->PlayState() == mpPaused; }, 5000));
     EXPECT_LT(SettledRms(), SilenceRms);
 
     Mount = std::make_unique<FuseIsoMount>(disc.Iso);
-    ShowOwnMount();
     ASSERT_TRUE(QTest::qWaitFor([] { return Control()->PlayState() == mpPlaying; }, 5000));
     EXPECT_GT(SettledRms(), 0.01);
 }
