@@ -37,7 +37,7 @@ int main(int argc, char* argv[]) {
         "Writes the working folder (WorkDir) for a program disc's volume into the per-user "
         "settings file, so that the player keeps favourites and window places. Without "
         "DISC_FOLDER the mounted program disc is used.");
-    parser.addHelpOption();
+    const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption force("force", "Replace a WorkDir that is already set.");
     const QCommandLineOption workDir(
         "workdir", "The working folder (default: $XDG_DATA_HOME/quorvix-player/<IniFileName>).",
@@ -45,13 +45,15 @@ int main(int argc, char* argv[]) {
     parser.addOptions({force, workDir});
     parser.addPositionalArgument("DISC_FOLDER", "Root folder of the program disc.",
                                  "[DISC_FOLDER]");
-    parser.process(app);
-    const QStringList positional = parser.positionalArguments();
-    if (positional.size() > 1) {
-        Say(stderr, parser.helpText());
+    if (!parser.parse(app.arguments()) || parser.positionalArguments().size() > 1) {
+        Say(stderr, parser.errorText() + QLatin1Char('\n') + parser.helpText());
         return 2;
     }
-
+    if (parser.isSet(help)) {
+        Say(stdout, parser.helpText());
+        return 0;
+    }
+    const QStringList positional = parser.positionalArguments();
     const QString disc = positional.isEmpty() ? ProgramDiscDrive() : positional.first();
     if (disc.isEmpty()) {
         Say(stderr, "quorvix-disc-setup: no program disc is mounted; mount it or give its "

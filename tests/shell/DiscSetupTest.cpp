@@ -135,6 +135,8 @@ TEST_F(DiscSetupTest, CommandReportsWhatItDid) {
     EXPECT_EQ(tool.exitCode(), 0);
     EXPECT_TRUE(run({Path("nothing")}).contains("No setup.inf"));
     EXPECT_EQ(tool.exitCode(), 1);
+    run({"--bogus", Disc});
+    EXPECT_EQ(tool.exitCode(), 2);
 }
 
 } // namespace
