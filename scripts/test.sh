@@ -18,6 +18,9 @@ rescan_moc build
 ninja -C build -j2
 xvfb ctest --test-dir build --output-on-failure
 
+# The Debian package from the same tree: validated, unpacked, started on a disc.
+bash scripts/package.sh build
+
 # Only keeps the benchmarks from rotting; numbers come from a longer run.
 if [ -x build/bench/qv_bench ]; then
   xvfb build/bench/qv_bench --benchmark_min_time=0.01 >build/bench-brief.txt
