@@ -3,6 +3,7 @@
 #include "shell/Exceptions.h"
 #include "shell/Pathes.h"
 #include "shell/Settings.h"
+#include "support/FileBytes.h"
 
 #include <QDir>
 #include <QFile>
@@ -10,18 +11,6 @@
 #include <QProcess>
 
 namespace {
-
-QByteArray ReadAll(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-}
-
-void WriteAll(const QString& path, const QByteArray& bytes) {
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
 
 // A disc folder of the test's own, the user's folders in a temporary place.
 class DiscSetupTest : public CatalogWindowTest {

@@ -3,6 +3,7 @@
 #include "platform/IniFile.h"
 #include "shell/Exceptions.h"
 #include "shell/Pathes.h"
+#include "support/FileBytes.h"
 
 #include <QDir>
 #include <QFile>
@@ -11,18 +12,6 @@
 #include <QLabel>
 
 namespace {
-
-QByteArray ReadAll(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-}
-
-void WriteAll(const QString& path, const QByteArray& bytes) {
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
 
 // setup.inf beside the program, the user's configuration in a temporary folder.
 class SettingsTest : public CatalogWindowTest {
