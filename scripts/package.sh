@@ -37,7 +37,7 @@ if [ "${1:-}" = --drive ]; then
   tree=$2 work=$3 shot=$4
   "$tree/usr/bin/quorvix-player" >"$work/player.log" 2>&1 &
   pid=$!
-  windows() { xdotool search --onlyvisible --pid "$pid" --name '^Quorvix Player$' 2>/dev/null || true; }
+  windows() { xdotool search --all --onlyvisible --pid "$pid" --name '^Quorvix Player$' 2>/dev/null || true; }
   # Bar and video window at start; the catalog window joins them once the
   # disc's catalog has loaded.
   for _ in $(seq 100); do
@@ -56,7 +56,8 @@ if [ "${1:-}" = --drive ]; then
   for w in $(windows); do
     eval "$(xdotool getwindowgeometry --shell "$w")"
     if [ "$WIDTH" = 625 ] && [ "$HEIGHT" = 92 ]; then
-      xdotool mousemove $((X + 611)) $((Y + 11)) click 1
+      # The button takes the press once the pointer has entered it.
+      xdotool mousemove $((X + 611)) $((Y + 11)) sleep 0.3 click 1
     fi
   done
   for _ in $(seq 100); do
@@ -64,7 +65,8 @@ if [ "${1:-}" = --drive ]; then
     sleep 0.1
   done
   if kill -0 "$pid" 2>/dev/null; then
-    echo "package: the installed program did not end on Exit" >&2
+    echo "package: the installed program did not end on Exit" \
+      "($(windows | wc -l) of its windows still shown)" >&2
     kill "$pid"
     exit 1
   fi
