@@ -30,6 +30,7 @@ if [ "${1:-}" = --inside ]; then
   grep -q "^WorkDir=$XDG_DATA_HOME/quorvix-player/QuorvixSample" \
     "$XDG_CONFIG_HOME/quorvix-player/QuorvixSample.ini"
   xvfb-run -a -s '-screen 0 1280x1024x24' bash "$root/scripts/package.sh" --drive "$tree" "$work" "$shot"
+  exit 0
 fi
 
 # Under Xvfb: start, wait for the disc to load, take the picture, press Exit.
@@ -58,6 +59,7 @@ if [ "${1:-}" = --drive ]; then
     if [ "$WIDTH" = 625 ] && [ "$HEIGHT" = 92 ]; then
       # The button takes the press once the pointer has entered it.
       xdotool mousemove $((X + 611)) $((Y + 11)) sleep 0.3 click 1
+      break
     fi
   done
   for _ in $(seq 100); do
@@ -81,7 +83,7 @@ rm -rf "$out"
 mkdir -p "$out"
 (cd "$build" && cpack -G DEB -B "$out" >"$out/cpack.log")
 deb=$(ls "$out"/quorvix-player_*.deb)
-lintian --fail-on error --suppress-tags initial-upload-closes-no-bugs "$deb"
+lintian --fail-on error "$deb"
 apt-get install --simulate -qq "$deb" >/dev/null
 
 tree="$out/tree"
