@@ -21,6 +21,8 @@ protected:
         ASSERT_TRUE(Temp.isValid());
         qputenv("XDG_CONFIG_HOME", Temp.filePath("config").toUtf8());
         SetProgramFolderForTesting(Temp.filePath("program"));
+        // No disc of anyone else's may stand in for the missing setup.inf.
+        SetMountInfoPathForTesting(Temp.filePath("no-mounts"));
         SetupPath = Temp.filePath("program/setup.inf");
         Work = Temp.filePath("work");
         QDir().mkpath(Work);
@@ -29,6 +31,7 @@ protected:
     }
     void TearDown() override {
         SetProgramFolderForTesting({});
+        SetMountInfoPathForTesting({});
         qunsetenv("XDG_CONFIG_HOME");
         SettingsValid = false;
         CatalogWindowTest::TearDown();
