@@ -7,6 +7,7 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QFileInfo>
 
 #include <cstdio>
 #include <exception>
@@ -26,6 +27,10 @@ void Report(const TDiscSetup& done) {
         Say(stdout, QStringLiteral("%1: [%2] of %3 already has WorkDir=%4; left as it is "
                                    "(--force replaces it)")
                         .arg(disc, done.Section, done.SettingsPath, done.WorkDir));
+    // The player keeps nothing in a working folder that is not there.
+    if (!QFileInfo(done.WorkDir).isDir())
+        Say(stderr, QStringLiteral("quorvix-disc-setup: warning: the folder %1 does not exist")
+                        .arg(done.WorkDir));
 }
 
 } // namespace

@@ -124,6 +124,9 @@ TEST_F(DiscSetupTest, CommandReportsWhatItDid) {
     EXPECT_EQ(tool.exitCode(), 0);
     EXPECT_TRUE(run({Path("nothing")}).contains("No setup.inf"));
     EXPECT_EQ(tool.exitCode(), 1);
+    WriteAll(Settings, "[Volume2]\nWorkDir=" + Path("gone").toUtf8() + "\n");
+    EXPECT_TRUE(run({Disc}).contains("warning: the folder " + Path("gone") + " does not exist"));
+    EXPECT_EQ(tool.exitCode(), 0);
     run({"--bogus", Disc});
     EXPECT_EQ(tool.exitCode(), 2);
 }
