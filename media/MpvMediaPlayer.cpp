@@ -51,11 +51,11 @@ Exception EngineError(int error, const QString& what) {
 constexpr char ClientName[] = "Quorvix Player";
 
 // Desktop mixers list the program by the client's properties on the sound
-// server; the engine names the application but leaves its icon to the
-// environment, which a user's own setting still overrides.
+// server; the engine names the application but leaves its icon (the one the
+// desktop entry names) to the environment, where a user's own setting wins.
 void NameSoundClient() {
     if (qEnvironmentVariableIsEmpty("PULSE_PROP_application.icon_name"))
-        qputenv("PULSE_PROP_application.icon_name", ClientName);
+        qputenv("PULSE_PROP_application.icon_name", "quorvix-player");
 }
 
 bool OpenGLAvailable() {

@@ -45,7 +45,7 @@ TEST_F(EngineSoundTest, PlayingIsHeardUnderTheProgramsNameAndPauseAndStopSilence
     EXPECT_GT(SettledRms(), 0.3);
     const QByteArray inputs = SinkInputs();
     EXPECT_TRUE(inputs.contains("application.name = \"Quorvix Player\"")) << inputs.data();
-    EXPECT_TRUE(inputs.contains("application.icon_name = \"Quorvix Player\"")) << inputs.data();
+    EXPECT_TRUE(inputs.contains("application.icon_name = \"quorvix-player\"")) << inputs.data();
 
     Player->Pause();
     EXPECT_LT(SettledRms(), SilenceRms);
