@@ -11,6 +11,7 @@ packages=(
   xvfb xauth libgl1-mesa-dri fonts-liberation
   imagemagick x11-utils xdotool openbox
   clang-format mpv
+  libavformat-dev dbus playerctl
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -242,9 +242,17 @@ QString LocateFile(const QString& name) {
     const auto disc = FirstProgramDisc();
     if (!disc)
         return {};
+    return LocateFileOnDisc(QFile::decodeName(disc->c_str()), name);
+}
+
+QString LocateFileOnDisc(const QString& root, const QString& name) {
+    const auto parts = SafeComponents(name);
+    if (!parts)
+        return {};
     // A symbolic link on the disc must not lead off it.
-    const auto onDisc = ResolveExisting(*disc, *parts);
-    if (!onDisc || !InsideFolder(*onDisc, *disc))
+    const std::string disc = Local(root);
+    const auto onDisc = ResolveExisting(disc, *parts);
+    if (!onDisc || !InsideFolder(*onDisc, disc))
         return {};
     return QFile::decodeName(onDisc->c_str());
 }

@@ -13,6 +13,9 @@ QString ProgramDiscDrive();
 // Full path of an existing file for a name such as "Data\All.dat": beside the
 // executable first, then on the program disc; empty when found nowhere.
 QString LocateFile(const QString& name);
+// Full path of an existing file for such a name under a disc's root folder,
+// matched as on the program disc; empty when there is none.
+QString LocateFileOnDisc(const QString& root, const QString& name);
 // The folder of the running executable, with a trailing '/'.
 QString ProgramFolder();
 // Path beside the executable for a name such as "Data\All.dat", spelt as the
