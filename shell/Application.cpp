@@ -1,7 +1,9 @@
 #include "shell/Application.h"
 
 #include "catalogwin/CatUnit2.h"
+#include "platform/SessionBus.h"
 #include "platform/SingleInstance.h"
+#include "player/MprisService.h"
 #include "player/Unit1.h"
 #include "video/CaptionUnit.h"
 #include "video/VidOutUnit.h"
@@ -48,6 +50,8 @@ int RunQuorvixPlayer(int argc, char* argv[]) {
     QApplication::setQuitOnLastWindowClosed(false);
 
     CreateForms();
+    if (const auto bus = SessionBus())
+        new TMprisService(*bus, MainForm); // media keys and desktop player widgets
     QObject::connect(MainForm, &TMainForm::Closed, &app, &QApplication::quit);
     MainForm->show();
     VidOutForm->show();
