@@ -2,6 +2,7 @@
 // see of the current entry, what they are told when it changes, and the bar's
 // handlers doing what they ask.
 #include "support/FormsFixture.h"
+#include "support/PrivateBus.h"
 
 #include "catalog/CatalogRecord.h"
 #include "catalogwin/CatUnit2.h"
@@ -16,7 +17,6 @@
 #include <QDBusVariant>
 #include <QDir>
 #include <QImage>
-#include <QProcess>
 #include <QSignalSpy>
 #include <QTest>
 #include <QUrl>
@@ -52,22 +52,13 @@ namespace {
 
 class MprisTest : public FormsTest {
 protected:
-    // One bus daemon for all the tests, as dbus-run-session would start.
-    static void SetUpTestSuite() {
-        Daemon = new QProcess;
-        Daemon->start(QStringLiteral("dbus-daemon"),
-                      {"--session", "--nofork", "--nosyslog", "--print-address=1"});
-        if (Daemon->waitForReadyRead(10000))
-            Address = QString::fromUtf8(Daemon->readLine()).trimmed();
-    }
-    static void TearDownTestSuite() {
-        Daemon->terminate();
-        Daemon->waitForFinished();
-        delete Daemon;
-    }
+    // One bus for all the tests.
+    static void SetUpTestSuite() { Bus = new PrivateSessionBus; }
+    static void TearDownTestSuite() { delete Bus; }
 
     void SetUp() override {
         FormsTest::SetUp();
+        Address = Bus->Address();
         ASSERT_FALSE(Address.isEmpty()) << "no dbus-daemon";
         AddEntry(1, "First", "clip1", 0.0, 30.0);
         AddEntry(1, "Second", "clip1", 30.0, 90.0);
@@ -122,8 +113,8 @@ protected:
         Listener.Seeks.clear();
     }
 
-    static inline QProcess* Daemon = nullptr;
-    static inline QString Address;
+    static inline PrivateSessionBus* Bus = nullptr;
+    QString Address;
     TMprisService* Service = nullptr;
     std::unique_ptr<QDBusConnection> Client;
     TBusListener Listener;
@@ -268,18 +259,7 @@ TEST_F(MprisTest, SeeksStayWithinTheEntryAndVolumeIsTheKnob) {
 
 class PlayerctlTest : public MprisTest {
 protected:
-    QString Playerctl(const QStringList& arguments) {
-        QProcess process;
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert("DBUS_SESSION_BUS_ADDRESS", Address);
-        process.setProcessEnvironment(environment);
-        process.start("playerctl", QStringList{"--player=quorvix_player"} + arguments);
-        // The player answers from this thread: keep its events flowing.
-        EXPECT_TRUE(QTest::qWaitFor([&] { return process.state() == QProcess::NotRunning; }, 10000))
-            << "playerctl " << arguments.join(' ').toStdString();
-        EXPECT_EQ(process.exitCode(), 0) << process.readAllStandardError().toStdString();
-        return QString::fromUtf8(process.readAllStandardOutput()).trimmed();
-    }
+    QString Playerctl(const QStringList& arguments) { return Bus->Playerctl(arguments); }
 };
 
 TEST_F(PlayerctlTest, ShowsAndDrivesThePlayer) {
