@@ -212,51 +212,39 @@ void TMprisService::Quit() {
         MainForm->ExitBtnClick();
 }
 
-void TMprisService::Next() {
+void TMprisService::Press(void (TMainForm::*button)()) {
     if (!FormsExist())
         return;
-    MainForm->NextBtnClick();
+    (MainForm->*button)();
     Refresh();
 }
 
+void TMprisService::Next() {
+    Press(&TMainForm::NextBtnClick);
+}
+
 void TMprisService::Previous() {
-    if (!FormsExist())
-        return;
-    MainForm->PrevBtnClick();
-    Refresh();
+    Press(&TMainForm::PrevBtnClick);
 }
 
 // The bar's Pause button also resumes; a pause asked for twice must not.
 void TMprisService::Pause() {
-    if (!FormsExist() || Control()->PlayState() != mpPlaying)
-        return;
-    MainForm->PauseBtnClick();
-    Refresh();
+    if (Control() && Control()->PlayState() == mpPlaying)
+        Press(&TMainForm::PauseBtnClick);
 }
 
 void TMprisService::PlayPause() {
-    if (!FormsExist())
-        return;
-    const int state = Control()->PlayState();
-    if (state == mpPlaying || state == mpPaused)
-        MainForm->PauseBtnClick();
-    else
-        MainForm->PlayBtnClick();
-    Refresh();
+    const int state = Control() ? Control()->PlayState() : mpStopped;
+    Press(state == mpPlaying || state == mpPaused ? &TMainForm::PauseBtnClick
+                                                  : &TMainForm::PlayBtnClick);
 }
 
 void TMprisService::Stop() {
-    if (!FormsExist())
-        return;
-    MainForm->StopBtnClick();
-    Refresh();
+    Press(&TMainForm::StopBtnClick);
 }
 
 void TMprisService::Play() {
-    if (!FormsExist())
-        return;
-    MainForm->PlayBtnClick();
-    Refresh();
+    Press(&TMainForm::PlayBtnClick);
 }
 
 // Past the end of the entry is where the next one begins.

@@ -11,6 +11,7 @@
 
 class QDBusObjectPath;
 class QTimer;
+class TMainForm;
 struct CatalogRecord;
 
 class TMprisService : public QObject {
@@ -60,6 +61,8 @@ private:
     QVariantMap AnnouncedProperties();
     void WatchPosition();
     void MoveTo(qlonglong position);
+    // One of the bar's buttons, then the news of what it changed.
+    void Press(void (TMainForm::*button)());
 
     QDBusConnection Bus;
     bool IsRegistered = false;

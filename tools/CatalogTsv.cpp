@@ -4,6 +4,7 @@
 #include <QStringDecoder>
 #include <QStringList>
 
+#include <algorithm>
 #include <array>
 #include <bit>
 #include <cctype>
@@ -52,6 +53,13 @@ QString HexByte(uint8_t b) {
     return QString::number(b, 16).rightJustified(2, QLatin1Char('0')).toUpper();
 }
 
+// Bytes written as a backslash and a letter; the rest without a character as \xHH.
+struct TEscape {
+    char Byte;
+    char Letter;
+};
+constexpr TEscape Escapes[] = {{'\t', 't'}, {'\n', 'n'}, {'\r', 'r'}, {'\\', '\\'}};
+
 QString TextField(const std::string& bytes) {
     QString text;
     for (const unsigned char b : bytes) {
@@ -59,22 +67,11 @@ QString TextField(const std::string& bytes) {
             text += QString::fromUcs4(&c, 1);
             continue;
         }
-        switch (b) {
-        case '\t':
-            text += QLatin1String("\\t");
-            break;
-        case '\n':
-            text += QLatin1String("\\n");
-            break;
-        case '\r':
-            text += QLatin1String("\\r");
-            break;
-        case '\\':
-            text += QLatin1String("\\\\");
-            break;
-        default:
-            text += QLatin1String("\\x") + HexByte(b);
-        }
+        const auto* escape = std::find_if(std::begin(Escapes), std::end(Escapes),
+                                          [b](const TEscape& e) { return e.Byte == char(b); });
+        text +=
+            QLatin1Char('\\') + (escape != std::end(Escapes) ? QString(QLatin1Char(escape->Letter))
+                                                             : QLatin1Char('x') + HexByte(b));
     }
     return text;
 }
@@ -87,25 +84,14 @@ bool IsHexDigit(uint c) {
 char Unescape(int line, const QList<uint>& points, qsizetype& i, const char* column) {
     const uint next = i + 1 < points.size() ? points[i + 1] : 0;
     i += 1;
-    switch (next) {
-    case 't':
-        return '\t';
-    case 'n':
-        return '\n';
-    case 'r':
-        return '\r';
-    case '\\':
-        return '\\';
-    case 'x':
-        if (i + 2 < points.size() && IsHexDigit(points[i + 1]) && IsHexDigit(points[i + 2])) {
-            const char digits[] = {static_cast<char>(points[i + 1]),
-                                   static_cast<char>(points[i + 2])};
-            i += 2;
-            return static_cast<char>(QByteArray::fromHex(QByteArray(digits, 2))[0]);
-        }
-        break;
-    default:
-        break;
+    for (const TEscape& escape : Escapes)
+        if (next == static_cast<uint>(escape.Letter))
+            return escape.Byte;
+    if (next == 'x' && i + 2 < points.size() && IsHexDigit(points[i + 1]) &&
+        IsHexDigit(points[i + 2])) {
+        const char digits[] = {static_cast<char>(points[i + 1]), static_cast<char>(points[i + 2])};
+        i += 2;
+        return static_cast<char>(QByteArray::fromHex(QByteArray(digits, 2))[0]);
     }
     throw TCatalogTextError(line, QStringLiteral("%1: a backslash must begin \\t, \\n, \\r, "
                                                  "\\\\ or \\xHH")

@@ -1,3 +1,5 @@
+#include "support/FileBytes.h"
+
 #include "catalog/CatalogRecord.h"
 
 #include "shell/Exceptions.h"
@@ -36,23 +38,6 @@ std::vector<CatalogRecord> MakeRecords(int n) {
     for (int i = 0; i < n; ++i)
         records.push_back(MakeRecord(i));
     return records;
-}
-
-QByteArray Bytes(const std::vector<CatalogRecord>& records) {
-    return QByteArray(reinterpret_cast<const char*>(records.data()),
-                      static_cast<qsizetype>(records.size() * sizeof(CatalogRecord)));
-}
-
-QByteArray ReadBytes(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void WriteBytes(const QString& path, const QByteArray& bytes) {
-    QDir().mkpath(QFileInfo(path).path());
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
 }
 
 std::string ErrorText(const std::function<void()>& action) {

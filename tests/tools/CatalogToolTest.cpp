@@ -1,5 +1,6 @@
 // The catalog tool: catalog to text and back byte for byte, refusals of text
 // that does not fit, and the check of a disc folder.
+#include "support/FileBytes.h"
 #include "support/SampleDisc.h"
 
 #include "catalog/CatalogRecord.h"
@@ -20,23 +21,6 @@
 #include <sstream>
 
 namespace {
-
-QByteArray ReadBytes(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void WriteBytes(const QString& path, const QByteArray& bytes) {
-    QDir().mkpath(QFileInfo(path).path());
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
-
-QByteArray Bytes(const std::vector<CatalogRecord>& records) {
-    return QByteArray(reinterpret_cast<const char*>(records.data()),
-                      static_cast<qsizetype>(records.size() * sizeof(CatalogRecord)));
-}
 
 CatalogRecord Record(uint8_t key, const char* group, const char* title, const char* media,
                      double start, double end) {
