@@ -50,12 +50,12 @@ int RunQuorvixPlayer(int argc, char* argv[]) {
     QApplication::setQuitOnLastWindowClosed(false);
 
     CreateForms();
-    if (const auto bus = SessionBus())
-        new TMprisService(*bus, MainForm); // media keys and desktop player widgets
     QObject::connect(MainForm, &TMainForm::Closed, &app, &QApplication::quit);
     MainForm->show();
     VidOutForm->show();
     CaptionForm->show();
+    if (const auto bus = SessionBus())
+        new TMprisService(*bus, MainForm); // media keys and desktop player widgets
     const int result = QApplication::exec();
     DestroyForms();
     return result;
