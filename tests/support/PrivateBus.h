@@ -15,8 +15,9 @@ public:
 
     QString Address() const { return BusAddress; }
     // Runs playerctl for the player on this bus while this thread's events
-    // flow (the player answers from here); its output, trimmed.
-    QString Playerctl(const QStringList& arguments) const;
+    // flow (the player may answer from here); its output, trimmed. A failure
+    // fails the test unless it may fail (while the player is not there yet).
+    QString Playerctl(const QStringList& arguments, bool mayFail = false) const;
 
 private:
     QProcess Daemon;
