@@ -27,7 +27,7 @@ public:
             Fail(entry + QStringLiteral(": starts at %1 s, not before its end at %2 s")
                              .arg(record.StartPos)
                              .arg(record.EndPos));
-        const QString video = LocateFileOnDisc(Root, EntryVideoFile(record));
+        const QString video = LocateFileOn(Root, EntryVideoFile(record));
         if (video.isEmpty()) {
             Fail(entry + QStringLiteral(": no video %1").arg(Shown(EntryVideoFile(record))));
             return;
@@ -75,7 +75,7 @@ public:
     std::vector<TDiscFinding> Findings;
 
 private:
-    bool Found(const QString& name) const { return !LocateFileOnDisc(Root, name).isEmpty(); }
+    bool Found(const QString& name) const { return !LocateFileOn(Root, name).isEmpty(); }
     static QString Shown(QString name) { return name.replace(QLatin1Char('\\'), QLatin1Char('/')); }
 
     // Several entries are segments of one file: read its length once.
@@ -94,7 +94,7 @@ private:
 } // namespace
 
 std::vector<TDiscFinding> CheckDisc(const QString& root, const TDurationProbe& duration) {
-    const QString path = LocateFileOnDisc(root, QStringLiteral("Data\\All.dat"));
+    const QString path = LocateFileOn(root, QStringLiteral("Data\\All.dat"));
     if (path.isEmpty())
         throw Exception("no Data/All.dat in this folder");
     const std::vector<CatalogRecord> records = ReadCatalogFile(path);

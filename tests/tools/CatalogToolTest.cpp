@@ -54,14 +54,14 @@ protected:
     QByteArray RoundTrip(const QString& catalog) {
         const ToolRun dump = RunTool({"dump", catalog});
         EXPECT_EQ(dump.Status, 0) << dump.Err;
-        WriteBytes(Path("dumped.tsv"), QByteArray::fromStdString(dump.Out));
+        WriteAll(Path("dumped.tsv"), QByteArray::fromStdString(dump.Out));
         const ToolRun build = RunTool({"build", Path("dumped.tsv"), Path("rebuilt.dat")});
         EXPECT_EQ(build.Status, 0) << build.Err;
-        return ReadBytes(Path("rebuilt.dat"));
+        return ReadAll(Path("rebuilt.dat"));
     }
     // Builds a catalog from a header and the given lines; the tool's run.
     ToolRun BuildFrom(const QByteArray& lines) {
-        WriteBytes(Path("in.tsv"), QByteArray(CatalogTsvHeader) + "\n" + lines);
+        WriteAll(Path("in.tsv"), QByteArray(CatalogTsvHeader) + "\n" + lines);
         return RunTool({"build", Path("in.tsv"), Path("out.dat")});
     }
 
@@ -70,11 +70,11 @@ protected:
 
 TEST_F(CatalogToolTest, SampleCatalogDumpsAsReadableTextAndRebuildsByteForByte) {
     const QString catalog = SampleDisc().Folder + "/Data/All.dat";
-    const QByteArray original = ReadBytes(catalog);
+    const QByteArray original = ReadAll(catalog);
     ASSERT_FALSE(original.isEmpty());
     EXPECT_EQ(RoundTrip(catalog), original);
 
-    const QString text = QString::fromUtf8(ReadBytes(Path("dumped.tsv")));
+    const QString text = QString::fromUtf8(ReadAll(Path("dumped.tsv")));
     const QStringList lines = text.split('\n', Qt::SkipEmptyParts);
     ASSERT_EQ(lines.size(), 1 + original.size() / 1300);
     EXPECT_EQ(lines[0], QLatin1String(CatalogTsvHeader));
@@ -101,7 +101,7 @@ TEST_F(CatalogToolTest, EveryByteOfEveryFieldSurvivesTheText) {
     records[1].EndPos = -0.0;
     records[2].StartPos = 0.1 + 0.2;
     records[2].EndPos = 1e300;
-    WriteBytes(Path("odd.dat"), Bytes(records) + QByteArray(700, 'x'));
+    WriteAll(Path("odd.dat"), Bytes(records) + QByteArray(700, 'x'));
 
     const QByteArray rebuilt = RoundTrip(Path("odd.dat"));
     EXPECT_EQ(rebuilt, Bytes(records)) << "all but the trailing part record";
@@ -141,14 +141,14 @@ TEST_F(CatalogToolTest, TextThatDoesNotFitIsRefusedWithItsLineAndNothingIsWritte
         {"\t1\tG\tTi\xFF\tclip\t0\t0\n", "not UTF-8"},
     };
     for (const auto& [line, reason] : cases) {
-        WriteBytes(Path("out.dat"), "old");
+        WriteAll(Path("out.dat"), "old");
         const ToolRun run = BuildFrom(good + line);
         EXPECT_EQ(run.Status, 1) << line.constData();
         EXPECT_NE(run.Err.find("line 3: "), std::string::npos) << run.Err;
         EXPECT_NE(run.Err.find(reason.constData()), std::string::npos) << run.Err;
-        EXPECT_EQ(ReadBytes(Path("out.dat")), "old");
+        EXPECT_EQ(ReadAll(Path("out.dat")), "old");
     }
-    WriteBytes(Path("in.tsv"), "index\tgroup\n");
+    WriteAll(Path("in.tsv"), "index\tgroup\n");
     const ToolRun noHeader = RunTool({"build", Path("in.tsv"), Path("out.dat")});
     EXPECT_EQ(noHeader.Status, 1);
     EXPECT_NE(noHeader.Err.find("line 1: the first line must be the header"), std::string::npos);
@@ -160,9 +160,9 @@ TEST_F(CatalogToolTest, TextThatDoesNotFitIsRefusedWithItsLineAndNothingIsWritte
 class DiscCheckTest : public CatalogToolTest {
 protected:
     void MakeDisc(const std::vector<CatalogRecord>& records, const QStringList& files) {
-        WriteBytes(Path("disc/DATA/all.dat"), Bytes(records));
+        WriteAll(Path("disc/DATA/all.dat"), Bytes(records));
         for (const QString& file : files)
-            WriteBytes(Path("disc/" + file), "media");
+            WriteAll(Path("disc/" + file), "media");
     }
     std::vector<std::string> Check() {
         std::vector<std::string> texts;
