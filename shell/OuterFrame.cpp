@@ -20,9 +20,12 @@ TOuterFrame::TOuterFrame(QWidget* window) : QObject(window), Window(window) {
     window->installEventFilter(this);
 }
 
+// While the window manager takes the window over, the frame can read smaller
+// than the window; no frame is narrower than nothing.
 QSize TOuterFrame::FrameSize() const {
     const QRect outer = Window->frameGeometry();
-    return {outer.width() - Window->width(), outer.height() - Window->height()};
+    return {std::max(0, outer.width() - Window->width()),
+            std::max(0, outer.height() - Window->height())};
 }
 
 void TOuterFrame::SetBounds(const QRect& outer) {
