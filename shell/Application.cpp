@@ -1,6 +1,7 @@
 #include "shell/Application.h"
 
 #include "catalogwin/CatUnit2.h"
+#include "platform/ProcessMemory.h"
 #include "platform/SingleInstance.h"
 #include "player/Unit1.h"
 #include "video/CaptionUnit.h"
@@ -41,6 +42,7 @@ bool TApplication::notify(QObject* receiver, QEvent* event) {
 }
 
 int RunQuorvixPlayer(int argc, char* argv[]) {
+    LimitHeapArenas();
     if (!AcquireSingleInstance(QStringLiteral("quorvix-player")))
         return 0;
     TApplication app(argc, argv);

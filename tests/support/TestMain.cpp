@@ -1,4 +1,5 @@
 // Test main: the widget tests need the application object; they run under Xvfb.
+#include "platform/ProcessMemory.h"
 #include "shell/Application.h"
 
 #include <gtest/gtest.h>
@@ -15,6 +16,7 @@ void PinOpenGLDriver() {
 }
 
 int main(int argc, char** argv) {
+    LimitHeapArenas(); // as the program does
     PinOpenGLDriver();
     ::testing::InitGoogleTest(&argc, argv);
     TApplication app(argc, argv); // the program's own error handling
