@@ -402,6 +402,8 @@ void TMpvMediaPlayer::HandleEvent(const mpv_event& event) {
     case MPV_EVENT_PLAYBACK_RESTART:
         if (SeekAcknowledged)
             SeekTarget.reset();
+        // So do the buffers of opening the file and of seeking in it.
+        ReleaseFreedMemory();
         break;
     case MPV_EVENT_PROPERTY_CHANGE:
         HandlePropertyChange(event);
