@@ -116,6 +116,10 @@ void TMpvMediaPlayer::Configure() {
         {"osd-level", "0"},
         {"terminal", "no"},
         {"ytdl", "no"},
+        // Built-in scripts that no key can reach here: each is a Lua state and a thread.
+        {"load-stats-overlay", "no"},
+        {"load-osd-console", "no"},
+        {"load-auto-profiles", "no"},
         // Local files only; nothing fetched or opened beside them.
         {"load-unsafe-playlists", "no"},
         {"access-references", "no"},
