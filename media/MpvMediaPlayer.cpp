@@ -436,8 +436,9 @@ bool TMpvMediaPlayer::CountDrops(const mpv_event& event) {
     if (event.reply_userdata != ObserveDecoderDrops && event.reply_userdata != ObserveOutputDrops)
         return false;
     const auto* property = static_cast<const mpv_event_property*>(event.data);
-    const std::int64_t value =
-        property->format == MPV_FORMAT_INT64 ? *static_cast<const std::int64_t*>(property->data) : 0;
+    const std::int64_t value = property->format == MPV_FORMAT_INT64
+                                   ? *static_cast<const std::int64_t*>(property->data)
+                                   : 0;
     (event.reply_userdata == ObserveDecoderDrops ? DecoderDrops : OutputDrops).Seen(value);
     return true;
 }

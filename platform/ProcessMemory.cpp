@@ -20,9 +20,10 @@ long StatusKb(const QByteArray& status, const QByteArray& key) {
 }
 
 int EntriesIn(const QString& folder) {
-    return static_cast<int>(QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot |
-                                                   QDir::System | QDir::Hidden)
-                                .size());
+    return static_cast<int>(
+        QDir(folder)
+            .entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System | QDir::Hidden)
+            .size());
 }
 
 } // namespace

@@ -203,7 +203,8 @@ int main(int argc, char** argv) {
     const bool disc = args[1] == "--disc";
     const QString target = disc ? args.value(2) : args[1];
     const QString secondsArg = args.value(disc ? 3 : 2);
-    const int seconds = !secondsArg.startsWith("--") && secondsArg.toInt() > 0 ? secondsArg.toInt() : 10;
+    const int seconds =
+        !secondsArg.startsWith("--") && secondsArg.toInt() > 0 ? secondsArg.toInt() : 10;
     if (disc)
         return MeasureDisc(target, seconds, ArgumentAfter(args, "--changes", 100),
                            ArgumentAfter(args, "--dwell", 500));

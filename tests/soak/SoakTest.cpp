@@ -181,8 +181,7 @@ protected:
 
     static void Report(const char* when, const TProcessFigures& figures) {
         std::printf("%-28s RSS %7.1f MB  peak %7.1f MB  descriptors %3d  threads %3d\n", when,
-                    Mb(figures.RssKb), Mb(figures.PeakRssKb), figures.Descriptors,
-                    figures.Threads);
+                    Mb(figures.RssKb), Mb(figures.PeakRssKb), figures.Descriptors, figures.Threads);
         std::fflush(stdout);
     }
 
@@ -219,8 +218,8 @@ TEST_F(SoakTest, ThousandEntryChangesAndFiftyDiscRemovalsLeaveNothingBehind) {
 
     // Still playing: the position moves on.
     const double position = Control()->CurrentPosition();
-    EXPECT_TRUE(QTest::qWaitFor([position] { return Control()->CurrentPosition() > position + 0.5; },
-                                5000))
+    EXPECT_TRUE(
+        QTest::qWaitFor([position] { return Control()->CurrentPosition() > position + 0.5; }, 5000))
         << State();
 }
 
