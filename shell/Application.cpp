@@ -51,9 +51,7 @@ int RunQuorvixPlayer(int argc, char* argv[]) {
 
     CreateForms();
     QObject::connect(MainForm, &TMainForm::Closed, &app, &QApplication::quit);
-    MainForm->show();
-    VidOutForm->show();
-    CaptionForm->show();
+    ShowForms();
     const int result = QApplication::exec();
     DestroyForms();
     return result;
@@ -64,6 +62,12 @@ void CreateForms() {
     CatForm2 = new TCatForm2;
     VidOutForm = new TVidOutForm;
     CaptionForm = new TCaptionForm;
+}
+
+void ShowForms() {
+    MainForm->show();
+    VidOutForm->show();
+    CaptionForm->show();
 }
 
 void DestroyForms() {

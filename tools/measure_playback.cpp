@@ -17,12 +17,10 @@
 #include "player/Unit1.h"
 #include "shell/Application.h"
 #include "shell/Pathes.h"
-#include "video/CaptionUnit.h"
 #include "video/VidOutUnit.h"
 
 #include <QElapsedTimer>
 #include <QFile>
-#include <QScreen>
 #include <QTemporaryDir>
 #include <QTimer>
 
@@ -128,11 +126,22 @@ public:
             return;
         }
         Waiting = true;
+        const int change = ++Made;
         MainForm->NextBtnClick();
+        // A change that never shows a frame is reported, and the run goes on.
+        QTimer::singleShot(5000, this, [this, change] {
+            if (!Waiting || change != Made)
+                return;
+            std::fprintf(stderr, "no frame after change %d (entry %d, file %s)\n", change,
+                         CurrentIndex, qPrintable(VidOutForm->ActiveMovie1->FileName()));
+            Waiting = false;
+            Next();
+        });
     }
 
 private:
     int Left;
+    int Made = 0;
     int Dwell;
     bool Waiting = false;
     std::function<void()> Done;
@@ -173,9 +182,7 @@ int MeasureDisc(const QString& mountPoint, int seconds, int changes, int dwellMs
         }
     });
     watch.start(1);
-    MainForm->show();
-    VidOutForm->show();
-    CaptionForm->show();
+    ShowForms();
     const int result = QApplication::exec();
     DestroyForms();
     return result;

@@ -1,6 +1,6 @@
 // The whole program on the sample disc image, mounted with fuseiso, with the
 // real disc watch and the real playback engine.
-#include "support/SampleDisc.h"
+#include "support/DiscProgram.h"
 
 #include "catalog/CatalogRecord.h"
 #include "catalogwin/CatUnit2.h"
@@ -23,66 +23,26 @@
 
 namespace {
 
-class DiscEndToEndTest : public ::testing::Test {
+class DiscEndToEndTest : public DiscProgramTest {
 protected:
     void SetUp() override {
-        QV_SKIP_WITHOUT_FUSE();
+        DiscProgramTest::SetUp();
+        if (IsSkipped())
+            return;
         Disc = &SampleDisc(1);
-        // A copy of the program on the hard disk: everything comes from the disc.
-        SetProgramFolderForTesting(ProgramDir.path());
-        SetProgramFileNameForTesting(QStringLiteral("Quorvix_Player"));
-        SavedConfig = qgetenv("XDG_CONFIG_HOME");
-        qputenv("XDG_CONFIG_HOME", ConfigDir.path().toLocal8Bit());
         QDir(ConfigDir.path()).mkpath(QStringLiteral("quorvix-player"));
         QFile ini(ConfigDir.filePath(QStringLiteral("quorvix-player/QuorvixSample.ini")));
         ASSERT_TRUE(ini.open(QIODevice::WriteOnly));
         ini.write("[Volume1]\r\nWorkDir=" + WorkDir.path().toUtf8() + "\r\n");
-        ini.close();
-        CreateForms();
-        MainForm->show();
-        VidOutForm->show();
-        CaptionForm->show();
-    }
-
-    void TearDown() override {
-        if (MainForm) {
-            MainForm->close();
-            DestroyForms();
-        }
-        Mount.reset();
-        Catalog.clear();
-        CatalogLoaded = false;
-        CurrentIndex = -1;
-        DiscPresent = false;
-        qputenv("XDG_CONFIG_HOME", SavedConfig);
-        SetProgramFolderForTesting(QString());
-        SetProgramFileNameForTesting(QString());
-    }
-
-    static TWinMediaPlayer* Control() { return VidOutForm->ActiveMovie1; }
-    static std::string State() {
-        return QStringLiteral("entry %1, play state %2, open state %3, position %4, file %5")
-            .arg(CurrentIndex)
-            .arg(Control()->PlayState())
-            .arg(Control()->OpenState())
-            .arg(Control()->CurrentPosition())
-            .arg(Control()->FileName())
-            .toStdString();
-    }
-    static bool WaitForState(int state) {
-        return QTest::qWaitFor([state] { return Control()->PlayState() == state; }, 10000);
     }
 
     const SampleDiscFiles* Disc = nullptr;
-    QTemporaryDir ProgramDir, ConfigDir, WorkDir;
-    QByteArray SavedConfig;
-    std::unique_ptr<FuseIsoMount> Mount;
+    QTemporaryDir WorkDir;
 };
 
 TEST_F(DiscEndToEndTest, InsertPlayFollowEjectAndReinsert) {
     EXPECT_FALSE(ProgramDiscPresent());
-    Mount = std::make_unique<FuseIsoMount>(Disc->Iso);
-    ASSERT_TRUE(Mount->Mounted());
+    Insert(Disc->Iso);
 
     // The watch finds the disc within a tick and the first checked entry plays.
     ASSERT_TRUE(QTest::qWaitFor([] { return CatalogLoaded && CurrentIndex == 0; }, 3000));
@@ -101,10 +61,10 @@ TEST_F(DiscEndToEndTest, InsertPlayFollowEjectAndReinsert) {
     EXPECT_TRUE(WaitForState(mpPlaying));
 
     // Taking the disc out pauses; the same disc back resumes.
-    Mount->Eject();
+    Eject();
     ASSERT_TRUE(WaitForState(mpPaused));
     EXPECT_FALSE(DiscPresent);
-    Mount = std::make_unique<FuseIsoMount>(Disc->Iso);
+    Insert(Disc->Iso);
     ASSERT_TRUE(WaitForState(mpPlaying));
     EXPECT_EQ(CurrentIndex, 1);
 
@@ -122,7 +82,7 @@ TEST_F(DiscEndToEndTest, InsertPlayFollowEjectAndReinsert) {
 }
 
 TEST_F(DiscEndToEndTest, ClosingWritesTheSettingsAndTheFavourites) {
-    Mount = std::make_unique<FuseIsoMount>(Disc->Iso);
+    Insert(Disc->Iso);
     ASSERT_TRUE(QTest::qWaitFor([] { return CatalogLoaded; }, 3000));
     CatForm2->NodeOfEntry(4)->SetChecked(false);
     MainForm->close();

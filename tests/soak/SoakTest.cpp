@@ -2,7 +2,7 @@
 // mounted with fuseiso, with one of its media files broken: many entry
 // changes and disc removals must leave memory, descriptors and threads where
 // they were. Nothing here is timed.
-#include "support/SampleDisc.h"
+#include "support/DiscProgram.h"
 
 #include "catalog/CatalogRecord.h"
 #include "catalogwin/CatUnit2.h"
@@ -10,12 +10,8 @@
 #include "media/MediaPlayer_TLB.h"
 #include "platform/ProcessMemory.h"
 #include "player/Unit1.h"
-#include "shell/Application.h"
-#include "shell/Pathes.h"
-#include "video/CaptionUnit.h"
 #include "video/VidOutUnit.h"
 
-#include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -23,7 +19,6 @@
 
 #include <cmath>
 #include <cstdio>
-#include <memory>
 #include <random>
 
 namespace {
@@ -58,61 +53,18 @@ double Mb(long kb) {
     return kb / 1024.0;
 }
 
-class SoakTest : public ::testing::Test {
+class SoakTest : public DiscProgramTest {
 protected:
     void SetUp() override {
-        QV_SKIP_WITHOUT_FUSE();
-        // Only this test's disc counts, whatever else is mounted on the machine.
-        SetMountInfoPathForTesting(MountInfo());
-        SetProgramFolderForTesting(ProgramDir.path());
-        SetProgramFileNameForTesting(QStringLiteral("Quorvix_Player"));
-        SavedConfig = qgetenv("XDG_CONFIG_HOME");
-        qputenv("XDG_CONFIG_HOME", ConfigDir.path().toLocal8Bit());
-        CreateForms();
-        MainForm->show();
-        VidOutForm->show();
-        CaptionForm->show();
-        Insert();
+        DiscProgramTest::SetUp();
+        if (IsSkipped())
+            return;
+        Insert(DiscWithBrokenMedia());
         ASSERT_TRUE(QTest::qWaitFor([] { return CatalogLoaded; }, 10000));
         // A missing file stops Next where it stands; the broken one does not.
         CatForm2->NodeOfEntry(MissingEntry)->SetChecked(false);
-        PlaySettled(0);
     }
 
-    void TearDown() override {
-        if (MainForm) {
-            MainForm->close();
-            DestroyForms();
-        }
-        Mount.reset();
-        Catalog.clear();
-        CatalogLoaded = false;
-        CurrentIndex = -1;
-        DiscPresent = false;
-        qputenv("XDG_CONFIG_HOME", SavedConfig);
-        SetMountInfoPathForTesting(QString());
-        SetProgramFolderForTesting(QString());
-        SetProgramFileNameForTesting(QString());
-    }
-
-    QString MountInfo() const { return ProgramDir.filePath(QStringLiteral("mountinfo")); }
-    void WriteMountInfo(const QByteArray& lines) const {
-        QFile file(MountInfo());
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        file.write(lines);
-    }
-
-    void Insert() {
-        Mount = std::make_unique<FuseIsoMount>(DiscWithBrokenMedia());
-        WriteMountInfo("1 1 0:1 / " + QFile::encodeName(Mount->MountPoint()) +
-                       " ro - fuse.fuseiso fuseiso ro\n");
-    }
-    void Eject() {
-        Mount->Eject();
-        WriteMountInfo("");
-    }
-
-    static TWinMediaPlayer* Control() { return VidOutForm->ActiveMovie1; }
     static bool Playing() {
         return Control()->OpenState() == nsOpen && Control()->PlayState() == mpPlaying;
     }
@@ -123,14 +75,6 @@ protected:
             return Control()->OpenState() != nsOpen;
         }
         return QTest::qWaitFor(Playing, 10000);
-    }
-    static std::string State() {
-        return QStringLiteral("entry %1, play state %2, open state %3, file %4")
-            .arg(CurrentIndex)
-            .arg(Control()->PlayState())
-            .arg(Control()->OpenState())
-            .arg(Control()->FileName())
-            .toStdString();
     }
 
     // Figures are compared at the same point: the first entry playing for a moment.
@@ -165,7 +109,7 @@ protected:
     void RemoveAndReturnDisc() {
         Eject();
         ASSERT_TRUE(QTest::qWaitFor([] { return !DiscPresent; }, 5000));
-        Insert();
+        Insert(DiscWithBrokenMedia());
         ASSERT_TRUE(QTest::qWaitFor([] { return DiscPresent; }, 5000));
         ASSERT_TRUE(Settled()) << State();
         ++Removals;
@@ -185,9 +129,6 @@ protected:
         std::fflush(stdout);
     }
 
-    QTemporaryDir ProgramDir, ConfigDir;
-    QByteArray SavedConfig;
-    std::unique_ptr<FuseIsoMount> Mount;
     std::mt19937 Random{20261208};
     int Changes = 0;
     int Removals = 0;
