@@ -21,6 +21,7 @@
 
 #include <QElapsedTimer>
 #include <QFile>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QTimer>
 
@@ -80,10 +81,11 @@ int MeasureClip(const QString& clip, int seconds, TMpvRenderPath path, bool full
         if (!fullScreen)
             player.resize(player.ImageSourceWidth(), player.ImageSourceHeight());
     });
+    // The whole screen by geometry, as the video window does: without a
+    // window manager nobody grants the full-screen state.
     if (fullScreen)
-        player.showFullScreen();
-    else
-        player.show();
+        player.setGeometry(player.screen()->geometry());
+    player.show();
     // Loading starts once the window is up and the picture can be drawn.
     QTimer::singleShot(500, [&] {
         first.Start();
