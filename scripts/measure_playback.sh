@@ -168,7 +168,7 @@ measure_mpv full --fs --length="$play" "$work/clip720.AVI"
 # The real program: a mount namespace of its own, so that it sees only this
 # disc, and a favourites file that leaves one 640x480 entry checked.
 whole_program() {
-  local mnt=$work/mnt config=$XDG_CONFIG_HOME/quorvix-player pid cpu peak ns p
+  local mnt=$work/mnt config=$XDG_CONFIG_HOME/quorvix-player pid cpu rss peak ns p
   mkdir -p "$mnt" "$config"
   printf '[Volume1]\r\nWorkDir=%s\r\n' "$work" >"$config/QuorvixSample.ini"
   for i in 0 1 2 3 4 5 6 7 8; do
@@ -182,6 +182,7 @@ whole_program() {
   pid=$!
   sleep 2 # the disc watch finds the disc and the entry starts
   cpu=$(cpu_percent "$pid")
+  rss=$(awk '/^VmRSS:/ { printf "%.1f", $2 / 1024 }' "/proc/$pid/status")
   peak=$(awk '/^VmHWM:/ { printf "%.1f", $2 / 1024 }' "/proc/$pid/status")
   ns=$(readlink "/proc/$pid/ns/mnt")
   kill "$pid"
@@ -190,7 +191,8 @@ whole_program() {
   for p in $(pgrep -x fuseiso); do
     if [ "$(readlink "/proc/$p/ns/mnt" 2>/dev/null)" = "$ns" ]; then kill "$p"; fi
   done
-  printf 'cpu_percent %s\npeak_rss_mb %s\n' "$cpu" "$peak" >"$work/whole.ours"
+  printf 'cpu_percent %s\nrss_playing_mb %s\npeak_rss_mb %s\n' "$cpu" "$rss" "$peak" \
+    >"$work/whole.ours"
 }
 if [ "$(id -u)" = 0 ] && command -v fuseiso >/dev/null && [ -e /dev/fuse ]; then
   echo "measuring the whole program ..." >&2
@@ -234,6 +236,6 @@ drops=(peak_rss_mb frame_drop_count vo_drop_frame_count)
   scenario "1280x720 clip, full screen" full "${common[@]}" "${drops[@]}"
   if [ -f "$work/whole.ours" ]; then
     scenario "whole program, 640x480 entry of the sample disc image" whole cpu_percent \
-      peak_rss_mb
+      rss_playing_mb peak_rss_mb
   fi
 } | tee "$out"

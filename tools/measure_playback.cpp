@@ -2,7 +2,7 @@
 //   measure_playback CLIP [SECONDS] [--software] [--fullscreen]
 //     the libmpv control alone, in a window of the clip's own size (or the
 //     whole screen), playing CLIP;
-//   measure_playback --disc FOLDER [SECONDS] [--changes N] [--dwell MS]
+//   measure_playback --disc FOLDER [SECONDS] [--changes N] [--dwell MS] [--software]
 //     the program's four windows on the disc mounted at FOLDER: the first
 //     entry plays, then Next is pressed N times, each entry shown for MS.
 // Both print "key value" lines: the time from loading to the first drawn
@@ -158,9 +158,11 @@ void UncheckMissingEntries() {
     }
 }
 
-int MeasureDisc(const QString& mountPoint, int seconds, int changes, int dwellMs) {
+int MeasureDisc(const QString& mountPoint, int seconds, int changes, int dwellMs,
+                TMpvRenderPath path) {
     QTemporaryDir work;
     UseDisc(mountPoint, work);
+    SetMediaPlayerFactory([path](QWidget* parent) { return new TMpvMediaPlayer(parent, path); });
     CreateForms();
     auto& player = dynamic_cast<TMpvMediaPlayer&>(*VidOutForm->ActiveMovie1);
     TEntryChanges next(player, changes, dwellMs, [&] {
@@ -206,7 +208,7 @@ int main(int argc, char** argv) {
     if (args.size() < 2) {
         std::fprintf(stderr, "usage: measure_playback CLIP [SECONDS] [--software] [--fullscreen]\n"
                              "       measure_playback --disc FOLDER [SECONDS] [--changes N] "
-                             "[--dwell MS]\n");
+                             "[--dwell MS] [--software]\n");
         return 2;
     }
     const bool disc = args[1] == "--disc";
@@ -214,9 +216,9 @@ int main(int argc, char** argv) {
     const QString secondsArg = args.value(disc ? 3 : 2);
     const int seconds =
         !secondsArg.startsWith("--") && secondsArg.toInt() > 0 ? secondsArg.toInt() : 10;
+    const auto path = args.contains("--software") ? TMpvRenderPath::Software : TMpvRenderPath::Auto;
     if (disc)
         return MeasureDisc(target, seconds, ArgumentAfter(args, "--changes", 100),
-                           ArgumentAfter(args, "--dwell", 500));
-    const auto path = args.contains("--software") ? TMpvRenderPath::Software : TMpvRenderPath::Auto;
+                           ArgumentAfter(args, "--dwell", 500), path);
     return MeasureClip(target, seconds, path, args.contains("--fullscreen"));
 }
