@@ -203,6 +203,9 @@ else
   echo "whole program skipped: needs root, fuseiso and /dev/fuse" >&2
 fi
 
+# Changes that never showed a frame, and errors the program would have shown.
+cat "$work"/*.ours.log | grep -E '^(no frame|error)' >&2 || true
+
 row() { # label key scenario
   local ours theirs
   ours=$(value "$work/$3.ours" "$2" 2>/dev/null || true)
