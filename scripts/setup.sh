@@ -7,7 +7,7 @@ packages=(
   qt6-base-dev libqt6opengl6-dev libgl-dev
   libmpv-dev libturbojpeg0-dev libasound2-dev
   googletest libgtest-dev libbenchmark-dev
-  ffmpeg genisoimage fuseiso fuse3
+  ffmpeg genisoimage fuseiso fuse3 libfuse3-dev
   xvfb xauth libgl1-mesa-dri fonts-liberation
   imagemagick x11-utils xdotool openbox
   clang-format mpv

@@ -7,6 +7,7 @@
 #include <cstdint>
 
 class QLabel;
+class TOuterFrame;
 class TWinMediaPlayer;
 
 class TVidOutForm : public QWidget {
@@ -32,6 +33,7 @@ public:
     void ActiveMovie1ReadyStateChange(int ReadyState);
     void ActiveMovie1OpenStateChange(int OldState, int NewState);
     void ActiveMovie1EndOfStream(int Result_);
+    void ActiveMovie1Error();
     void ActiveMovie1MouseDown(Qt::MouseButton Button);
     void FormResize();
 
@@ -42,8 +44,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    QSize FrameSize() const;
-    void SetOuterBounds(const QRect& outer);
+    TOuterFrame* Outer = nullptr;
     void LeaveFullScreenState();
 };
 

@@ -1,4 +1,5 @@
 #include "shell/Settings.h"
+#include "catalog/CatalogRecord.h"
 #include "catalogwin/CatWinTestSupport.h"
 #include "platform/IniFile.h"
 #include "shell/Exceptions.h"
@@ -108,6 +109,19 @@ TEST_F(SettingsTest, DefaultFavouritesAreWrittenAtTheNextClose) {
     EXPECT_TRUE(PlayListLines.empty());
 }
 
+// The settings folder turned into a file: the settings can't be written, the
+// favourites still are, and the failure is passed on to be shown.
+TEST_F(SettingsTest, AFailedSettingsWriteStillSavesTheFavourites) {
+    WriteSetup("[Main]\r\nVolume=1\r\nIniFileName=Kino\r\n");
+    WriteAll(UserFile("Kino.ini"), "[Volume1]\r\nWorkDir=" + Work.toUtf8() + "\r\n");
+    Main->LoadUserSettings();
+    Form->CheckAllNodes();
+    ASSERT_TRUE(QDir(Temp.filePath("config/quorvix-player")).removeRecursively());
+    WriteAll(Temp.filePath("config/quorvix-player"), "not a folder");
+    EXPECT_THROW(Main->WriteUserSettings(), EInOutError);
+    EXPECT_TRUE(ReadAll(Work + "/Favorites.lst").startsWith("1\xA4"));
+}
+
 TEST_F(SettingsTest, StoredGeometryIsAppliedOnlyWithoutZeros) {
     WriteSetup("[Main]\r\nVolume=1\r\nIniFileName=Kino\r\n");
     WriteAll(UserFile("Kino.ini"), "[Volume1]\r\nWorkDir=" + Work.toUtf8() +
@@ -158,6 +172,28 @@ TEST_F(SettingsTest, TwoVolumesKeepSeparateSectionsOfOneFile) {
               (Work + "/Favorites.lst").toUtf8());
     EXPECT_EQ(user.ReadString("Volume2", "FavFileName", "ERROR"), (Work + "/two.lst").toUtf8());
     EXPECT_TRUE(QFileInfo::exists(Work + "/two.lst"));
+}
+
+// setup.inf is Windows text: two discs named in Cyrillic keep files of their own.
+TEST_F(SettingsTest, CyrillicIniFileNamesNameSeparateFiles) {
+    const QString kino = QString::fromUtf8("Кино"), music = QString::fromUtf8("Музыка");
+    const QString otherWork = Temp.filePath("work2");
+    QDir().mkpath(otherWork);
+    // Each disc's file names its own working folder and keeps its own geometry.
+    auto useDisc = [&](const QString& name, const QString& work, int left) {
+        SCOPED_TRACE(name.toStdString());
+        WriteAll(UserFile(name + ".ini"), "[Volume1]\r\nWorkDir=" + work.toUtf8() + "\r\n");
+        WriteSetup("[Main]\r\nVolume=1\r\nIniFileName=" + QStringToAnsi(name) + "\r\n");
+        Main->LoadUserSettings();
+        EXPECT_EQ(Main->IniFileName, name);
+        EXPECT_EQ(WorkDir, work);
+        Form->move(left, 12);
+        Main->WriteUserSettings();
+    };
+    useDisc(kino, Work, 11);
+    useDisc(music, otherWork, 21);
+    EXPECT_EQ(TIniFile(UserFile(kino + ".ini")).ReadInteger("Volume1", "left", 0), 11);
+    EXPECT_EQ(TIniFile(UserFile(music + ".ini")).ReadInteger("Volume1", "left", 0), 21);
 }
 
 TEST_F(SettingsTest, LoadedPlayListBecomesTheFavouritesAndIsOverwrittenAtClose) {

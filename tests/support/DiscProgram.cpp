@@ -1,6 +1,5 @@
 #include "support/DiscProgram.h"
 
-#include "catalog/CatalogRecord.h"
 #include "media/MediaPlayer_TLB.h"
 #include "player/Unit1.h"
 #include "shell/Application.h"
@@ -25,26 +24,18 @@ void DiscProgramTest::SetUp() {
     SetMountInfoPathForTesting(MountInfoPath(ProgramDir));
     SetProgramFolderForTesting(ProgramDir.path());
     SetProgramFileNameForTesting(QStringLiteral("Quorvix_Player"));
-    SavedConfig = qgetenv("XDG_CONFIG_HOME");
     qputenv("XDG_CONFIG_HOME", ConfigDir.path().toLocal8Bit());
     CreateForms();
     ShowForms();
 }
 
+// The globals, the seams and the environment go back after each test (TestIsolation).
 void DiscProgramTest::TearDown() {
     if (MainForm) {
         MainForm->close();
         DestroyForms();
     }
     Mount.reset();
-    Catalog.clear();
-    CatalogLoaded = false;
-    CurrentIndex = -1;
-    DiscPresent = false;
-    qputenv("XDG_CONFIG_HOME", SavedConfig);
-    SetMountInfoPathForTesting(QString());
-    SetProgramFolderForTesting(QString());
-    SetProgramFileNameForTesting(QString());
 }
 
 void DiscProgramTest::WriteMountInfo(const QByteArray& lines) const {

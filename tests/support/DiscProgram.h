@@ -30,6 +30,4 @@ protected:
 
 private:
     void WriteMountInfo(const QByteArray& lines) const;
-
-    QByteArray SavedConfig;
 };

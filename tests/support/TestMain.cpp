@@ -1,6 +1,8 @@
 // Test main: the widget tests need the application object; they run under Xvfb.
 #include "platform/ProcessMemory.h"
 #include "shell/Application.h"
+#include "support/FormsFixture.h"
+#include "support/SampleDisc.h"
 
 #include <gtest/gtest.h>
 
@@ -16,9 +18,11 @@ void PinOpenGLDriver() {
 }
 
 int main(int argc, char** argv) {
-    LimitHeapArenas(); // as the program does
+    UsePrivateMounts(); // first: no threads may exist yet
+    LimitHeapArenas();  // as the program does
     PinOpenGLDriver();
     ::testing::InitGoogleTest(&argc, argv);
+    ::testing::UnitTest::GetInstance()->listeners().Append(new TestIsolation);
     TApplication app(argc, argv); // the program's own error handling
     // An error escaping an event fails the test instead of waiting for a user.
     SetExceptionReporter([](const QString& text) {
