@@ -1,5 +1,6 @@
 #include "support/DiscProgram.h"
 
+#include "catalog/CatalogRecord.h"
 #include "media/MediaPlayer_TLB.h"
 #include "player/Unit1.h"
 #include "shell/Application.h"
