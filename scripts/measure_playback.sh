@@ -13,7 +13,9 @@
 # dropped by the decoder and the video output.
 #   scripts/measure_playback.sh [opengl|software]
 # opengl: both draw with OpenGL (mpv --vo=gpu --gpu-sw=yes); software: the
-# control's software renderer against mpv --vo=x11. Sound goes nowhere.
+# control's software renderer against mpv --vo=x11. Sound goes nowhere in mpv;
+# the player plays into the system's sound output, so measure where none
+# opens (no sound server, no card) to compare like with like.
 # The table is printed and written to $MEASURE_OUT (build/measure_playback.txt).
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)

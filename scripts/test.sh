@@ -27,7 +27,11 @@ run_tests() { # build folder, then ctest's own arguments
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQV_SANITIZE=OFF -DQV_BENCH=ON
 rescan_moc build
 ninja -C build -j2
-run_tests build -LE 'userlevel|soak'
+run_tests build -LE 'userlevel|sound|soak'
+
+# The tests that listen, each ctest entry beside a private sound server of its
+# own (scripts/sound-server.sh).
+run_tests build -L sound
 
 # The user-level layer drives the real program in X servers of its own:
 # once without a window manager, once under openbox.
@@ -36,6 +40,9 @@ QV_USERLEVEL_WM=openbox run_tests build -L userlevel
 
 # Soak: long real-engine runs (about three minutes), once, in this build only.
 run_tests build -L soak
+
+# The Debian package from the same tree: validated, unpacked, started on a disc.
+bash scripts/package.sh build
 
 # Only keeps the benchmarks from rotting; numbers come from a longer run.
 if [ -x build/bench/qv_bench ]; then
@@ -48,4 +55,4 @@ ninja -C build-asan -j2
 export ASAN_OPTIONS="detect_leaks=1:abort_on_error=1:detect_stack_use_after_return=0"
 export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
 export LSAN_OPTIONS="suppressions=$root/scripts/sanitizer-suppressions.txt:print_suppressions=0"
-run_tests build-asan -LE 'userlevel|soak'
+run_tests build-asan -LE 'userlevel|soak|sound'
