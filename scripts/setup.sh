@@ -11,6 +11,7 @@ packages=(
   xvfb xauth libgl1-mesa-dri fonts-liberation
   imagemagick x11-utils xdotool openbox
   clang-format mpv
+  librsvg2-bin lintian desktop-file-utils appstream
 )
 missing=()
 for p in "${packages[@]}"; do

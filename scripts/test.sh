@@ -34,6 +34,9 @@ run_tests build -LE userlevel
 run_tests build -L userlevel
 QV_USERLEVEL_WM=openbox run_tests build -L userlevel
 
+# The Debian package from the same tree: validated, unpacked, started on a disc.
+bash scripts/package.sh build
+
 # Only keeps the benchmarks from rotting; numbers come from a longer run.
 if [ -x build/bench/qv_bench ]; then
   xvfb build/bench/qv_bench --benchmark_min_time=0.01 >build/bench-brief.txt

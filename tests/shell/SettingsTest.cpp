@@ -4,6 +4,7 @@
 #include "platform/IniFile.h"
 #include "shell/Exceptions.h"
 #include "shell/Pathes.h"
+#include "support/FileBytes.h"
 
 #include <QDir>
 #include <QFile>
@@ -13,18 +14,6 @@
 
 namespace {
 
-QByteArray ReadAll(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-}
-
-void WriteAll(const QString& path, const QByteArray& bytes) {
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
-
 // setup.inf beside the program, the user's configuration in a temporary folder.
 class SettingsTest : public CatalogWindowTest {
 protected:
@@ -33,6 +22,8 @@ protected:
         ASSERT_TRUE(Temp.isValid());
         qputenv("XDG_CONFIG_HOME", Temp.filePath("config").toUtf8());
         SetProgramFolderForTesting(Temp.filePath("program"));
+        // No disc of anyone else's may stand in for the missing setup.inf.
+        SetMountInfoPathForTesting(Temp.filePath("no-mounts"));
         SetupPath = Temp.filePath("program/setup.inf");
         Work = Temp.filePath("work");
         QDir().mkpath(Work);
@@ -41,6 +32,7 @@ protected:
     }
     void TearDown() override {
         SetProgramFolderForTesting({});
+        SetMountInfoPathForTesting({});
         qunsetenv("XDG_CONFIG_HOME");
         SettingsValid = false;
         CatalogWindowTest::TearDown();
