@@ -11,6 +11,7 @@ packages=(
   xvfb xauth libgl1-mesa-dri fonts-liberation
   imagemagick x11-utils xdotool openbox
   clang-format mpv
+  pulseaudio pulseaudio-utils libasound2-plugins alsa-utils
   librsvg2-bin lintian desktop-file-utils appstream
 )
 missing=()
