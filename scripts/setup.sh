@@ -13,6 +13,7 @@ packages=(
   clang-format mpv
   pulseaudio pulseaudio-utils libasound2-plugins alsa-utils
   librsvg2-bin lintian desktop-file-utils appstream
+  libavformat-dev dbus playerctl
 )
 missing=()
 for p in "${packages[@]}"; do
