@@ -1,5 +1,7 @@
 #include "support/SampleDisc.h"
 
+#include "shell/Pathes.h"
+
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
@@ -8,13 +10,14 @@
 #include <QTemporaryDir>
 #include <QThread>
 
-#include "shell/Pathes.h"
-
 #include <fcntl.h>
 #include <sched.h>
 #include <sys/mount.h>
 #include <unistd.h>
 
+#include <cerrno>
+#include <cstring>
+#include <iostream>
 #include <map>
 #include <memory>
 #include <stdexcept>
@@ -69,12 +72,15 @@ const SampleDiscFiles& SampleDisc(int volume) {
     return slot.second;
 }
 
-void UsePrivateMounts() {
-    if (::geteuid() != 0 || ::unshare(CLONE_NEWNS) != 0)
-        return;
-    ::mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr);
+bool UsePrivateMounts() {
+    if (::unshare(CLONE_NEWNS) != 0 ||
+        ::mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0) {
+        std::cerr << "no private mount namespace: " << std::strerror(errno) << std::endl;
+        return false;
+    }
     for (const QString& disc : CdDriveLetters())
         ::umount2(QFile::encodeName(disc).constData(), MNT_DETACH);
+    return true;
 }
 
 QString FuseUnavailableReason() {

@@ -22,8 +22,9 @@ const SampleDiscFiles& SampleDisc(int volume = 1);
 // Gives the test program a mount namespace of its own, without the discs it
 // inherited: discs that others mount on this machine meanwhile stay out of
 // sight, and the program's own mounts stay in. Needs root and a program that
-// has no threads yet; elsewhere the machine's mounts stay visible.
-void UsePrivateMounts();
+// has no threads yet; false, with the reason on standard error, where that is
+// impossible (the machine's mounts then stay visible).
+bool UsePrivateMounts();
 
 // Empty when fuseiso can mount here, else the reason it cannot.
 QString FuseUnavailableReason();
