@@ -4,6 +4,7 @@
 #include "catalogwin/fcTreeView.h"
 #include "platform/IniFile.h"
 #include "player/Unit1.h"
+#include "shell/Exceptions.h"
 #include "shell/Pathes.h"
 #include "shell/PlayListFile.h"
 #include "shell/StrBox.h"
@@ -59,6 +60,12 @@ void ApplyPlayListLine(const std::string& line) {
 QString UserSettingsPath(const QString& iniFileName) {
     const QString name = iniFileName + QStringLiteral(".ini");
     return QDir::isAbsolutePath(name) ? name : ConfigFolder() + QLatin1Char('/') + name;
+}
+
+void CheckStorableFavFileName(const QString& path) {
+    if (!TIniFile::CanStore(path.toUtf8()))
+        throw Exception("Cannot use " + path.toStdString() +
+                        " as the play list: its name holds a line break or a NUL byte");
 }
 
 int32_t ReadDiscVolume() {
