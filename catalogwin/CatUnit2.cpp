@@ -378,9 +378,16 @@ void TCatForm2::fcTreeView1CalcNodeAttributes(TfcTreeNode* node, TfcNodeAttribut
 
 // The picture.
 
-void TCatForm2::ShowPicture(const QPixmap& picture) {
+void TCatForm2::ShowPicture(const QPixmap& picture, QSize size) {
     Image1->setPixmap(picture);
+    PictureSize = size;
     FitImage();
+}
+
+QSize TCatForm2::PictureCoverSize() const {
+    const QScreen* screen = this->screen();
+    const int widest = screen ? screen->availableGeometry().width() : 0;
+    return {std::max(FlatPanel1->width(), widest), FlatPanel1->height() - 4};
 }
 
 void TCatForm2::FlatPanel1Resize() {
@@ -390,9 +397,8 @@ void TCatForm2::FlatPanel1Resize() {
 }
 
 void TCatForm2::FitImage() {
-    const QPixmap picture = Image1->pixmap();
     const TRect box{0, 2, FlatPanel1->width(), FlatPanel1->height() - 2};
-    const TRect source{0, 0, picture.width(), picture.height()};
+    const TRect source{0, 0, PictureSize.width(), PictureSize.height()};
     Image1->setGeometry(FitPictureRect(box, source, true));
 }
 

@@ -11,8 +11,9 @@ void TMainForm::ShowEntryPicture(int N) {
         return;
     const QString name = AnsiToQString(ShortString(Catalog[N].MediaName));
     const QString path = LocateFile(QStringLiteral("Pic\\") + name + QStringLiteral(".jpg"));
-    if (!path.isEmpty() && QFileInfo(path).isFile())
-        CatForm2->ShowPicture(QPixmap::fromImage(LoadJpegFile(path)));
-    else
+    if (!path.isEmpty() && QFileInfo(path).isFile()) {
+        const TJpegPicture picture = LoadJpegFile(path, CatForm2->PictureCoverSize());
+        CatForm2->ShowPicture(QPixmap::fromImage(picture.Image), picture.Size);
+    } else
         CatForm2->ShowPicture(CatForm2->ImageList1);
 }
