@@ -11,6 +11,7 @@ packages=(
   xvfb xauth libgl1-mesa-dri fonts-liberation
   imagemagick x11-utils xdotool openbox
   clang-format mpv
+  clang libclang-rt-14-dev
 )
 missing=()
 for p in "${packages[@]}"; do
