@@ -1,11 +1,11 @@
 #include "catalogwin/CatUnit2.h"
 
 #include "catalog/CatalogRecord.h"
+#include "skin/SkinColors.h"
 #include "catalogwin/fcTreeView.h"
 #include "player/Unit1.h"
 #include "shell/FitPicture.h"
 #include "shell/Settings.h"
-#include "skin/SkinColors.h"
 
 #include <QCloseEvent>
 #include <QFileDialog>
@@ -370,8 +370,8 @@ void TCatForm2::fcTreeView1CalcNodeAttributes(TfcTreeNode* node, TfcNodeAttribut
     attributes.FontColor = Qt::black;
     if (!node->Checked())
         attributes.FontColor = ColorRefToQColor(8421504);
-    attributes.Background = node == fcTreeView1->Selected() ? ColorRefToQColor(12632256)
-                                                            : ColorRefToQColor(WindowColor);
+    attributes.Background =
+        node == fcTreeView1->Selected() ? ColorRefToQColor(12632256) : ColorRefToQColor(WindowColor);
     if (node->Data() == CurrentIndex)
         attributes.FontColor = ColorRefToQColor(255);
 }
@@ -429,7 +429,6 @@ void TCatForm2::FlatButton2Click() {
     const QString path = ChooseFile(SaveDialog1);
     if (path.isEmpty())
         return;
-    CheckStorableFavFileName(path);
     FavFileName = path;
     try {
         if (MainForm)
