@@ -133,10 +133,12 @@ std::optional<std::string> LinkUnnamed(int fd, const std::string& target) {
     const std::string self = "/proc/self/fd/" + std::to_string(fd);
     for (int attempt = 0; attempt < 100; ++attempt) {
         const std::string name = Join(FolderOf(target), TemporaryPrefix(target) + RandomSuffix());
-        if (::linkat(AT_FDCWD, self.c_str(), AT_FDCWD, name.c_str(), AT_SYMLINK_FOLLOW) == 0 ||
-            ::linkat(fd, "", AT_FDCWD, name.c_str(), AT_EMPTY_PATH) == 0)
+        if (::linkat(AT_FDCWD, self.c_str(), AT_FDCWD, name.c_str(), AT_SYMLINK_FOLLOW) == 0)
             return name;
-        if (errno != EEXIST)
+        const bool taken = errno == EEXIST;
+        if (::linkat(fd, "", AT_FDCWD, name.c_str(), AT_EMPTY_PATH) == 0)
+            return name;
+        if (!taken && errno != EEXIST)
             return std::nullopt;
     }
     throw EInOutError(EEXIST);
