@@ -1,11 +1,12 @@
 #include "catalogwin/CatUnit2.h"
 
 #include "catalog/CatalogRecord.h"
-#include "skin/SkinColors.h"
 #include "catalogwin/fcTreeView.h"
 #include "player/Unit1.h"
 #include "shell/FitPicture.h"
+#include "shell/OuterFrame.h"
 #include "shell/Settings.h"
+#include "skin/SkinColors.h"
 
 #include <QCloseEvent>
 #include <QFileDialog>
@@ -97,7 +98,9 @@ TCatForm2::~TCatForm2() {
 void TCatForm2::CreateComponents() {
     setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
     setWindowTitle(QStringLiteral("Quorvix Player"));
-    resize(145, 260);
+    setWindowRole(QStringLiteral("TCatForm2"));
+    Outer = new TOuterFrame(this);
+    Outer->SetBounds(QRect(0, 0, 145, 260));
     setMinimumSize(145, 260);
     Paint(this, WindowColor);
 
@@ -162,7 +165,7 @@ void TCatForm2::ConnectEvents() {
 void TCatForm2::FormCreate() {
     FlatPanel1->move(FlatPanel1->x(), 0);
     SizeFromSettings = false;
-    move(5, 5);
+    Outer->SetBounds(QRect(QPoint(5, 5), frameGeometry().size()));
 }
 
 void TCatForm2::closeEvent(QCloseEvent* event) {
@@ -208,17 +211,18 @@ void TCatForm2::BuildCatalogTree() {
 void TCatForm2::SizeToCatalog(int widest) {
     if (SizeFromSettings)
         return;
+    QRect outer = frameGeometry();
     if (widest != 0)
-        resize(widest + 70, height());
+        outer.setWidth(widest + 70);
     const int rowHeight = QFontMetrics(fcTreeView1->font()).height() + 4;
     int h = rowHeight * static_cast<int>(Catalog.size()) + FlatPanel7->height() +
             FlatPanel1->height() + 40;
     const QScreen* display = screen() ? screen() : QGuiApplication::primaryScreen();
     const int screenHeight = display ? display->geometry().height() : 0;
-    const int top = frameGeometry().top();
-    if (top + h >= screenHeight - 40)
-        h = screenHeight - top - 30;
-    resize(width(), std::max(h, minimumHeight()));
+    if (outer.top() + h >= screenHeight - 40)
+        h = screenHeight - outer.top() - 30;
+    outer.setHeight(std::max(h, minimumHeight() + Outer->FrameSize().height()));
+    Outer->SetBounds(outer);
 }
 
 void TCatForm2::CheckAllNodes() {

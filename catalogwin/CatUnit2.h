@@ -31,6 +31,8 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 };
 
+class TOuterFrame;
+
 class TCatForm2 : public QWidget {
     Q_OBJECT
 public:
@@ -54,6 +56,7 @@ public:
     int32_t LastPressedNode = 0;
     bool ApplyingPlayList = false;
     bool SizeFromSettings = false;
+    TOuterFrame* Outer = nullptr; // place and size, frame included
 
     // Runs a file dialog; returns the chosen path, or empty when cancelled.
     // Replaceable so that tests need no user.

@@ -1,5 +1,6 @@
 #include "player/Unit1.h"
 
+#include "shell/Exceptions.h"
 #include "skin/ImageSlider.h"
 #include "skin/MyGauges.h"
 #include "skin/SkinColors.h"
@@ -64,6 +65,8 @@ private:
 TMainForm::TMainForm(QWidget* parent) : QWidget(parent, Qt::Window | Qt::FramelessWindowHint) {
     setObjectName(QStringLiteral("TMainForm"));
     setWindowTitle(QStringLiteral("Quorvix Player"));
+    // The window manager and scripts tell the windows apart by their class name.
+    setWindowRole(QStringLiteral("TMainForm"));
     setFocusPolicy(Qt::StrongFocus);
     setMouseTracking(true);
     // The bar's hints show whichever of the program's windows is active.
@@ -293,10 +296,11 @@ void TMainForm::FormDestroy() {
     PlayListLines.clear();
 }
 
+// The program ends even when a save fails at close; the failure is still
+// passed on to be shown.
 void TMainForm::closeEvent(QCloseEvent* event) {
-    FormClose();
     QWidget::closeEvent(event);
-    emit Closed();
+    Finally([this] { FormClose(); }, [this] { emit Closed(); });
 }
 
 void TMainForm::keyPressEvent(QKeyEvent* event) {

@@ -3,6 +3,7 @@
 #include "catalogwin/CatUnit2.h"
 #include "platform/SingleInstance.h"
 #include "player/Unit1.h"
+#include "shell/Exceptions.h"
 #include "video/CaptionUnit.h"
 #include "video/VidOutUnit.h"
 
@@ -30,14 +31,23 @@ void SetExceptionReporter(TExceptionReporter reporter) {
 }
 
 bool TApplication::notify(QObject* receiver, QEvent* event) {
+    bool result = false;
     try {
-        return QApplication::notify(receiver, event);
+        result = QApplication::notify(receiver, event);
     } catch (const std::exception& error) {
-        ShowException(QString::fromUtf8(error.what()));
+        Report(QString::fromUtf8(error.what()));
     } catch (...) {
-        ShowException(QStringLiteral("Unknown error"));
+        Report(QStringLiteral("Unknown error"));
     }
-    return false;
+    // A message box still open runs its own loop, which exit() would end.
+    if (EndRequested && !Reporting)
+        QCoreApplication::exit(0);
+    return result;
+}
+
+void TApplication::Report(const QString& text) {
+    Reporting = true;
+    Finally([&text] { ShowException(text); }, [this] { Reporting = false; });
 }
 
 int RunQuorvixPlayer(int argc, char* argv[]) {
@@ -48,7 +58,7 @@ int RunQuorvixPlayer(int argc, char* argv[]) {
     QApplication::setQuitOnLastWindowClosed(false);
 
     CreateForms();
-    QObject::connect(MainForm, &TMainForm::Closed, &app, &QApplication::quit);
+    QObject::connect(MainForm, &TMainForm::Closed, &app, &TApplication::EndProgram);
     MainForm->show();
     VidOutForm->show();
     CaptionForm->show();

@@ -10,6 +10,15 @@ class TApplication : public QApplication {
 public:
     using QApplication::QApplication;
     bool notify(QObject* receiver, QEvent* event) override;
+    // Ends the message loop once the event being handled is done, after the
+    // message about any failure in it has been dismissed. Unlike quit(), it
+    // does not ask the windows, which may refuse their close.
+    void EndProgram() { EndRequested = true; }
+
+private:
+    void Report(const QString& text);
+    bool EndRequested = false;
+    bool Reporting = false;
 };
 
 // Where the application's error texts go; empty restores the message box.

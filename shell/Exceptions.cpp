@@ -33,3 +33,17 @@ EInOutError::EInOutError(int errorCode, const std::string& message)
 EInOutError EInOutError::ReadBeyondEnd() {
     return EInOutError(0, "Read beyond end of file");
 }
+
+void RunEach(std::initializer_list<std::function<void()>> steps) {
+    std::exception_ptr first;
+    for (const auto& step : steps) {
+        try {
+            step();
+        } catch (...) {
+            if (!first)
+                first = std::current_exception();
+        }
+    }
+    if (first)
+        std::rethrow_exception(first);
+}

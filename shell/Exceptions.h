@@ -2,6 +2,8 @@
 // Failures travel as exceptions to the application's default handler, which
 // shows their text in a message box.
 
+#include <functional>
+#include <initializer_list>
 #include <stdexcept>
 #include <string>
 
@@ -22,3 +24,18 @@ private:
     EInOutError(int errorCode, const std::string& message);
     int Code;
 };
+
+// Runs every step, also those after one that fails, then passes the first
+// failure on: one failure is shown, and whatever else can be done is done.
+void RunEach(std::initializer_list<std::function<void()>> steps);
+
+// Runs the body and then the cleanup, also when the body throws.
+template <typename Body, typename Cleanup> void Finally(Body body, Cleanup cleanup) {
+    try {
+        body();
+    } catch (...) {
+        cleanup();
+        throw;
+    }
+    cleanup();
+}

@@ -5,6 +5,7 @@
 #include "platform/IniFile.h"
 #include "player/Unit1.h"
 #include "shell/Exceptions.h"
+#include "shell/OuterFrame.h"
 #include "shell/Pathes.h"
 #include "shell/PlayListFile.h"
 
@@ -85,28 +86,32 @@ void TMainForm::LoadUserSettings() {
         return;
     if (left != 0 && top != 0 && width != 0 && height != 0) {
         CatForm2->SizeFromSettings = true;
-        CatForm2->move(left, top);
-        CatForm2->resize(width, height);
+        CatForm2->Outer->SetBounds(QRect(left, top, width, height));
     }
     CatForm2->SetDialogFolder(WorkDir);
 }
 
+// The favourites are saved even when the settings file can't be written.
 void TMainForm::WriteUserSettings() {
     if (!SettingsValid)
         return;
-    const QByteArray section = IniSection.toUtf8();
-    TIniFile user(UserSettingsPath(IniFileName));
-    user.WriteString(section, "FavFileName", FavFileName.toUtf8());
-    if (CatForm2) {
-        const QRect frame = CatForm2->frameGeometry();
-        user.WriteInteger(section, "left", frame.left());
-        user.WriteInteger(section, "top", frame.top());
-        user.WriteInteger(section, "width", CatForm2->width());
-        user.WriteInteger(section, "height", CatForm2->height());
-    }
-    const qsizetype slash = FavFileName.lastIndexOf(QLatin1Char('/'));
-    if (slash >= 0 && FolderExists(FavFileName.left(slash + 1)))
-        SavePlayList();
+    RunEach({[this] {
+                 const QByteArray section = IniSection.toUtf8();
+                 TIniFile user(UserSettingsPath(IniFileName));
+                 user.WriteString(section, "FavFileName", FavFileName.toUtf8());
+                 if (CatForm2) {
+                     const QRect frame = CatForm2->frameGeometry();
+                     user.WriteInteger(section, "left", frame.left());
+                     user.WriteInteger(section, "top", frame.top());
+                     user.WriteInteger(section, "width", frame.width());
+                     user.WriteInteger(section, "height", frame.height());
+                 }
+             },
+             [this] {
+                 const qsizetype slash = FavFileName.lastIndexOf(QLatin1Char('/'));
+                 if (slash >= 0 && FolderExists(FavFileName.left(slash + 1)))
+                     SavePlayList();
+             }});
 }
 
 void TMainForm::SavePlayList() {

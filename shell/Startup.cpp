@@ -3,26 +3,12 @@
 
 #include "catalog/CatalogRecord.h"
 #include "catalogwin/CatUnit2.h"
+#include "shell/Exceptions.h"
 #include "shell/Pathes.h"
 #include "shell/Settings.h"
 #include "video/VidOutUnit.h"
 
 #include <QTimer>
-
-namespace {
-
-// Runs the body and then the cleanup, also when the body throws.
-template <typename Body, typename Cleanup> void Finally(Body body, Cleanup cleanup) {
-    try {
-        body();
-    } catch (...) {
-        cleanup();
-        throw;
-    }
-    cleanup();
-}
-
-} // namespace
 
 void TMainForm::Timer2Timer() {
     const bool present = ProgramDiscPresent();
@@ -55,9 +41,11 @@ void TMainForm::LoadDisc() {
     PlayEntry(CatForm2->RandomCheckedEntry());
 }
 
+// The media close even when a save fails.
 void TMainForm::FormClose() {
-    if (SettingsValid)
-        WriteUserSettings();
-    if (VidOutForm)
-        VidOutForm->CloseMedia();
+    RunEach({[this] { WriteUserSettings(); },
+             [] {
+                 if (VidOutForm)
+                     VidOutForm->CloseMedia();
+             }});
 }

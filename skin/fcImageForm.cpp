@@ -247,12 +247,15 @@ void TfcCustomImageForm::SetRegionData(const QByteArray& data) {
 }
 
 // The topmost visible direct child of the host under the point, disabled
-// ones included.
+// ones included. Children that let the mouse through (overlays that only
+// paint) are not under the point: the press reaches what lies below them.
 QWidget* TfcCustomImageForm::ControlAt(const QPoint& point) const {
     const QObjectList& children = FHost->children();
     for (auto it = children.crbegin(); it != children.crend(); ++it) {
         auto* child = qobject_cast<QWidget*>(*it);
-        if (child && !child->isWindow() && child->isVisible() && child->geometry().contains(point))
+        if (child && !child->isWindow() && child->isVisible() &&
+            !child->testAttribute(Qt::WA_TransparentForMouseEvents) &&
+            child->geometry().contains(point))
             return child;
     }
     return nullptr;
@@ -264,8 +267,15 @@ void TfcCustomImageForm::AfterHostMessage(QEvent* event) {
         setGeometry(FHost->rect());
         break;
     case QEvent::MouseButtonPress:
+        // A drag whose grab was lost (another window took it) is over; this
+        // press may start the next one.
+        if (InDragLoop && QWidget::mouseGrabber() != FHost)
+            EndDragLoop();
         if (!InDragLoop)
             HostMousePress(static_cast<QMouseEvent*>(event));
+        break;
+    case QEvent::Hide:
+        EndDragLoop(); // hiding the host takes its grab away
         break;
     case QEvent::MouseMove:
     case QEvent::MouseButtonRelease:

@@ -11,11 +11,13 @@ TCaptionForm* CaptionForm = nullptr;
 
 TCaptionForm::TCaptionForm(QWidget* parent) : QWidget(parent, Qt::Tool | Qt::FramelessWindowHint) {
     setWindowTitle(QStringLiteral("Current Name"));
+    setWindowRole(QStringLiteral("TCaptionForm"));
     setAutoFillBackground(true);
     QPalette pal = palette();
     pal.setColor(QPalette::Window, Qt::black);
     setPalette(pal);
     resize(110, 18);
+    setMouseTracking(true);
 
     Image1 = new QLabel(this);
     Image1->setScaledContents(true);
@@ -64,10 +66,10 @@ void TCaptionForm::mousePressEvent(QMouseEvent* event) {
         GrabOffset = event->globalPosition().toPoint() - frameGeometry().topLeft();
 }
 
+// The pointer over the strip brings it and the video window to the front.
 void TCaptionForm::mouseMoveEvent(QMouseEvent* event) {
-    if (!(event->buttons() & Qt::LeftButton))
-        return;
-    move(event->globalPosition().toPoint() - GrabOffset);
+    if (event->buttons() & Qt::LeftButton)
+        move(event->globalPosition().toPoint() - GrabOffset);
     FollowWithVideoWindow();
 }
 

@@ -3,6 +3,7 @@
 #include "catalog/CatalogRecord.h"
 #include "media/MediaPlayer_TLB.h"
 #include "player/Unit1.h"
+#include "shell/OuterFrame.h"
 #include "skin/ImageSlider.h"
 #include "skin/MyGauges.h"
 #include "skin/SkinColors.h"
@@ -49,6 +50,7 @@ QString TimeText(int32_t hours, int32_t minutes, int32_t seconds) {
 
 TVidOutForm::TVidOutForm(QWidget* parent) : QWidget(parent, Qt::Tool | Qt::CustomizeWindowHint) {
     setWindowTitle(QStringLiteral("Quorvix Player"));
+    setWindowRole(QStringLiteral("TVidOutForm"));
     setAutoFillBackground(true);
     QPalette pal = palette();
     pal.setColor(QPalette::Window, ColorRefToQColor(13560062));
@@ -73,9 +75,10 @@ TVidOutForm::TVidOutForm(QWidget* parent) : QWidget(parent, Qt::Tool | Qt::Custo
             });
 
     // Outer size 348 x 279, centred on the screen of the main window.
-    resize(348, 279);
+    Outer = new TOuterFrame(this);
     const QRect screen = (MainForm ? MainForm->screen() : this->screen())->geometry();
-    move(screen.x() + (screen.width() - 348) / 2, screen.y() + (screen.height() - 279) / 2);
+    Outer->SetBounds(QRect(screen.x() + (screen.width() - 348) / 2,
+                           screen.y() + (screen.height() - 279) / 2, 348, 279));
 }
 
 TVidOutForm::~TVidOutForm() {
@@ -157,19 +160,6 @@ void TVidOutForm::PollPosition() {
     MainForm->Gauge1->SetProgress(p);
 }
 
-QSize TVidOutForm::FrameSize() const {
-    const QRect outer = frameGeometry();
-    return {outer.width() - width(), outer.height() - height()};
-}
-
-// Places the frame at outer.topLeft() with outer's size, frame included.
-void TVidOutForm::SetOuterBounds(const QRect& outer) {
-    const QSize frame = FrameSize();
-    resize(std::max(0, outer.width() - frame.width()),
-           std::max(0, outer.height() - frame.height()));
-    move(outer.topLeft());
-}
-
 void TVidOutForm::LeaveFullScreenState() {
     if (windowState() & Qt::WindowFullScreen)
         setWindowState(windowState() & ~Qt::WindowFullScreen);
@@ -177,22 +167,22 @@ void TVidOutForm::LeaveFullScreenState() {
 
 void TVidOutForm::ShowOriginalSize() {
     LeaveFullScreenState();
-    const QSize frame = FrameSize();
+    const QSize frame = Outer->FrameSize();
     const int w = ActiveMovie1->ImageSourceWidth() + frame.width();
     const int h = ActiveMovie1->ImageSourceHeight() + frame.height();
     const QRect screen = this->screen()->geometry();
-    SetOuterBounds(
+    Outer->SetBounds(
         QRect(screen.x() + (screen.width() - w) / 2, screen.y() + (screen.height() - h) / 2, w, h));
     FullScreenMode = 0;
 }
 
 void TVidOutForm::ShowFullScreen() {
-    const QSize frame = FrameSize();
+    const QSize frame = Outer->FrameSize();
     const int o = -(frame.width() / 2);
     raise();
     const QRect screen = this->screen()->geometry();
-    SetOuterBounds(QRect(screen.x() + o, screen.y() + o, screen.width() + frame.width(),
-                         screen.height() + frame.height()));
+    Outer->SetBounds(QRect(screen.x() + o, screen.y() + o, screen.width() + frame.width(),
+                           screen.height() + frame.height()));
     // Ask the window manager as well, so that desktop panels are covered too.
     setWindowState(windowState() | Qt::WindowFullScreen);
     FullScreenMode = 1;

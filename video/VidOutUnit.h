@@ -7,6 +7,7 @@
 #include <cstdint>
 
 class QLabel;
+class TOuterFrame;
 class TWinMediaPlayer;
 
 class TVidOutForm : public QWidget {
@@ -42,8 +43,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    QSize FrameSize() const;
-    void SetOuterBounds(const QRect& outer);
+    TOuterFrame* Outer = nullptr;
     void LeaveFullScreenState();
 };
 

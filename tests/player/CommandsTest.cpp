@@ -6,7 +6,9 @@
 #include "player/Unit1.h"
 #include "shell/Pathes.h"
 #include "skin/ImageSlider.h"
+#include "skin/SkinTestUtil.h"
 #include "skin/TMyFlatSpeedButtonUnit.h"
+#include "skin/fcImageForm.h"
 #include "video/VidOutUnit.h"
 
 #include <QApplication>
@@ -15,6 +17,7 @@
 #include <QMessageBox>
 #include <QPainter>
 #include <QScreen>
+#include <QTest>
 #include <QTimer>
 #include <QToolButton>
 
@@ -76,6 +79,44 @@ TEST_F(CommandsTest, FullScreenDragAndOriginalSizeCycle) {
     const QRect outer = VidOutForm->frameGeometry();
     EXPECT_EQ(outer.left(), (screen.width() - outer.width()) / 2);
     EXPECT_EQ(outer.top(), (screen.height() - outer.height()) / 2);
+}
+
+// The real bar, with the level wedge painted over all of it: bare skin drags,
+// a button does not, and a drag whose grab is lost ends so that the next
+// press starts a new one.
+TEST_F(CommandsTest, TheBarDragsByItsBareSkin) {
+    MainForm->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(MainForm));
+    const QPoint bare(440, 30);
+    auto dragBy = [](QPoint offset) {
+        const QPoint from = MainForm->pos();
+        const QPoint grab(440, 30);
+        Press(MainForm->fcImageForm1, grab);
+        Move(MainForm, grab + offset);
+        return QTest::qWaitFor([&] { return MainForm->pos() == from + offset; }, 1000);
+    };
+    Press(MainForm->PlayBtn, {10, 10});
+    EXPECT_EQ(QWidget::mouseGrabber(), nullptr);
+    Release(MainForm->PlayBtn, {10, 10});
+
+    EXPECT_TRUE(dragBy({40, 0}));
+    EXPECT_EQ(QPoint(MainForm->HomeLeft, MainForm->HomeTop), MainForm->pos());
+    Release(MainForm, bare);
+    EXPECT_EQ(QWidget::mouseGrabber(), nullptr);
+
+    Press(MainForm->fcImageForm1, bare);
+    QWidget other;
+    other.show();
+    other.grabMouse(); // another window takes the mouse in the middle of a drag
+    other.releaseMouse();
+    EXPECT_TRUE(dragBy({0, -20}));
+    Release(MainForm, bare);
+
+    Press(MainForm->fcImageForm1, bare);
+    MainForm->hide();
+    MainForm->show();
+    EXPECT_TRUE(dragBy({-30, 10}));
+    Release(MainForm, bare);
 }
 
 TEST_F(CommandsTest, HideAndTheCatalogButton) {

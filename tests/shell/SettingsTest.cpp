@@ -107,6 +107,19 @@ TEST_F(SettingsTest, DefaultFavouritesAreWrittenAtTheNextClose) {
     EXPECT_TRUE(PlayListLines.empty());
 }
 
+// The settings folder turned into a file: the settings can't be written, the
+// favourites still are, and the failure is passed on to be shown.
+TEST_F(SettingsTest, AFailedSettingsWriteStillSavesTheFavourites) {
+    WriteSetup("[Main]\r\nVolume=1\r\nIniFileName=Kino\r\n");
+    WriteAll(UserFile("Kino.ini"), "[Volume1]\r\nWorkDir=" + Work.toUtf8() + "\r\n");
+    Main->LoadUserSettings();
+    Form->CheckAllNodes();
+    ASSERT_TRUE(QDir(Temp.filePath("config/quorvix-player")).removeRecursively());
+    WriteAll(Temp.filePath("config/quorvix-player"), "not a folder");
+    EXPECT_THROW(Main->WriteUserSettings(), EInOutError);
+    EXPECT_TRUE(ReadAll(Work + "/Favorites.lst").startsWith("1\xA4"));
+}
+
 TEST_F(SettingsTest, StoredGeometryIsAppliedOnlyWithoutZeros) {
     WriteSetup("[Main]\r\nVolume=1\r\nIniFileName=Kino\r\n");
     WriteAll(UserFile("Kino.ini"), "[Volume1]\r\nWorkDir=" + Work.toUtf8() +

@@ -1,0 +1,178 @@
+// A user starts the player, finds its windows where they belong, drags the
+// bar, and leaves it: by the Exit button, by the window manager, also when the
+// favourites can't be written.
+#include "userlevel/UserDriver.h"
+
+#include <QElapsedTimer>
+#include <QFile>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+constexpr int kScreenWidth = 1280;
+constexpr int kScreenHeight = 1024;
+
+bool Viewable(const TWindowState& s) {
+    return s.Viewable;
+}
+
+QString ReadAll(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+}
+
+// Presses at a point of the bar, moves the pointer by offset and lets go;
+// true when the bar followed.
+bool DragBar(TUserSession& user, QPoint grab, QPoint offset) {
+    const QPoint from = user.State(MainRole).Client.topLeft();
+    const QPoint start = from + grab;
+    user.MoveTo(start);
+    user.Press();
+    user.MoveTo(start + offset / 2);
+    user.MoveTo(start + offset);
+    const bool moved = TUserSession::WaitUntil(
+        [&] { return user.State(MainRole).Client.topLeft() == from + offset; }, 2000);
+    user.Release();
+    return moved;
+}
+
+// Clicks Exit and reports how long the program took to end; -1 if it didn't.
+qint64 ExitByButton(TUserSession& user) {
+    user.Click(user.At(MainRole, Bar::Exit));
+    QElapsedTimer ending;
+    ending.start();
+    return user.WaitForExit(5000) ? ending.elapsed() : -1;
+}
+
+TEST(StartAndExit, LayoutSingleInstanceDragAndExit) {
+    TUserSession user("layout");
+    user.SetWorkDir(1, user.WorkDir());
+    user.StartPlayer();
+    user.Shot("start");
+
+    const TWindowState bar = user.State(MainRole);
+    EXPECT_EQ(bar.Frame, QRect((kScreenWidth - 625) / 2, kScreenHeight - 92 - 30, 625, 92));
+    ASSERT_TRUE(user.WaitForWindow(VideoRole, Viewable));
+    ASSERT_TRUE(user.WaitForWindow(CaptionRole, Viewable));
+    const TWindowState video = user.State(VideoRole);
+    EXPECT_EQ(video.Frame, QRect((kScreenWidth - 348) / 2, (kScreenHeight - 279) / 2, 348, 279));
+    const TWindowState caption = user.State(CaptionRole);
+    EXPECT_EQ(caption.Frame.topLeft(), video.Frame.topLeft() - QPoint(0, 19));
+    EXPECT_FALSE(user.State(CatalogRole).Viewable); // no disc yet
+
+    auto second = user.StartSecondPlayer();
+    ASSERT_TRUE(second->waitForFinished(10000));
+    EXPECT_EQ(second->exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(second->exitCode(), 0);
+    EXPECT_EQ(user.Player().state(), QProcess::Running);
+
+    // The bar goes with a press on its bare skin, not with one on a button.
+    EXPECT_TRUE(DragBar(user, Bar::BareSkin, {40, -30}));
+    EXPECT_FALSE(DragBar(user, Bar::Play, {-40, -20}));
+    EXPECT_TRUE(DragBar(user, Bar::BareSkin, {-60, 0}));
+    user.Shot("dragged");
+
+    user.InsertDisc();
+    EXPECT_TRUE(user.WaitForWindow(CatalogRole, Viewable));
+    EXPECT_TRUE(user.WaitForWindow(CaptionRole,
+                                   [](const TWindowState& s) { return s.Name != "Current Name"; }));
+    EXPECT_TRUE(user.WaitForWindow(
+        CatalogRole, [](const TWindowState& s) { return s.Frame.topLeft() == QPoint(5, 5); }))
+        << "catalog frame at " << user.State(CatalogRole).Frame.x() << ","
+        << user.State(CatalogRole).Frame.y() << " client at " << user.State(CatalogRole).Client.x()
+        << "," << user.State(CatalogRole).Client.y();
+    user.Shot("playing");
+
+    // The strip carries the picture partly over the catalog.
+    const QRect strip = user.State(CaptionRole).Client;
+    const QRect catalog = user.State(CatalogRole).Client;
+    const QPoint grip = strip.center();
+    const QPoint target =
+        QPoint(catalog.right() - 30, catalog.top() + 40) + (grip - strip.topLeft());
+    user.MoveTo(grip);
+    user.Press();
+    user.MoveTo(grip + (target - grip) / 2);
+    user.MoveTo(target);
+    user.Release();
+    EXPECT_TRUE(user.WaitForWindow(
+        CaptionRole, [&](const TWindowState& s) { return s.Client.center() == target; }));
+    const QRect picture = user.State(VideoRole).Frame;
+    EXPECT_EQ(picture.topLeft(), user.State(CaptionRole).Frame.topLeft() + QPoint(0, 19));
+
+    // Stacking under a window manager is the manager's decision.
+    if (!user.UnderWindowManager()) {
+        // The catalog raised over the picture; the pointer over the strip
+        // brings the picture back to the front.
+        user.RaiseWindow(CatalogRole);
+        const QPoint covered = picture.topLeft() + QPoint(10, 200);
+        const QRgb catalogColour = qRgb(254, 232, 206);
+        EXPECT_TRUE(TUserSession::WaitUntil(
+            [&] { return Near(user.Pixel(covered), catalogColour, 4); }, 3000));
+        user.Shot("covered");
+        user.MoveTo(target + QPoint(20, 0));
+        user.MoveTo(target + QPoint(22, 0));
+        EXPECT_TRUE(TUserSession::WaitUntil(
+            [&] { return !Near(user.Pixel(covered), catalogColour, 4); }, 3000))
+            << "the picture stayed behind the catalog";
+    }
+
+    const qint64 took = ExitByButton(user);
+    ASSERT_GE(took, 0) << "Exit did not end the program";
+    RecordProperty("ExitMs", int(took));
+    EXPECT_LT(took, 1000) << "ms to end after Exit";
+    EXPECT_EQ(user.Player().exitCode(), 0);
+    EXPECT_TRUE(ReadAll(user.SettingsFile()).contains("FavFileName="));
+    EXPECT_TRUE(QFile::exists(user.WorkDir() + "/Favorites.lst"));
+}
+
+// The working folder lies on the disc, which can't be written: the failure
+// shows once, and the program still ends; the settings are still written.
+TEST(StartAndExit, ExitWhilePausedWhenTheFavouritesCannotBeWritten) {
+    TUserSession user("unwritable");
+    user.InsertDisc();
+    QFile::remove(user.SettingsFile());
+    user.SetWorkDir(1, user.DiscFolder() + "/Data");
+    user.StartPlayer();
+    ASSERT_TRUE(user.WaitForWindow(CaptionRole,
+                                   [](const TWindowState& s) { return s.Name != "Current Name"; }));
+    const QRect picture = user.State(VideoRole).Client.adjusted(4, 4, -4, -4);
+    ASSERT_TRUE(user.Changing(picture));
+    user.Click(user.At(MainRole, Bar::Pause));
+    ASSERT_TRUE(user.Still(picture));
+
+    user.Click(user.At(MainRole, Bar::Exit));
+    QString box;
+    ASSERT_TRUE(TUserSession::WaitUntil([&] { return !(box = user.MessageBox()).isEmpty(); }, 5000))
+        << "no message about the failed save";
+    user.Shot("message");
+    EXPECT_EQ(user.Player().state(), QProcess::Running); // waits for the user
+    user.Key("Return");
+    EXPECT_TRUE(user.WaitForExit(3000)) << "the program did not end after the message";
+    EXPECT_TRUE(ReadAll(user.SettingsFile()).contains("FavFileName="));
+}
+
+TEST(StartAndExit, ExitWithoutADisc) {
+    TUserSession user("nodisc");
+    user.StartPlayer();
+    const qint64 took = ExitByButton(user);
+    ASSERT_GE(took, 0) << "Exit did not end the program";
+    EXPECT_LT(took, 1000) << "ms to end after Exit";
+    EXPECT_FALSE(QFile::exists(user.SettingsFile())); // nothing was loaded: nothing written
+}
+
+TEST(StartAndExit, TheWindowManagerClosesTheBar) {
+    TUserSession user("wmclose");
+    if (!user.UnderWindowManager())
+        GTEST_SKIP() << "needs a window manager (QV_USERLEVEL_WM=openbox)";
+    user.InsertDisc();
+    user.StartPlayer();
+    ASSERT_TRUE(user.WaitForWindow(CaptionRole,
+                                   [](const TWindowState& s) { return s.Name != "Current Name"; }));
+    user.Click(user.At(MainRole, Bar::BareSkin)); // the bar gets the focus
+    user.Key("alt+F4");
+    EXPECT_TRUE(user.WaitForExit(3000));
+    EXPECT_TRUE(QFile::exists(user.WorkDir() + "/Favorites.lst"));
+}
+
+} // namespace

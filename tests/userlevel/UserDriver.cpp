@@ -1,0 +1,358 @@
+#include "userlevel/UserDriver.h"
+
+#include "support/SampleDisc.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QRegularExpression>
+#include <QThread>
+
+#include <gtest/gtest.h>
+
+#include <exception>
+#include <iostream>
+#include <stdexcept>
+
+namespace {
+
+constexpr int kPoll = 50; // ms between two looks at the screen or a file
+
+[[noreturn]] void Fail(const QString& what) {
+    throw std::runtime_error(what.toStdString());
+}
+
+void MakeFolder(const QString& path, QFile::Permissions permissions = {}) {
+    if (!QDir().mkpath(path))
+        Fail("cannot create " + path);
+    if (permissions)
+        QFile::setPermissions(path, permissions);
+}
+
+int Field(const QString& text, const char* label) {
+    const QRegularExpression pattern(QString::fromLatin1(label) + ":\\s*(-?\\d+)");
+    return pattern.match(text).captured(1).toInt();
+}
+
+QRect GeometryOf(const QString& xwininfo) {
+    return {Field(xwininfo, "Absolute upper-left X"), Field(xwininfo, "Absolute upper-left Y"),
+            Field(xwininfo, "Width"), Field(xwininfo, "Height")};
+}
+
+} // namespace
+
+bool Near(QRgb a, QRgb b, int tolerance) {
+    return std::abs(qRed(a) - qRed(b)) <= tolerance &&
+           std::abs(qGreen(a) - qGreen(b)) <= tolerance &&
+           std::abs(qBlue(a) - qBlue(b)) <= tolerance;
+}
+
+bool TUserSession::WaitUntil(const std::function<bool()>& condition, int timeoutMs) {
+    QElapsedTimer waited;
+    waited.start();
+    while (!condition()) {
+        if (waited.elapsed() > timeoutMs)
+            return false;
+        QThread::msleep(kPoll);
+    }
+    return true;
+}
+
+TUserSession::TUserSession(const QString& name) : Name(name) {
+    Root = std::make_unique<QTemporaryDir>(QDir::temp().filePath("qv-userlevel-XXXXXX"));
+    if (!Root->isValid())
+        Fail("no temporary folder");
+    Home = Root->path();
+    ArtifactsDir = Home + "/artifacts";
+    for (const char* sub : {"home", "config", "data", "work", "artifacts"})
+        MakeFolder(Home + '/' + sub);
+    MakeFolder(Home + "/runtime", QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+
+    // The server tells its display number on the descriptor given: stdout.
+    // A black desktop (-br), so that any window shows against it.
+    Server = std::make_unique<QProcess>();
+    Server->setStandardErrorFile(ArtifactsDir + "/xvfb.log");
+    Server->start("Xvfb", {"-displayfd", "1", "-screen", "0", "1280x1024x24", "-br", "-noreset",
+                           "-nolisten", "tcp"});
+    if (!Server->waitForStarted() ||
+        !WaitUntil([this] { return Server->canReadLine() || Server->waitForReadyRead(kPoll); },
+                   15000))
+        Fail("Xvfb did not start");
+    Display = ':' + QString::fromLatin1(Server->readLine()).trimmed();
+
+    if (qEnvironmentVariable("QV_USERLEVEL_WM") == "openbox") {
+        WindowManager = std::make_unique<QProcess>();
+        WindowManager->setProcessEnvironment(Environment());
+        WindowManager->setStandardOutputFile(ArtifactsDir + "/openbox.log");
+        WindowManager->setStandardErrorFile(ArtifactsDir + "/openbox.log", QIODevice::Append);
+        WindowManager->start("openbox", {"--sm-disable"});
+        const bool running = WaitUntil(
+            [this] {
+                return Run("xprop", {"-root", "_NET_SUPPORTING_WM_CHECK"}).contains("window id");
+            },
+            15000);
+        if (!running)
+            Fail("openbox did not start");
+    }
+}
+
+TUserSession::~TUserSession() {
+    // A driver step that throws is a failure too, recorded only after this.
+    const bool failed = ::testing::Test::HasFailure() || std::uncaught_exceptions() > 0;
+    try {
+        if (failed)
+            Shot("at-failure");
+    } catch (const std::exception&) {
+        // The screen could not be read; the program's output is still kept.
+    }
+    if (Program && Program->state() != QProcess::NotRunning) {
+        Program->kill();
+        Program->waitForFinished();
+    }
+    if (WindowManager) {
+        WindowManager->terminate();
+        WindowManager->waitForFinished(3000);
+    }
+    Server->terminate();
+    Server->waitForFinished(3000);
+    Disc.reset();
+    // What a failure leaves behind is kept (or all, with QV_USERLEVEL_KEEP=1).
+    if (failed || qEnvironmentVariableIsSet("QV_USERLEVEL_KEEP")) {
+        const QString kept = QDir::temp().filePath("qv-userlevel-" + Name +
+                                                   (UnderWindowManager() ? "-openbox" : "-nowm"));
+        QDir(kept).removeRecursively();
+        QDir().rename(ArtifactsDir, kept);
+        std::cout << "user-level screenshots and program output: " << kept.toStdString()
+                  << std::endl;
+    }
+}
+
+QProcessEnvironment TUserSession::Environment() const {
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("DISPLAY", Display);
+    env.insert("HOME", Home + "/home");
+    env.insert("XDG_CONFIG_HOME", Home + "/config");
+    env.insert("XDG_DATA_HOME", Home + "/data");
+    env.insert("XDG_RUNTIME_DIR", Home + "/runtime");
+    env.insert("QT_QPA_PLATFORM", "xcb");
+    env.remove("WAYLAND_DISPLAY");
+    env.remove("XAUTHORITY");
+    return env;
+}
+
+QString TUserSession::Run(const QString& program, const QStringList& arguments) const {
+    QProcess process;
+    process.setProcessEnvironment(Environment());
+    process.start(program, arguments);
+    if (!process.waitForFinished(20000))
+        Fail(program + " did not finish: " + process.errorString());
+    return QString::fromLocal8Bit(process.readAllStandardOutput());
+}
+
+QString TUserSession::X(const QStringList& arguments) const {
+    return Run("xdotool", arguments);
+}
+
+QString TUserSession::SettingsFile() const {
+    return Home + "/config/quorvix-player/QuorvixSample.ini";
+}
+
+void TUserSession::SetWorkDir(int volume, const QString& folder) {
+    MakeFolder(Home + "/config/quorvix-player");
+    QFile file(SettingsFile());
+    if (!file.open(QIODevice::Append))
+        Fail("cannot write " + SettingsFile());
+    file.write(QString("[Volume%1]\r\nWorkDir=%2\r\n").arg(volume).arg(folder).toUtf8());
+}
+
+void TUserSession::InsertDisc(int volume) {
+    if (!QFile::exists(SettingsFile()))
+        SetWorkDir(volume, WorkDir());
+    Disc = std::make_unique<FuseIsoMount>(SampleDisc(volume).Iso);
+}
+
+void TUserSession::EjectDisc() {
+    Disc.reset();
+}
+
+QString TUserSession::DiscFolder() const {
+    return Disc ? Disc->MountPoint() : QString();
+}
+
+void TUserSession::StartPlayer() {
+    Program = std::make_unique<QProcess>();
+    Program->setProcessEnvironment(Environment());
+    Program->setStandardOutputFile(ArtifactsDir + "/player.log");
+    Program->setStandardErrorFile(ArtifactsDir + "/player.log", QIODevice::Append);
+    Program->start(QV_PLAYER, {});
+    if (!Program->waitForStarted())
+        Fail("the player did not start");
+    if (!WaitForWindow(
+            MainRole, [](const TWindowState& s) { return s.Viewable; }, 20000))
+        Fail("the bar did not appear");
+}
+
+std::unique_ptr<QProcess> TUserSession::StartSecondPlayer() const {
+    auto second = std::make_unique<QProcess>();
+    second->setProcessEnvironment(Environment());
+    second->start(QV_PLAYER, {});
+    return second;
+}
+
+bool TUserSession::WaitForExit(int timeoutMs) {
+    return Program->waitForFinished(timeoutMs);
+}
+
+QString TUserSession::RoleOf(const QString& window) const {
+    static const QRegularExpression quoted("\"(.*)\"");
+    return quoted.match(Run("xprop", {"-id", window, "WM_WINDOW_ROLE"})).captured(1);
+}
+
+QStringList TUserSession::ProgramWindows() const {
+    if (!Program)
+        return {};
+    return X({"search", "--pid", QString::number(Program->processId())})
+        .split('\n', Qt::SkipEmptyParts);
+}
+
+QString TUserSession::Window(const QString& role) const {
+    if (const auto known = Windows.find(role); known != Windows.end())
+        return known->second;
+    for (const QString& id : ProgramWindows()) {
+        if (RoleOf(id) == role) {
+            Windows[role] = id;
+            return id;
+        }
+    }
+    return {};
+}
+
+TWindowState TUserSession::State(const QString& role) const {
+    TWindowState state;
+    const QString id = Window(role);
+    if (id.isEmpty())
+        return state;
+    const QString info = Run("xwininfo", {"-id", id});
+    state.Client = GeometryOf(info);
+    state.Viewable = info.contains("Map State: IsViewable");
+    // left, right, top, bottom; absent without a window manager
+    const QStringList extents = Run("xprop", {"-id", id, "_NET_FRAME_EXTENTS"})
+                                    .section('=', 1)
+                                    .split(',', Qt::SkipEmptyParts);
+    state.Frame = state.Client;
+    if (extents.size() == 4)
+        state.Frame.adjust(-extents[0].trimmed().toInt(), -extents[2].trimmed().toInt(),
+                           extents[1].trimmed().toInt(), extents[3].trimmed().toInt());
+    state.Name = X({"getwindowname", id}).trimmed();
+    return state;
+}
+
+void TUserSession::RaiseWindow(const QString& role) const {
+    X({"windowraise", Window(role)});
+}
+
+void TUserSession::Focus(const QString& role) const {
+    X({"windowfocus", "--sync", Window(role)});
+}
+
+QString TUserSession::WindowWithoutRole(const std::function<bool(const QString&)>& named) const {
+    for (const QString& id : ProgramWindows()) {
+        if (RoleOf(id).isEmpty() && named(X({"getwindowname", id}).trimmed()) &&
+            Run("xwininfo", {"-id", id}).contains("Map State: IsViewable"))
+            return id;
+    }
+    return {};
+}
+
+QString TUserSession::MessageBox() const {
+    return WindowWithoutRole([](const QString& name) { return name == "Quorvix Player"; });
+}
+
+QString TUserSession::Dialog() const {
+    // The video engine's own window bears the program's file name.
+    return WindowWithoutRole([](const QString& name) {
+        return name != "Quorvix Player" && name != "Quorvix_Player" && !name.isEmpty();
+    });
+}
+
+bool TUserSession::WaitForWindow(const QString& role,
+                                 const std::function<bool(const TWindowState&)>& ready,
+                                 int timeoutMs) const {
+    return WaitUntil([&] { return ready(State(role)); }, timeoutMs);
+}
+
+void TUserSession::MoveTo(QPoint screen) const {
+    X({"mousemove", "--sync", QString::number(screen.x()), QString::number(screen.y())});
+}
+
+void TUserSession::Press(int button) const {
+    X({"mousedown", QString::number(button)});
+}
+
+void TUserSession::Release(int button) const {
+    X({"mouseup", QString::number(button)});
+}
+
+void TUserSession::Click(QPoint screen, int button, int count) const {
+    MoveTo(screen);
+    X({"click", "--repeat", QString::number(count), "--delay", "80", QString::number(button)});
+}
+
+QPoint TUserSession::At(const QString& role, QPoint local) const {
+    return State(role).Client.topLeft() + local;
+}
+
+void TUserSession::Key(const QString& keys) const {
+    X({"key", "--clearmodifiers", keys});
+}
+
+void TUserSession::Type(const QString& text) const {
+    X({"type", "--delay", "20", text});
+}
+
+QImage TUserSession::Screen() const {
+    QProcess grab;
+    grab.setProcessEnvironment(Environment());
+    grab.start("/usr/bin/import", {"-window", "root", "png:-"});
+    if (!grab.waitForFinished(20000))
+        Fail("no screenshot");
+    return QImage::fromData(grab.readAllStandardOutput(), "PNG");
+}
+
+QImage TUserSession::Shot(const QString& name) const {
+    const QImage image = Screen();
+    image.save(
+        QString("%1/%2-%3.png").arg(ArtifactsDir).arg(++ShotCount, 2, 10, QChar('0')).arg(name));
+    return image;
+}
+
+QRgb TUserSession::Pixel(QPoint screen) const {
+    return Screen().pixel(screen);
+}
+
+QImage TUserSession::Area(const QRect& screen) const {
+    return Screen().copy(screen);
+}
+
+bool TUserSession::Changing(const QRect& screen, int timeoutMs) const {
+    const QImage first = Area(screen);
+    return WaitUntil([&] { return Area(screen) != first; }, timeoutMs);
+}
+
+bool TUserSession::Still(const QRect& screen, int timeoutMs) const {
+    // Longer than a frame of the sample clips and a tick of the position poll.
+    constexpr int kStillFor = 700;
+    QImage last = Area(screen);
+    QElapsedTimer since;
+    since.start();
+    return WaitUntil(
+        [&] {
+            const QImage now = Area(screen);
+            if (now != last) {
+                last = now;
+                since.restart();
+            }
+            return since.elapsed() >= kStillFor;
+        },
+        timeoutMs);
+}

@@ -1,0 +1,145 @@
+#pragma once
+// Drives the real program as a person would: an X server of its own (and a
+// window manager when QV_USERLEVEL_WM=openbox), the sample disc in a drive of
+// its own, pointer and keys through XTest, windows found through X11, pixels
+// read from screenshots. Nothing waits a fixed time: every wait has a deadline.
+
+#include <QImage>
+#include <QProcess>
+#include <QRect>
+#include <QString>
+#include <QTemporaryDir>
+
+#include <functional>
+#include <map>
+#include <memory>
+
+class FuseIsoMount;
+
+// The program's windows, by the role each one announces.
+inline const QString MainRole = QStringLiteral("TMainForm");
+inline const QString CatalogRole = QStringLiteral("TCatForm2");
+inline const QString VideoRole = QStringLiteral("TVidOutForm");
+inline const QString CaptionRole = QStringLiteral("TCaptionForm");
+
+// Places on the bar, in its client coordinates.
+namespace Bar {
+inline const QPoint BareSkin(440, 30);
+inline const QPoint Play(543, 52);
+inline const QPoint Pause(543, 29);
+inline const QPoint Stop(543, 75);
+inline const QPoint Previous(518, 52);
+inline const QPoint Next(568, 52);
+inline const QPoint Catalog(490, 22);
+inline const QPoint Repeat(301, 71);
+inline const QPoint OriginalSize(476, 49);
+inline const QPoint FullScreen(476, 68);
+inline const QPoint Hide(593, 11);
+inline const QPoint Exit(611, 11);
+inline const QPoint TestPlayerFile(615, 74);
+inline const QRect StateWord(26, 44, 40, 13);
+inline const QRect Elapsed(166, 44, 42, 13);
+inline const QRect Gauge(10, 75, 260, 3);
+inline const QPoint VolumeDown(258, 65);
+inline const QPoint Mute(258, 54);
+inline const QRect VolumeKnobTrack(290, 40, 150, 24);
+} // namespace Bar
+
+struct TWindowState {
+    QRect Client; // screen coordinates
+    QRect Frame;  // with the window manager's frame; the client rect without one
+    bool Viewable = false;
+    QString Name;
+};
+
+class TUserSession {
+public:
+    // Starts the X server (and the window manager) and prepares private HOME
+    // and XDG folders. After a failure (or always, with QV_USERLEVEL_KEEP=1)
+    // the screenshots and the program's output stay in
+    // /tmp/qv-userlevel-<name>-nowm or -openbox, and the path is printed.
+    explicit TUserSession(const QString& name);
+    ~TUserSession();
+
+    bool UnderWindowManager() const { return WindowManager != nullptr; }
+    QString WorkDir() const { return Home + "/work"; }
+    QString SettingsFile() const; // the per-user settings of the sample disc
+
+    // The sample disc of that volume in the drive; WorkDir set up for it as an
+    // installer would.
+    void InsertDisc(int volume = 1);
+    void EjectDisc();
+    QString DiscFolder() const; // where the disc in the drive is mounted
+    void SetWorkDir(int volume, const QString& folder);
+
+    void StartPlayer(); // and waits for the bar
+    std::unique_ptr<QProcess> StartSecondPlayer() const;
+    bool WaitForExit(int timeoutMs); // the program ended
+    QProcess& Player() { return *Program; }
+
+    // Windows.
+    QString Window(const QString& role) const; // id, empty when none
+    TWindowState State(const QString& role) const;
+    bool WaitForWindow(const QString& role, const std::function<bool(const TWindowState&)>& ready,
+                       int timeoutMs = 10000) const;
+
+    // What a user does with a window through the desktop.
+    void RaiseWindow(const QString& role) const;
+    // Gives the window the keyboard, as a window manager does on a click;
+    // without one, X leaves the keyboard where it was.
+    void Focus(const QString& role) const;
+
+    // A message box of the program (title "Quorvix Player", no role of its
+    // own); its id, or empty while there is none.
+    QString MessageBox() const;
+    // Any other window of the program without a role (a file dialog).
+    QString Dialog() const;
+
+    // Pointer and keyboard.
+    void MoveTo(QPoint screen) const;
+    void Press(int button = 1) const;
+    void Release(int button = 1) const;
+    void Click(QPoint screen, int button = 1, int count = 1) const;
+    // A point in a window's client area.
+    QPoint At(const QString& role, QPoint local) const;
+    void Key(const QString& keys) const; // xdotool key names, e.g. "ctrl+d"
+    void Type(const QString& text) const;
+
+    // Screen.
+    QImage Screen() const;
+    QImage Shot(const QString& name) const; // kept with the program's output
+    QRgb Pixel(QPoint screen) const;
+    // The screen area, to compare it later.
+    QImage Area(const QRect& screen) const;
+
+    // The screen area changes (a picture plays) / stays the same for a while
+    // (nothing plays); false at the deadline.
+    bool Changing(const QRect& screen, int timeoutMs = 5000) const;
+    bool Still(const QRect& screen, int timeoutMs = 6000) const;
+
+    // Waits until the condition holds; false at the deadline.
+    static bool WaitUntil(const std::function<bool()>& condition, int timeoutMs);
+
+private:
+    QString X(const QStringList& arguments) const; // runs xdotool, returns its output
+    QString Run(const QString& program, const QStringList& arguments) const;
+    QProcessEnvironment Environment() const;
+    QStringList ProgramWindows() const;
+    QString RoleOf(const QString& window) const;
+    QString WindowWithoutRole(const std::function<bool(const QString&)>& named) const;
+
+    QString Name;
+    QString Home;
+    QString ArtifactsDir;
+    QString Display;
+    std::unique_ptr<QTemporaryDir> Root;
+    std::unique_ptr<QProcess> Server;
+    std::unique_ptr<QProcess> WindowManager;
+    std::unique_ptr<QProcess> Program;
+    std::unique_ptr<FuseIsoMount> Disc;
+    mutable int ShotCount = 0;
+    mutable std::map<QString, QString> Windows; // role to window id
+};
+
+// Colour distance small enough to call two pixels the same colour.
+bool Near(QRgb a, QRgb b, int tolerance = 24);
