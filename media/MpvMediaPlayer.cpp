@@ -31,7 +31,8 @@ enum TReply : std::uint64_t {
     ReplyDuration,
     ReplyWidth,
     ReplyHeight,
-    ReplySeek
+    ReplySeek,
+    ReplyEof
 };
 constexpr std::uint64_t SerialMask = (std::uint64_t{1} << 56) - 1;
 std::uint64_t Tag(TReply kind, std::uint64_t serial) {
@@ -209,6 +210,7 @@ void TMpvMediaPlayer::ResetMedia() {
     PropertiesAwaited = 0;
     Intent = TIntent::Stopped;
     AtEnd = false;
+    EngineAtEnd = false;
     TimePos = 0.0;
     StartPosition.reset();
     SeekTarget.reset();
@@ -233,6 +235,7 @@ void TMpvMediaPlayer::StartLoading() {
                            "replace"};
     if (StartPosition) {
         args << "start=" + QByteArray::number(*StartPosition, 'f', 6);
+        ++SeekSerial;
         SeekTarget = *StartPosition;
         SeekAcknowledged = false;
         StartPosition.reset();
@@ -267,7 +270,12 @@ void TMpvMediaPlayer::Seek(double seconds) {
             Tag(ReplySeek, SeekSerial));
     SeekTarget = seconds;
     SeekAcknowledged = false;
-    AtEnd = false; // seeking clears the engine's end flag
+    // Whatever the engine said of the end before this seek is over; an end
+    // it reached before the seek also paused it, which must not stick.
+    AtEnd = false;
+    EngineAtEnd = false;
+    if (Intent == TIntent::Playing)
+        SetProperty("pause", "no");
 }
 
 int TMpvMediaPlayer::PlayState() const {
@@ -388,8 +396,8 @@ void TMpvMediaPlayer::HandleEvent(const mpv_event& event) {
         break;
     }
     case MPV_EVENT_PLAYBACK_RESTART:
-        if (SeekAcknowledged)
-            SeekTarget.reset();
+        if (SeekAcknowledged && SeekTarget)
+            SeekLanded();
         break;
     case MPV_EVENT_PROPERTY_CHANGE:
         HandlePropertyChange(event);
@@ -410,8 +418,9 @@ void TMpvMediaPlayer::HandlePropertyChange(const mpv_event& event) {
     const auto* property = static_cast<const mpv_event_property*>(event.data);
     if (event.reply_userdata == ObserveTimePos && property->format == MPV_FORMAT_DOUBLE)
         TimePos = *static_cast<const double*>(property->data);
-    else if (event.reply_userdata == ObserveEof)
-        EndReached(property->format == MPV_FORMAT_FLAG && *static_cast<const int*>(property->data));
+    else if (event.reply_userdata == ObserveEof && !SeekTarget)
+        EndReported(property->format == MPV_FORMAT_FLAG &&
+                    *static_cast<const int*>(property->data));
 }
 
 void TMpvMediaPlayer::HandleReply(const mpv_event& event) {
@@ -438,6 +447,14 @@ void TMpvMediaPlayer::HandleReply(const mpv_event& event) {
         if (serial == SeekSerial)
             SeekAcknowledged = true;
         break;
+    case ReplyEof: {
+        if (serial != SeekSerial || SeekTarget || !EventsAreForCurrentFile() || event.error < 0)
+            return;
+        const auto* property = static_cast<const mpv_event_property*>(event.data);
+        EndReported(property->format == MPV_FORMAT_FLAG &&
+                    *static_cast<const int*>(property->data));
+        return;
+    }
     case ReplyLoad:
         if (serial == LoadsIssued && event.error >= 0)
             LoadAccepted(event);
@@ -492,14 +509,27 @@ void TMpvMediaPlayer::FinishOpening() {
     // The open handler may already have moved on to another file.
     if (alive && LoadsIssued == load && Open == nsOpen)
         emit ReadyStateChange(ReadyStateComplete);
+    // A start at or past the end got there before the media counted as open.
+    if (alive && LoadsIssued == load && Open == nsOpen)
+        EndReported(EngineAtEnd);
 }
 
 void TMpvMediaPlayer::LoadFailed() {
+    // Nothing is open: no play on it, and the same name loads again.
+    FileNameValue.clear();
     ResetMedia();
     emit Error();
 }
 
-void TMpvMediaPlayer::EndReached(bool reached) {
+void TMpvMediaPlayer::SeekLanded() {
+    SeekTarget.reset();
+    // The end flag may not change at all (from the end to the end), and what
+    // came during the seek may predate it: ask where the seek left it.
+    mpv_get_property_async(Mpv, Tag(ReplyEof, SeekSerial), "eof-reached", MPV_FORMAT_FLAG);
+}
+
+void TMpvMediaPlayer::EndReported(bool reached) {
+    EngineAtEnd = reached;
     if (!reached) {
         AtEnd = false;
         return;

@@ -70,7 +70,8 @@ private:
     void FileLoaded();
     void FinishOpening();
     void LoadFailed();
-    void EndReached(bool reached);
+    void SeekLanded();
+    void EndReported(bool reached);
 
     mpv_handle* Mpv = nullptr;
     TMpvRenderPath Path;
@@ -90,7 +91,8 @@ private:
     int Open = 0;
     int PropertiesAwaited = 0; // replies still due before the media count as open
     TIntent Intent = TIntent::Stopped;
-    bool AtEnd = false;
+    bool AtEnd = false;       // the end was reported to the window
+    bool EngineAtEnd = false; // the engine's end flag, as of the last seek
 
     double TimePos = 0.0;
     std::optional<double> StartPosition; // written before the file loaded

@@ -7,7 +7,7 @@ cd "$(dirname "$0")/.."
 
 bash scripts/setup.sh
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-ninja -C build -j2 Quorvix_Player make_sample_disc
+ninja -C build -j2 Quorvix_Player make_sample_disc quorvix-disc-setup
 
 work=$(mktemp -d "${TMPDIR:-/tmp}/quorvix-demo.XXXXXX")
 drive="$work/cdrom"
@@ -26,32 +26,9 @@ for _ in $(seq 200); do
   sleep 0.05
 done
 
-# The per-user settings an installer leaves behind: a working folder for this
-# disc volume. An existing WorkDir is kept; the player never writes one.
-config="${XDG_CONFIG_HOME:-$HOME/.config}/quorvix-player"
-ini="$config/QuorvixSample.ini"
-section="Volume$volume"
-workdir="${XDG_DATA_HOME:-$HOME/.local/share}/quorvix-player"
-mkdir -p "$config"
-touch "$ini"
-has_workdir() {
-  awk -v sec="[${section,,}]" '
-    { line = tolower($0); sub(/\r$/, "", line) }
-    line ~ /^\[/ { inside = (line == sec); next }
-    inside && line ~ /^[ \t]*workdir[ \t]*=/ { found = 1 }
-    END { exit !found }' "$ini"
-}
-if ! has_workdir; then
-  mkdir -p "$workdir"
-  if awk -v sec="[${section,,}]" '{ l = tolower($0); sub(/\r$/, "", l) } l == sec { f = 1 } END { exit !f }' "$ini"; then
-    awk -v sec="[${section,,}]" -v key="WorkDir=$workdir" '
-      { print; l = tolower($0); sub(/\r$/, "", l) }
-      l == sec && !done { print key; done = 1 }' "$ini" >"$ini.new"
-    mv "$ini.new" "$ini"
-  else
-    printf '[%s]\nWorkDir=%s\n' "$section" "$workdir" >>"$ini"
-  fi
-fi
+# What a disc's installer did: a working folder for this disc volume in the
+# per-user settings. An existing WorkDir is kept; the player never writes one.
+build/tools/quorvix-disc-setup "$drive"
 
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
   echo "No display: running the player on a virtual X server (nothing will be visible)." >&2

@@ -7,10 +7,11 @@ packages=(
   qt6-base-dev libqt6opengl6-dev libgl-dev
   libmpv-dev libturbojpeg0-dev libasound2-dev
   googletest libgtest-dev libbenchmark-dev
-  ffmpeg genisoimage fuseiso fuse3
+  ffmpeg genisoimage fuseiso fuse3 libfuse3-dev
   xvfb xauth libgl1-mesa-dri fonts-liberation
   imagemagick x11-utils xdotool openbox
   clang-format mpv
+  librsvg2-bin lintian desktop-file-utils appstream
   clang libclang-rt-14-dev
 )
 missing=()

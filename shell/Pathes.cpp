@@ -2,7 +2,6 @@
 
 #include <QCoreApplication>
 #include <QFile>
-#include <QFileInfo>
 
 #include <dirent.h>
 #include <fcntl.h>
@@ -34,11 +33,12 @@ std::string Local(const QString& text) {
     return QFile::encodeName(text).toStdString();
 }
 
+// The name the program disc carries in its root. Fixed rather than taken from
+// the running executable, which is installed as quorvix-player.
 QString ProgramFileName() {
     if (!TestSeams().programFileName.isEmpty())
         return TestSeams().programFileName;
-    static const QString real = QFileInfo(QCoreApplication::applicationFilePath()).fileName();
-    return real;
+    return QStringLiteral("Quorvix_Player");
 }
 
 // The kernel writes space, tab, newline and backslash in mountinfo as \ooo.
@@ -248,13 +248,19 @@ QString LocateFile(const QString& name) {
     if (const auto beside = ResolveExisting(Local(ProgramFolder()), *parts))
         return QFile::decodeName(beside->c_str());
     const auto disc = FirstProgramDisc();
-    if (!disc)
+    return disc ? LocateFileOn(QFile::decodeName(disc->c_str()), name) : QString();
+}
+
+QString LocateFileOn(const QString& root, const QString& name) {
+    const auto parts = SafeComponents(name);
+    if (!parts || root.isEmpty())
         return {};
     // A symbolic link on the disc must not lead off it.
-    const auto onDisc = ResolveExisting(*disc, *parts);
-    if (!onDisc || !InsideFolder(*onDisc, *disc))
+    const std::string folder = Local(root);
+    const auto found = ResolveExisting(folder, *parts);
+    if (!found || !InsideFolder(*found, folder))
         return {};
-    return QFile::decodeName(onDisc->c_str());
+    return QFile::decodeName(found->c_str());
 }
 
 QString ProgramFolder() {

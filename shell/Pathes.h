@@ -13,6 +13,9 @@ QString ProgramDiscDrive();
 // Full path of an existing file for a name such as "Data\All.dat": beside the
 // executable first, then on the program disc; empty when found nowhere.
 QString LocateFile(const QString& name);
+// The same lookup on a given disc folder only: case of each component ignored,
+// nothing outside the folder.
+QString LocateFileOn(const QString& root, const QString& name);
 // The folder of the running executable, with a trailing '/'.
 QString ProgramFolder();
 // Path beside the executable for a name such as "Data\All.dat", spelt as the
@@ -23,4 +26,5 @@ QString ProgramFolderPath(const QString& name);
 // Test seams; an empty text restores the real value.
 void SetMountInfoPathForTesting(const QString& path);
 void SetProgramFolderForTesting(const QString& folder);
+// Replaces the name the disc carries (Quorvix_Player).
 void SetProgramFileNameForTesting(const QString& fileName);

@@ -1,5 +1,6 @@
 #include "shell/Settings.h"
 
+#include "catalog/CatalogRecord.h"
 #include "catalogwin/CatUnit2.h"
 #include "catalogwin/fcTreeView.h"
 #include "platform/IniFile.h"
@@ -65,7 +66,8 @@ int32_t ReadDiscVolume() {
 void TMainForm::LoadUserSettings() {
     const TIniFile setup(LocateFile(QStringLiteral("setup.inf")));
     DiscVolume = setup.ReadInteger("Main", "Volume", 0);
-    IniFileName = ReadText(setup, "Main", "IniFileName");
+    // The disc's description is Windows text, like its catalog.
+    IniFileName = AnsiToQString(setup.ReadString("Main", "IniFileName", "ERROR").toStdString());
     SettingsValid = true;
     IniSection = QStringLiteral("Volume") + QString::number(DiscVolume);
 

@@ -69,6 +69,7 @@ TVidOutForm::TVidOutForm(QWidget* parent) : QWidget(parent, Qt::Tool | Qt::Custo
             &TVidOutForm::ActiveMovie1ReadyStateChange);
     connect(ActiveMovie1, &TWinMediaPlayer::EndOfStream, this,
             &TVidOutForm::ActiveMovie1EndOfStream);
+    connect(ActiveMovie1, &TWinMediaPlayer::Error, this, &TVidOutForm::ActiveMovie1Error);
     connect(ActiveMovie1, &TWinMediaPlayer::MouseDown, this,
             [this](Qt::MouseButton button, Qt::KeyboardModifiers, int, int) {
                 ActiveMovie1MouseDown(button);
@@ -219,6 +220,21 @@ void TVidOutForm::ActiveMovie1OpenStateChange(int OldState, int NewState) {
 
 void TVidOutForm::ActiveMovie1EndOfStream(int) {
     MainForm->MediaPlayer1Notify();
+}
+
+// A file that failed to open leaves the control without media: show the logo
+// and an empty bar, never the picture and times of the file before.
+void TVidOutForm::ActiveMovie1Error() {
+    if (!ActiveMovie1->FileName().isEmpty())
+        return;
+    ActiveMovie1->hide();
+    MainForm->Label4->setText(TimeText(0, 0, 0));
+    MainForm->Label4->repaint();
+    MainForm->ShowTime(0, 0);
+    ShowPlayState();
+    MainForm->Gauge1->SetProgress(0);
+    MainForm->Gauge1->SetMaxValue(0);
+    MainForm->Gauge1->setEnabled(false);
 }
 
 void TVidOutForm::ActiveMovie1MouseDown(Qt::MouseButton Button) {

@@ -33,6 +33,7 @@ public:
     void ActiveMovie1ReadyStateChange(int ReadyState);
     void ActiveMovie1OpenStateChange(int OldState, int NewState);
     void ActiveMovie1EndOfStream(int Result_);
+    void ActiveMovie1Error();
     void ActiveMovie1MouseDown(Qt::MouseButton Button);
     void FormResize();
 

@@ -2,6 +2,7 @@
 
 #include "shell/Exceptions.h"
 #include "shell/Pathes.h"
+#include "support/SampleDisc.h"
 
 #include <QDir>
 #include <QFile>
@@ -190,13 +191,23 @@ TEST_F(CatalogFileTest, OversizedCatalogIsRefusedBeforeItIsRead) {
     EXPECT_EQ(CurrentIndex, -1);
 }
 
-TEST_F(CatalogFileTest, UnreadableFileIsAccessDenied) {
-    if (geteuid() == 0)
-        GTEST_SKIP() << "root reads every file";
-    WriteBytes(CatalogPath(), Bytes(MakeRecords(1)));
-    QFile::setPermissions(CatalogPath(), QFileDevice::WriteOwner);
-    EXPECT_EQ(ErrorText([] { LoadCatalog(); }), "File access denied");
-    EXPECT_FALSE(CatalogLoaded);
+// Real errors of a file system that fails on purpose, which root gets too.
+TEST_F(CatalogFileTest, UnreadableAndDamagedFilesFailWithTheSystemText) {
+    QV_REQUIRE(FailingFileSystemUnavailableReason());
+#ifdef QV_FAILING_FS
+    FailingFileSystemMount failing;
+    for (const auto& [folder, text] :
+         {std::pair{"/Locked", "File access denied"}, std::pair{"", "I/O error 5"}}) {
+        SCOPED_TRACE(text);
+        SetProgramFolderForTesting(failing.MountPoint() + folder);
+        Catalog = MakeRecords(1);
+        CatalogLoaded = true;
+        CurrentIndex = 0;
+        EXPECT_EQ(ErrorText([] { LoadCatalog(); }), text);
+        EXPECT_FALSE(CatalogLoaded);
+        EXPECT_EQ(CurrentIndex, -1);
+    }
+#endif
 }
 
 TEST_F(CatalogFileTest, SaveRoundTripsByteForByte) {

@@ -5,6 +5,7 @@
 #include "catalogwin/CatUnit2.h"
 #include "catalogwin/fcTreeView.h"
 #include "player/Unit1.h"
+#include "support/FormsFixture.h"
 
 #include <QTemporaryDir>
 
@@ -44,18 +45,13 @@ protected:
         Form = std::make_unique<TCatForm2>();
         MainForm = Main.get();
         CatForm2 = Form.get();
-        RandSeed = 0;
-        PlayListLines.clear();
+        ResetWindowGlobals();
     }
     void TearDown() override {
         Form.reset();
         MainForm = nullptr;
         Main.reset();
-        Catalog.clear();
-        CatalogLoaded = false;
-        CurrentIndex = -1;
-        WorkDir.clear();
-        FavFileName.clear();
+        ResetWindowGlobals();
     }
 
     // Groups A (entries 0, 1, 2) and B (entries 3, 4).

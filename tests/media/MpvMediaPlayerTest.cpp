@@ -8,6 +8,7 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QThread>
 #include <gtest/gtest.h>
 
 namespace {
@@ -22,14 +23,22 @@ public:
         const QDir video(SampleDisc().Folder + "/Video");
         Small = video.filePath("CLIP03.AVI");
         Large = video.filePath("CLIP02.AVI");
-        Corrupt = Dir.filePath("corrupt.AVI");
-        QFile file(Corrupt);
-        if (file.open(QIODevice::WriteOnly))
-            file.write(QByteArray(64 * 1024, '\x5a'));
+        Corrupt = Write("corrupt.AVI", QByteArray(64 * 1024, '\x5a'));
+        Empty = Write("empty.AVI", {});
+        Text = Write("text.AVI", "Not a video at all.\r\n");
+        QFile small(Small);
+        if (small.open(QIODevice::ReadOnly))
+            Truncated = Write("truncated.AVI", small.read(4096));
     }
-    QString Small, Large, Corrupt;
+    QString Small, Large, Corrupt, Empty, Text, Truncated;
 
 private:
+    QString Write(const QString& name, const QByteArray& bytes) {
+        QFile file(Dir.filePath(name));
+        if (file.open(QIODevice::WriteOnly))
+            file.write(bytes);
+        return file.fileName();
+    }
     QTemporaryDir Dir;
 };
 
@@ -216,6 +225,92 @@ TEST_P(MpvMediaPlayerTest, UnopenableFilesFail) {
     ASSERT_TRUE(WaitFor([&] { return error.count() > 0; }));
     EXPECT_EQ(open.count(), 0);
     EXPECT_NE(Player->OpenState(), nsOpen);
+}
+
+// A file that can't be played leaves no media: nothing to play, no values of
+// the file before, and the same name may be tried again.
+void ExpectNoMediaAfterFailing(TMpvMediaPlayer& player, const QString& bad) {
+    SCOPED_TRACE(bad.toStdString());
+    QSignalSpy ready(&player, &TWinMediaPlayer::ReadyStateChange);
+    player.SetFileName(TestClips().Small);
+    player.SetCurrentPosition(2.0);
+    ASSERT_TRUE(WaitFor([&] { return ready.count() > 0; }));
+    player.Play();
+    QSignalSpy open(&player, &TWinMediaPlayer::OpenStateChange);
+    QSignalSpy error(&player, &TWinMediaPlayer::Error);
+    QSignalSpy end(&player, &TWinMediaPlayer::EndOfStream);
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        player.SetFileName(bad);
+        player.SetCurrentPosition(1.0);
+        ASSERT_TRUE(WaitFor([&] { return error.count() > attempt; }));
+        EXPECT_TRUE(player.FileName().isEmpty());
+        EXPECT_NE(player.OpenState(), nsOpen);
+        EXPECT_EQ(player.Duration(), 0.0);
+        EXPECT_EQ(player.ImageSourceWidth(), 0);
+        EXPECT_EQ(player.CurrentPosition(), 0.0);
+        player.Play();
+        EXPECT_EQ(player.PlayState(), mpStopped);
+    }
+    QTest::qWait(200);
+    EXPECT_EQ(error.count(), 2);
+    EXPECT_EQ(open.count(), 0);
+    EXPECT_EQ(end.count(), 0);
+}
+
+TEST_P(MpvMediaPlayerTest, UnplayableFileLeavesNoMediaAndCanBeTriedAgain) {
+    for (const QString& bad :
+         {TestClips().Empty, TestClips().Truncated, TestClips().Text, TestClips().Corrupt})
+        ExpectNoMediaAfterFailing(*Player, bad);
+}
+
+// Files that can't be opened or read, for root as well.
+TEST_P(MpvMediaPlayerTest, UnreadableFileLeavesNoMedia) {
+    QV_REQUIRE(FailingFileSystemUnavailableReason());
+#ifdef QV_FAILING_FS
+    FailingFileSystemMount failing;
+    for (const char* name : {"/Locked/Data/All.dat", "/Data/All.dat"})
+        ExpectNoMediaAfterFailing(*Player, failing.MountPoint() + name);
+#endif
+}
+
+// A start at or past the end of the file ends it at once, and only once.
+TEST_P(MpvMediaPlayerTest, StartAtOrPastTheEndEndsOnce) {
+    // Played when ready, as the video window does.
+    QObject::connect(Player.get(), &TWinMediaPlayer::ReadyStateChange, [&] { Player->Play(); });
+    for (const double start : {6.0, 6.5, 60.0}) {
+        SCOPED_TRACE(start);
+        QSignalSpy end(Player.get(), &TWinMediaPlayer::EndOfStream);
+        Player->SetFileName(TestClips().Small);
+        Player->SetCurrentPosition(start);
+        ASSERT_TRUE(WaitFor([&] { return end.count() > 0; }));
+        QTest::qWait(300);
+        EXPECT_EQ(end.count(), 1);
+        EXPECT_EQ(Player->PlayState(), mpStopped);
+    }
+}
+
+// The engine reached the end while the program, not having heard of it yet,
+// sought elsewhere: that end is over and must not be counted. An end reached
+// by the seek itself counts once, even when the engine was already there.
+TEST_P(MpvMediaPlayerTest, EndIsCountedOnceAroundSeeks) {
+    QSignalSpy end(Player.get(), &TWinMediaPlayer::EndOfStream);
+    Open(TestClips().Small, 5.7);
+    Player->Play();
+    QThread::msleep(1000); // the engine ends; its events wait
+    Player->SetCurrentPosition(1.0);
+    Player->Play();
+    EXPECT_TRUE(WaitFor([&] { return Player->CurrentPosition() > 1.2; }));
+    EXPECT_EQ(end.count(), 0);
+    EXPECT_EQ(Player->PlayState(), mpPlaying);
+
+    Player->SetCurrentPosition(5.9);
+    ASSERT_TRUE(WaitFor([&] { return end.count() > 0; }));
+    Player->SetCurrentPosition(Player->Duration() + 1.0); // from the end to the end
+    Player->Play();
+    ASSERT_TRUE(WaitFor([&] { return end.count() > 1; }));
+    QTest::qWait(300);
+    EXPECT_EQ(end.count(), 2);
+    EXPECT_EQ(Player->PlayState(), mpStopped);
 }
 
 TEST_P(MpvMediaPlayerTest, VolumeMuteAndMouse) {

@@ -64,3 +64,26 @@ TEST(ScriptedMediaPlayer, EndAndScriptedFailure) {
     EXPECT_NO_THROW(player.Play());
     EXPECT_EQ(player.PlayState(), mpPlaying);
 }
+
+// The orders the real control keeps: open, ready, then at once the end for a
+// start at or past it; a failed open leaves nothing behind before Error.
+TEST(ScriptedMediaPlayer, OpeningAtTheEndAndFailingToOpen) {
+    TScriptedMediaPlayer player;
+    QStringList order;
+    QObject::connect(&player, &TWinMediaPlayer::OpenStateChange, [&] { order << "open"; });
+    QObject::connect(&player, &TWinMediaPlayer::ReadyStateChange, [&] { order << "ready"; });
+    QObject::connect(&player, &TWinMediaPlayer::EndOfStream, [&] { order << "end"; });
+    QObject::connect(&player, &TWinMediaPlayer::Error, [&] {
+        order << QString("error, name '%1', open %2, duration %3")
+                     .arg(player.FileName())
+                     .arg(player.OpenState())
+                     .arg(player.Duration());
+    });
+    player.SetFileName("/a.AVI");
+    player.SetDuration(20.0);
+    player.SetCurrentPosition(20.0);
+    player.FinishOpening();
+    player.SetFileName("/b.AVI");
+    player.FailOpening();
+    EXPECT_EQ(order, QStringList({"open", "ready", "end", "error, name '', open 0, duration 0"}));
+}

@@ -1,6 +1,6 @@
 #include "platform/ReplaceFile.h"
 #include "shell/Exceptions.h"
-#include "support/TestFiles.h"
+#include "support/FileBytes.h"
 
 #include <QDir>
 #include <QElapsedTimer>

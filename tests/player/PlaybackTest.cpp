@@ -70,6 +70,62 @@ TEST_F(PlaybackTest, NothingHappensForNoEntryNoCatalogOrAMissingFile) {
     EXPECT_TRUE(Player()->Calls.isEmpty());
 }
 
+// A file that fails to open leaves the logo and an empty bar, never the
+// previous file's picture and times; Play does nothing, and the same entry,
+// Next and Previous still open files.
+TEST_F(PlaybackTest, AFileThatFailsToOpenLeavesTheBarHonest) {
+    Player()->SetDuration(125.0);
+    PlayAndOpen(2);
+    PollAt(61.0);
+    ASSERT_EQ(MainForm->Label4->text(), QStringLiteral("00:02:05"));
+    ASSERT_EQ(MainForm->Label1->text(), QStringLiteral("Playing"));
+
+    MainForm->PlayEntry(0);
+    Player()->FailOpening();
+    auto expectEmptyBar = [] {
+        EXPECT_EQ(MainForm->Label1->text(), QStringLiteral("Stopped"));
+        EXPECT_EQ(MainForm->Label2->text(), QStringLiteral("00:00:00"));
+        EXPECT_EQ(MainForm->Label4->text(), QStringLiteral("00:00:00"));
+        EXPECT_EQ(MainForm->Gauge1->Progress(), 0);
+        EXPECT_EQ(MainForm->Gauge1->MaxValue(), 0);
+        EXPECT_FALSE(MainForm->Gauge1->isEnabled());
+        EXPECT_TRUE(VidOutForm->ActiveMovie1->isHidden());
+        EXPECT_FALSE(VidOutForm->Image1->isHidden());
+    };
+    expectEmptyBar();
+    Player()->Calls.clear();
+    MainForm->PlayBtnClick();
+    MainForm->Timer1Timer();
+    EXPECT_TRUE(Player()->Calls.isEmpty());
+    expectEmptyBar();
+
+    MainForm->PlayEntry(0); // tried again
+    EXPECT_EQ(Player()->Calls,
+              QStringList({"FileName=" + VideoPath("clip1"), "CurrentPosition=0"}));
+    EXPECT_FALSE(VidOutForm->ActiveMovie1->isHidden());
+    Player()->FailOpening();
+    MainForm->NextBtnClick();
+    EXPECT_EQ(CurrentIndex, 1);
+    EXPECT_EQ(Player()->FileName(), VideoPath("clip1"));
+    Player()->FailOpening();
+    MainForm->PrevBtnClick();
+    EXPECT_EQ(CurrentIndex, 0);
+    Player()->SetDuration(90.0);
+    Player()->FinishOpening();
+    EXPECT_EQ(MainForm->Label4->text(), QStringLiteral("00:01:30"));
+    EXPECT_TRUE(MainForm->Gauge1->isEnabled());
+    EXPECT_EQ(MainForm->Gauge1->MaxValue(), 90);
+}
+
+// The control ends a file opened at or past its end as soon as it is open,
+// so the play order goes on.
+TEST_F(PlaybackTest, AStartAtOrPastTheEndOfTheFileEndsTheEntryAtOnce) {
+    Player()->SetDuration(20.0);
+    PlayAndOpen(1); // starts at 30
+    EXPECT_EQ(CurrentIndex, 2);
+    EXPECT_EQ(Player()->FileName(), VideoPath("clip2"));
+}
+
 TEST_F(PlaybackTest, ReopeningTheSameFileSeeksOnlyBeyondFiveSeconds) {
     PlayAndOpen(0);
     Player()->Calls.clear();

@@ -95,6 +95,17 @@ TEST_F(PathesTest, ProgramNameMatchesWithOrWithoutExe) {
     EXPECT_FALSE(ProgramDiscPresent());
 }
 
+// The test program has a name of its own, as the installed quorvix-player
+// does; discs made for Windows and the sample disc must still be recognised.
+TEST_F(PathesTest, DiscIsRecognisedWhateverTheRunningExecutableIsCalled) {
+    SetProgramFileNameForTesting({});
+    const QString windows = MakeDisc("windows");
+    const QString other = MakeDisc("other", "quorvix-player");
+    Mount(MountLine(45, other, "iso9660", "/dev/sr0") +
+          MountLine(46, windows, "fuse.fuseiso", "fuseiso"));
+    EXPECT_EQ(ProgramDiscDrive(), windows);
+}
+
 TEST_F(PathesTest, LocateFilePrefersTheCopyBesideTheProgram) {
     const QString disc = MakeDisc("disc");
     Mount(MountLine(50, disc, "fuse.fuseiso", "fuseiso"));

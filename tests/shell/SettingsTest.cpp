@@ -1,8 +1,10 @@
 #include "shell/Settings.h"
+#include "catalog/CatalogRecord.h"
 #include "catalogwin/CatWinTestSupport.h"
 #include "platform/IniFile.h"
 #include "shell/Exceptions.h"
 #include "shell/Pathes.h"
+#include "support/FileBytes.h"
 
 #include <QDir>
 #include <QFile>
@@ -12,18 +14,6 @@
 
 namespace {
 
-QByteArray ReadAll(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-}
-
-void WriteAll(const QString& path, const QByteArray& bytes) {
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
-
 // setup.inf beside the program, the user's configuration in a temporary folder.
 class SettingsTest : public CatalogWindowTest {
 protected:
@@ -32,6 +22,8 @@ protected:
         ASSERT_TRUE(Temp.isValid());
         qputenv("XDG_CONFIG_HOME", Temp.filePath("config").toUtf8());
         SetProgramFolderForTesting(Temp.filePath("program"));
+        // No disc of anyone else's may stand in for the missing setup.inf.
+        SetMountInfoPathForTesting(Temp.filePath("no-mounts"));
         SetupPath = Temp.filePath("program/setup.inf");
         Work = Temp.filePath("work");
         QDir().mkpath(Work);
@@ -40,6 +32,7 @@ protected:
     }
     void TearDown() override {
         SetProgramFolderForTesting({});
+        SetMountInfoPathForTesting({});
         qunsetenv("XDG_CONFIG_HOME");
         SettingsValid = false;
         CatalogWindowTest::TearDown();
@@ -170,6 +163,28 @@ TEST_F(SettingsTest, TwoVolumesKeepSeparateSectionsOfOneFile) {
               (Work + "/Favorites.lst").toUtf8());
     EXPECT_EQ(user.ReadString("Volume2", "FavFileName", "ERROR"), (Work + "/two.lst").toUtf8());
     EXPECT_TRUE(QFileInfo::exists(Work + "/two.lst"));
+}
+
+// setup.inf is Windows text: two discs named in Cyrillic keep files of their own.
+TEST_F(SettingsTest, CyrillicIniFileNamesNameSeparateFiles) {
+    const QString kino = QString::fromUtf8("Кино"), music = QString::fromUtf8("Музыка");
+    const QString otherWork = Temp.filePath("work2");
+    QDir().mkpath(otherWork);
+    // Each disc's file names its own working folder and keeps its own geometry.
+    auto useDisc = [&](const QString& name, const QString& work, int left) {
+        SCOPED_TRACE(name.toStdString());
+        WriteAll(UserFile(name + ".ini"), "[Volume1]\r\nWorkDir=" + work.toUtf8() + "\r\n");
+        WriteSetup("[Main]\r\nVolume=1\r\nIniFileName=" + QStringToAnsi(name) + "\r\n");
+        Main->LoadUserSettings();
+        EXPECT_EQ(Main->IniFileName, name);
+        EXPECT_EQ(WorkDir, work);
+        Form->move(left, 12);
+        Main->WriteUserSettings();
+    };
+    useDisc(kino, Work, 11);
+    useDisc(music, otherWork, 21);
+    EXPECT_EQ(TIniFile(UserFile(kino + ".ini")).ReadInteger("Volume1", "left", 0), 11);
+    EXPECT_EQ(TIniFile(UserFile(music + ".ini")).ReadInteger("Volume1", "left", 0), 21);
 }
 
 TEST_F(SettingsTest, LoadedPlayListBecomesTheFavouritesAndIsOverwrittenAtClose) {

@@ -8,7 +8,11 @@
 #include <QTemporaryDir>
 #include <QThread>
 
+#include "shell/Pathes.h"
+
 #include <fcntl.h>
+#include <sched.h>
+#include <sys/mount.h>
 #include <unistd.h>
 
 #include <map>
@@ -65,6 +69,14 @@ const SampleDiscFiles& SampleDisc(int volume) {
     return slot.second;
 }
 
+void UsePrivateMounts() {
+    if (::geteuid() != 0 || ::unshare(CLONE_NEWNS) != 0)
+        return;
+    ::mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr);
+    for (const QString& disc : CdDriveLetters())
+        ::umount2(QFile::encodeName(disc).constData(), MNT_DETACH);
+}
+
 QString FuseUnavailableReason() {
     const int fd = ::open("/dev/fuse", O_RDWR | O_CLOEXEC);
     if (fd < 0)
@@ -76,14 +88,26 @@ QString FuseUnavailableReason() {
     return {};
 }
 
-FuseIsoMount::FuseIsoMount(const QString& iso) {
+QString FailingFileSystemUnavailableReason() {
+#ifdef QV_FAILING_FS
+    return FuseUnavailableReason();
+#else
+    return "the failing file system was not built: libfuse3-dev is missing";
+#endif
+}
+
+bool RequirementsAreMandatory() {
+    return qEnvironmentVariableIntValue("QV_REQUIRE_ALL") != 0;
+}
+
+FuseMount::FuseMount(const QString& program, const QStringList& arguments) {
     Folder = QDir::temp().filePath("qv-disc-XXXXXX");
     QByteArray pattern = QFile::encodeName(Folder);
     if (!::mkdtemp(pattern.data()))
         throw std::runtime_error("cannot create a mount folder");
     Folder = QFile::decodeName(pattern);
     try {
-        RunOrThrow("fuseiso", {iso, Folder});
+        RunOrThrow(program, arguments + QStringList{Folder});
         QElapsedTimer waited;
         waited.start();
         while (!ShowsInMountInfo(Folder)) {
@@ -99,12 +123,12 @@ FuseIsoMount::FuseIsoMount(const QString& iso) {
     IsMounted = true;
 }
 
-FuseIsoMount::~FuseIsoMount() {
+FuseMount::~FuseMount() {
     Eject();
     QDir().rmdir(Folder);
 }
 
-void FuseIsoMount::Eject() {
+void FuseMount::Eject() {
     if (!IsMounted)
         return;
     IsMounted = false;

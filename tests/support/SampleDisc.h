@@ -3,6 +3,7 @@
 // program, and mounted from its ISO image with fuseiso as a real disc would be.
 
 #include <QString>
+#include <QStringList>
 
 #include <gtest/gtest.h>
 
@@ -15,23 +16,39 @@ struct SampleDiscFiles {
 // throws when the tool fails.
 const SampleDiscFiles& SampleDisc(int volume = 1);
 
+// Gives the test program a mount namespace of its own, without the discs it
+// inherited: discs that others mount on this machine meanwhile stay out of
+// sight, and the program's own mounts stay in. Needs root and a program that
+// has no threads yet; elsewhere the machine's mounts stay visible.
+void UsePrivateMounts();
+
 // Empty when fuseiso can mount here, else the reason it cannot.
 QString FuseUnavailableReason();
+// Empty when the failing file system of the tests can be mounted here.
+QString FailingFileSystemUnavailableReason();
 
-#define QV_SKIP_WITHOUT_FUSE()                                                                     \
+// A test that needs something of the machine skips without it; where
+// QV_REQUIRE_ALL is set (as in CI) it fails instead.
+bool RequirementsAreMandatory();
+#define QV_REQUIRE(unavailableReason)                                                              \
     do {                                                                                           \
-        const QString reason = FuseUnavailableReason();                                            \
-        if (!reason.isEmpty())                                                                     \
-            GTEST_SKIP() << reason.toStdString();                                                  \
+        const QString reason = (unavailableReason);                                                \
+        if (reason.isEmpty())                                                                      \
+            break;                                                                                 \
+        if (RequirementsAreMandatory())                                                            \
+            FAIL() << "required: " << reason.toStdString();                                        \
+        GTEST_SKIP() << reason.toStdString();                                                      \
     } while (false)
+#define QV_SKIP_WITHOUT_FUSE() QV_REQUIRE(FuseUnavailableReason())
 
-// An ISO image mounted in a fresh folder for as long as the object lives.
-class FuseIsoMount {
+// A FUSE file system mounted in a fresh folder for as long as the object
+// lives: `program arguments... folder` mounts it and returns.
+class FuseMount {
 public:
-    explicit FuseIsoMount(const QString& iso);
-    ~FuseIsoMount();
-    FuseIsoMount(const FuseIsoMount&) = delete;
-    FuseIsoMount& operator=(const FuseIsoMount&) = delete;
+    FuseMount(const QString& program, const QStringList& arguments);
+    ~FuseMount();
+    FuseMount(const FuseMount&) = delete;
+    FuseMount& operator=(const FuseMount&) = delete;
 
     QString MountPoint() const { return Folder; }
     bool Mounted() const { return IsMounted; }
@@ -42,3 +59,17 @@ private:
     QString Folder;
     bool IsMounted = false;
 };
+
+// An ISO image, as a disc in a drive.
+class FuseIsoMount : public FuseMount {
+public:
+    explicit FuseIsoMount(const QString& iso) : FuseMount("fuseiso", {iso}) {}
+};
+
+#ifdef QV_FAILING_FS
+// Files that fail to open or to read, for root as well (tests/fusefs).
+class FailingFileSystemMount : public FuseMount {
+public:
+    FailingFileSystemMount() : FuseMount(QV_FAILING_FS, {}) {}
+};
+#endif

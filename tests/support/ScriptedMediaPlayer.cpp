@@ -66,6 +66,18 @@ void TScriptedMediaPlayer::FinishOpening() {
     Open = nsOpen;
     emit OpenStateChange(old, nsOpen);
     emit ReadyStateChange(ReadyStateComplete);
+    if (Open == nsOpen && Position >= DurationValue)
+        ReachEnd();
+}
+
+void TScriptedMediaPlayer::FailOpening() {
+    FileNameValue.clear();
+    Open = 0;
+    State = mpStopped;
+    Position = 0.0;
+    DurationValue = 0.0;
+    SetImageSize(0, 0);
+    emit Error();
 }
 
 void TScriptedMediaPlayer::ReachEnd() {

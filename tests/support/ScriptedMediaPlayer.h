@@ -2,7 +2,8 @@
 // A playback control driven entirely by the test. It records every call the
 // program makes, answers like the real control by default (Play gives state
 // 2, Pause 1, Stop 0; a new file is loaded but not yet open), and raises the
-// control's events only when the test says so.
+// control's events only when the test says so, in the order the real control
+// raises them.
 
 #include "media/MediaPlayer_TLB.h"
 
@@ -44,9 +45,13 @@ public:
     void SetOpenState(int state) { Open = state; }
     void SetVolumeValue(int volume) { VolumeValue = volume; }
 
-    // Media are open: OpenStateChange(old, 6), then ReadyStateChange(4).
-    // Duration and size are those set before (defaults 10 s, 320x240).
+    // Media are open: OpenStateChange(old, 6), then ReadyStateChange(4); a
+    // position at or past the end then ends the file at once (ReachEnd).
+    // Duration and size are those set before (defaults 600 s, 320x240).
     void FinishOpening();
+    // The file could not be opened: no media remain (no name, duration,
+    // size or position) and Error() is raised.
+    void FailOpening();
     // Playback reached the end: position = duration, state 0, EndOfStream(0).
     void ReachEnd();
     // A mouse press on the picture.
@@ -60,7 +65,7 @@ private:
 
     QString FileNameValue;
     double Position = 0.0;
-    double DurationValue = 10.0;
+    double DurationValue = 600.0;
     int Width = 320;
     int Height = 240;
     int State = mpStopped;

@@ -1,5 +1,7 @@
 // Test main: the widget tests need the application object; they run under Xvfb.
 #include "shell/Application.h"
+#include "support/FormsFixture.h"
+#include "support/SampleDisc.h"
 
 #include <gtest/gtest.h>
 
@@ -15,8 +17,10 @@ void PinOpenGLDriver() {
 }
 
 int main(int argc, char** argv) {
+    UsePrivateMounts(); // first: no threads may exist yet
     PinOpenGLDriver();
     ::testing::InitGoogleTest(&argc, argv);
+    ::testing::UnitTest::GetInstance()->listeners().Append(new TestIsolation);
     TApplication app(argc, argv); // the program's own error handling
     // An error escaping an event fails the test instead of waiting for a user.
     SetExceptionReporter([](const QString& text) {

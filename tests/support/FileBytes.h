@@ -1,5 +1,5 @@
 #pragma once
-// Whole-file reads and writes for tests.
+// Whole files as bytes, for tests that compare what the program wrote.
 
 #include <QByteArray>
 #include <QDir>
@@ -14,7 +14,7 @@ inline QByteArray ReadAll(const QString& path) {
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
 }
 
-// Creates the folder as needed.
+// Makes the folder on the way.
 inline void WriteAll(const QString& path, const QByteArray& bytes) {
     QDir().mkpath(QFileInfo(path).absolutePath());
     QFile file(path);
