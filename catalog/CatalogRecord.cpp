@@ -30,3 +30,16 @@ QByteArray QStringToAnsi(const QString& text) {
     static QStringEncoder encoder("windows-1251");
     return encoder.encode(text);
 }
+
+QString EntryMediaFileName(const CatalogRecord& record) {
+    return AnsiToQString(ShortString(record.MediaName)) + QStringLiteral(".AVI");
+}
+
+QString EntryVideoFile(const CatalogRecord& record) {
+    return QStringLiteral("Video\\") + EntryMediaFileName(record);
+}
+
+QString EntryPictureFile(const CatalogRecord& record) {
+    return QStringLiteral("Pic\\") + AnsiToQString(ShortString(record.MediaName)) +
+           QStringLiteral(".jpg");
+}

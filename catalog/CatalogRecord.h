@@ -30,6 +30,11 @@ void SetShortString(uint8_t (&field)[256], std::string_view text);
 QString AnsiToQString(std::string_view bytes);
 QByteArray QStringToAnsi(const QString& text);
 
+// Names of an entry's files, relative to the program folder or the disc root.
+QString EntryMediaFileName(const CatalogRecord& record); // "CLIP01.AVI"
+QString EntryVideoFile(const CatalogRecord& record);     // "Video\CLIP01.AVI"
+QString EntryPictureFile(const CatalogRecord& record);   // "Pic\CLIP01.jpg"
+
 extern std::vector<CatalogRecord> Catalog;
 extern bool CatalogLoaded;
 extern int32_t CurrentIndex;

@@ -9,8 +9,7 @@
 void TMainForm::ShowEntryPicture(int N) {
     if (!CatForm2 || N < 0 || N >= static_cast<int>(Catalog.size()))
         return;
-    const QString name = AnsiToQString(ShortString(Catalog[N].MediaName));
-    const QString path = LocateFile(QStringLiteral("Pic\\") + name + QStringLiteral(".jpg"));
+    const QString path = LocateFile(EntryPictureFile(Catalog[N]));
     if (!path.isEmpty() && QFileInfo(path).isFile()) {
         const TJpegPicture picture = LoadJpegFile(path, CatForm2->PictureCoverSize());
         CatForm2->ShowPicture(QPixmap::fromImage(picture.Image), picture.Size);

@@ -3,7 +3,6 @@
 #include "media/MpvVideoView.h"
 #include "shell/Exceptions.h"
 
-#include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QMouseEvent>
@@ -49,12 +48,14 @@ Exception EngineError(int error, const QString& what) {
     return Exception(QString("%1: %2").arg(mpv_error_string(error), what).toStdString());
 }
 
-bool HasSoundCard() {
-    QFile cards("/proc/asound/cards");
-    if (!cards.open(QIODevice::ReadOnly))
-        return false;
-    const QByteArray text = cards.readAll().trimmed();
-    return !text.isEmpty() && !text.contains("no soundcards");
+constexpr char ClientName[] = "Quorvix Player";
+
+// Desktop mixers list the program by the client's properties on the sound
+// server; the engine names the application but leaves its icon (the one the
+// desktop entry names) to the environment, where a user's own setting wins.
+void NameSoundClient() {
+    if (qEnvironmentVariableIsEmpty("PULSE_PROP_application.icon_name"))
+        qputenv("PULSE_PROP_application.icon_name", "quorvix-player");
 }
 
 bool OpenGLAvailable() {
@@ -123,14 +124,20 @@ void TMpvMediaPlayer::Configure() {
         {"pause", "yes"},
         {"hr-seek", "yes"},
         {"vo", "libmpv"},
+        // The system's own sound output; without one, play on in silence.
+        {"audio-fallback-to-null", "yes"},
+        {"audio-client-name", ClientName},
+        // Loudness scaled in floating point: on 16-bit sound the engine would
+        // scale in steps of 1/256, over a decibel loud at -40 dB and silent
+        // below about -54 dB.
+        {"af", "format=float"},
     };
     for (const auto& [name, value] : options) {
         const int error = mpv_set_option_string(Mpv, name, value);
         if (error < 0)
             throw EngineError(error, name);
     }
-    if (!HasSoundCard())
-        mpv_set_option_string(Mpv, "ao", "null");
+    NameSoundClient();
     mpv_observe_property(Mpv, ObserveTimePos, "time-pos", MPV_FORMAT_DOUBLE);
     mpv_observe_property(Mpv, ObserveEof, "eof-reached", MPV_FORMAT_FLAG);
     mpv_set_wakeup_callback(Mpv, &TMpvMediaPlayer::OnWakeup, this);

@@ -20,11 +20,10 @@ void TMainForm::PlayEntry(int N) {
         return;
     const CatalogRecord& entry = Catalog[static_cast<size_t>(N)];
     StopAtSegmentEnd = true;
-    const QString name = AnsiToQString(ShortString(entry.MediaName)) + QStringLiteral(".AVI");
-    const QString path = LocateFile(QStringLiteral("Video\\") + name);
+    const QString path = LocateFile(EntryVideoFile(entry));
     if (path.isEmpty() || !QFileInfo(path).isFile())
         return;
-    Label5->setText(name);
+    Label5->setText(EntryMediaFileName(entry));
     AllBtn->setVisible(entry.EndPos != 0.0);
     if (CaptionForm)
         CaptionForm->SetCaptionText(AnsiToQString(ShortString(entry.Title)));

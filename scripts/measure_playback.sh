@@ -5,7 +5,8 @@
 #   scripts/measure_playback.sh [opengl|software] [CLIP]
 # opengl: both draw with OpenGL (mpv --vo=gpu); software: the control's
 # software renderer against mpv --vo=x11. Sound goes nowhere (ao=null) in mpv;
-# the control picks ao=null itself on a machine without a sound card.
+# the control plays into the system's sound output, so measure where none
+# opens (no sound server, no card) to compare like with like.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${BUILD_DIR:-$root/build}

@@ -11,7 +11,9 @@ packages=(
   xvfb xauth libgl1-mesa-dri fonts-liberation
   imagemagick x11-utils xdotool openbox
   clang-format mpv
+  pulseaudio pulseaudio-utils libasound2-plugins alsa-utils
   librsvg2-bin lintian desktop-file-utils appstream
+  libavformat-dev dbus playerctl
   clang libclang-rt-14-dev
 )
 missing=()

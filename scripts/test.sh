@@ -28,7 +28,11 @@ run_tests() { # build folder, then ctest's own arguments
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQV_SANITIZE=OFF -DQV_BENCH=ON
 rescan_moc build
 ninja -C build -j2
-run_tests build -LE userlevel
+run_tests build -LE 'userlevel|sound'
+
+# The tests that listen, each ctest entry beside a private sound server of its
+# own (scripts/sound-server.sh).
+run_tests build -L sound
 
 # The user-level layer drives the real program in X servers of its own:
 # once without a window manager, once under openbox.
@@ -49,7 +53,7 @@ ninja -C build-asan -j2
 export ASAN_OPTIONS="detect_leaks=1:abort_on_error=1:detect_stack_use_after_return=0"
 export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
 export LSAN_OPTIONS="suppressions=$root/scripts/sanitizer-suppressions.txt:print_suppressions=0"
-run_tests build-asan -LE 'userlevel|soak'
+run_tests build-asan -LE 'userlevel|soak|sound'
 
 # Fuzz targets, briefly; clang builds them apart from the trees above.
 bash scripts/fuzz.sh

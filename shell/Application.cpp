@@ -1,7 +1,9 @@
 #include "shell/Application.h"
 
 #include "catalogwin/CatUnit2.h"
+#include "platform/SessionBus.h"
 #include "platform/SingleInstance.h"
+#include "player/MprisService.h"
 #include "player/Unit1.h"
 #include "shell/Exceptions.h"
 #include "video/CaptionUnit.h"
@@ -62,6 +64,8 @@ int RunQuorvixPlayer(int argc, char* argv[]) {
     MainForm->show();
     VidOutForm->show();
     CaptionForm->show();
+    if (const auto bus = SessionBus())
+        new TMprisService(*bus, MainForm); // media keys and desktop player widgets
     const int result = QApplication::exec();
     DestroyForms();
     return result;

@@ -1,3 +1,5 @@
+#include "support/FileBytes.h"
+
 #include "catalog/CatalogRecord.h"
 
 #include "shell/Exceptions.h"
@@ -37,23 +39,6 @@ std::vector<CatalogRecord> MakeRecords(int n) {
     for (int i = 0; i < n; ++i)
         records.push_back(MakeRecord(i));
     return records;
-}
-
-QByteArray Bytes(const std::vector<CatalogRecord>& records) {
-    return QByteArray(reinterpret_cast<const char*>(records.data()),
-                      static_cast<qsizetype>(records.size() * sizeof(CatalogRecord)));
-}
-
-QByteArray ReadBytes(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void WriteBytes(const QString& path, const QByteArray& bytes) {
-    QDir().mkpath(QFileInfo(path).path());
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
 }
 
 std::string ErrorText(const std::function<void()>& action) {
@@ -115,7 +100,7 @@ TEST_F(CatalogFileTest, LoadIgnoresTrailingBytesAndRewritesEntryIndex) {
     auto records = MakeRecords(3);
     for (auto& r : records)
         r.EntryIndex = 200;
-    WriteBytes(CatalogPath(), Bytes(records) + QByteArray(700, 'z'));
+    WriteAll(CatalogPath(), Bytes(records) + QByteArray(700, 'z'));
     LoadCatalog();
     ASSERT_EQ(Catalog.size(), 3u);
     EXPECT_TRUE(CatalogLoaded);
@@ -128,7 +113,7 @@ TEST_F(CatalogFileTest, LoadIgnoresTrailingBytesAndRewritesEntryIndex) {
 }
 
 TEST_F(CatalogFileTest, EntryIndexWrapsAfter256Records) {
-    WriteBytes(CatalogPath(), Bytes(MakeRecords(300)));
+    WriteAll(CatalogPath(), Bytes(MakeRecords(300)));
     LoadCatalog();
     ASSERT_EQ(Catalog.size(), 300u);
     EXPECT_EQ(Catalog[255].EntryIndex, 255);
@@ -145,7 +130,7 @@ TEST_F(CatalogFileTest, EmptyShortOrMissingFileLoadsNothing) {
     EXPECT_EQ(CurrentIndex, -1);
     EXPECT_EQ(Catalog.size(), 2u) << "a missing file leaves the table as it was";
 
-    WriteBytes(CatalogPath(), QByteArray(1299, 'x'));
+    WriteAll(CatalogPath(), QByteArray(1299, 'x'));
     LoadCatalog();
     EXPECT_FALSE(CatalogLoaded);
     EXPECT_EQ(CurrentIndex, -1);
@@ -211,11 +196,11 @@ TEST_F(CatalogFileTest, UnreadableAndDamagedFilesFailWithTheSystemText) {
 }
 
 TEST_F(CatalogFileTest, SaveRoundTripsByteForByte) {
-    WriteBytes(CatalogPath(), Bytes(MakeRecords(5)) + "tail");
+    WriteAll(CatalogPath(), Bytes(MakeRecords(5)) + "tail");
     LoadCatalog();
     Catalog[2].EndPos = 42.5;
     WriteCatalogFile(ProgramCatalogPath(), Catalog);
-    const QByteArray saved = ReadBytes(CatalogPath());
+    const QByteArray saved = ReadAll(CatalogPath());
     ASSERT_EQ(saved.size(), 5 * 1300);
     EXPECT_EQ(saved, Bytes(Catalog));
     auto expected = MakeRecords(5);
@@ -230,7 +215,7 @@ TEST_F(CatalogFileTest, SaveRoundTripsByteForByte) {
 }
 
 TEST_F(CatalogFileTest, SaveKeepsThePermissionsOfTheOldFile) {
-    WriteBytes(CatalogPath(), Bytes(MakeRecords(1)));
+    WriteAll(CatalogPath(), Bytes(MakeRecords(1)));
     QFile::setPermissions(CatalogPath(), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
                                              QFileDevice::ReadGroup | QFileDevice::ReadOther);
     WriteCatalogFile(CatalogPath(), MakeRecords(2));
@@ -240,7 +225,7 @@ TEST_F(CatalogFileTest, SaveKeepsThePermissionsOfTheOldFile) {
 // Writes with the file size limited, as a nearly full disk would stop them.
 TEST_F(CatalogFileTest, FailedSaveLeavesTheOldFileWhole) {
     const QByteArray old = Bytes(MakeRecords(2));
-    WriteBytes(CatalogPath(), old);
+    WriteAll(CatalogPath(), old);
     rlimit saved;
     getrlimit(RLIMIT_FSIZE, &saved);
     const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
@@ -251,7 +236,7 @@ TEST_F(CatalogFileTest, FailedSaveLeavesTheOldFileWhole) {
     setrlimit(RLIMIT_FSIZE, &saved);
     std::signal(SIGXFSZ, oldHandler);
     EXPECT_EQ(error, "I/O error " + std::to_string(EFBIG));
-    EXPECT_EQ(ReadBytes(CatalogPath()), old);
+    EXPECT_EQ(ReadAll(CatalogPath()), old);
     EXPECT_EQ(QDir(Temp.filePath("Data")).entryList(QDir::Files | QDir::Hidden).size(), 1);
 }
 
@@ -261,9 +246,9 @@ TEST_F(CatalogFileTest, FullDiskReportsDiskFull) {
     if (::mount("tmpfs", mountPoint.toLocal8Bit().constData(), "tmpfs", 0, "size=8k") != 0)
         GTEST_SKIP() << "cannot mount a small tmpfs here: " << std::strerror(errno);
     const QString path = mountPoint + "/All.dat";
-    WriteBytes(path, Bytes(MakeRecords(2)));
+    WriteAll(path, Bytes(MakeRecords(2)));
     const std::string error = ErrorText([&] { WriteCatalogFile(path, MakeRecords(10)); });
-    const QByteArray after = ReadBytes(path);
+    const QByteArray after = ReadAll(path);
     ::umount2(mountPoint.toLocal8Bit().constData(), MNT_DETACH);
     EXPECT_EQ(error, "Disk full");
     EXPECT_EQ(after, Bytes(MakeRecords(2)));

@@ -1,23 +1,27 @@
 // The whole program on the sample disc image, mounted with fuseiso, with the
 // real disc watch and the real playback engine.
+#include "support/PrivateBus.h"
 #include "support/SampleDisc.h"
 
 #include "catalog/CatalogRecord.h"
 #include "catalogwin/CatUnit2.h"
 #include "catalogwin/fcTreeView.h"
 #include "media/MediaPlayer_TLB.h"
+#include "player/MprisService.h"
 #include "player/Unit1.h"
 #include "shell/Application.h"
 #include "shell/Pathes.h"
 #include "video/CaptionUnit.h"
 #include "video/VidOutUnit.h"
 
+#include <QDBusConnection>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QUrl>
 
 #include <memory>
 
@@ -110,6 +114,41 @@ TEST_F(DiscEndToEndTest, InsertPlayFollowEjectAndReinsert) {
     EXPECT_TRUE(Control()->FileName().endsWith("clip02.AVI", Qt::CaseInsensitive));
     ASSERT_TRUE(QTest::qWaitFor([] { return Control()->ImageSourceWidth() == 640; }, 10000));
     EXPECT_TRUE(WaitForState(mpPlaying));
+}
+
+TEST_F(DiscEndToEndTest, MediaKeysFollowAndDriveRealPlayback) {
+    PrivateSessionBus bus;
+    ASSERT_FALSE(bus.Address().isEmpty()) << "no dbus-daemon";
+    new TMprisService(QDBusConnection::connectToBus(bus.Address(), "e2e"), MainForm);
+    Mount = std::make_unique<FuseIsoMount>(Disc->Iso);
+    ASSERT_TRUE(QTest::qWaitFor([] { return CatalogLoaded && CurrentIndex == 0; }, 3000));
+    ASSERT_TRUE(WaitForState(mpPlaying));
+    EXPECT_EQ(bus.Playerctl({"status"}), "Playing");
+    const QStringList metadata =
+        bus.Playerctl(
+               {"metadata", "--format", "{{title}}|{{album}}|{{mpris:length}}|{{mpris:artUrl}}"})
+            .split('|');
+    ASSERT_EQ(metadata.size(), 4);
+    EXPECT_EQ(metadata[0].toStdString(), "Водопад, часть 1");
+    EXPECT_EQ(metadata[1].toStdString(), "Природа");
+    EXPECT_EQ(metadata[2].toStdString(), "20000000");
+    // Other sample discs may be mounted on this machine: any one will do.
+    const QUrl art(metadata[3]);
+    EXPECT_TRUE(art.isLocalFile() && art.path().endsWith("/Pic/clip01.jpg") &&
+                QFile::exists(art.toLocalFile()))
+        << metadata[3].toStdString();
+
+    // A seek from the desktop keeps the entry's end mark: it ends there.
+    bus.Playerctl({"position", "19"});
+    EXPECT_GE(Control()->CurrentPosition(), 18.9);
+    ASSERT_TRUE(QTest::qWaitFor([] { return CurrentIndex == 1; }, 5000)) << State();
+    bus.Playerctl({"next"});
+    EXPECT_EQ(CurrentIndex, 2);
+    EXPECT_EQ(bus.Playerctl({"metadata", "title"}).toStdString(), "Водопад, часть 3");
+    EXPECT_LT(bus.Playerctl({"position"}).toDouble(), 3.0) << "counted from the entry's start";
+    bus.Playerctl({"play-pause"});
+    EXPECT_TRUE(WaitForState(mpPaused));
+    EXPECT_EQ(bus.Playerctl({"status"}), "Paused");
 }
 
 TEST_F(DiscEndToEndTest, ClosingWritesTheSettingsAndTheFavourites) {

@@ -1,6 +1,8 @@
 #pragma once
 // Whole files as bytes, for tests that compare what the program wrote.
 
+#include "catalog/CatalogRecord.h"
+
 #include <QByteArray>
 #include <QDir>
 #include <QFile>
@@ -8,6 +10,8 @@
 #include <QString>
 
 #include <gtest/gtest.h>
+
+#include <vector>
 
 inline QByteArray ReadAll(const QString& path) {
     QFile file(path);
@@ -20,4 +24,10 @@ inline void WriteAll(const QString& path, const QByteArray& bytes) {
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::WriteOnly)) << path.toStdString();
     file.write(bytes);
+}
+
+// The records as the catalog file holds them.
+inline QByteArray Bytes(const std::vector<CatalogRecord>& records) {
+    return QByteArray(reinterpret_cast<const char*>(records.data()),
+                      static_cast<qsizetype>(records.size() * sizeof(CatalogRecord)));
 }

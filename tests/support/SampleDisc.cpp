@@ -19,8 +19,6 @@
 #include <memory>
 #include <stdexcept>
 
-namespace {
-
 void RunOrThrow(const QString& program, const QStringList& arguments) {
     QProcess process;
     process.start(program, arguments);
@@ -31,6 +29,8 @@ void RunOrThrow(const QString& program, const QStringList& arguments) {
                                   QString::fromLocal8Bit(process.readAllStandardError()))
                                      .toStdString());
 }
+
+namespace {
 
 // mountinfo escapes the space, tab, newline and backslash of a mount point.
 QByteArray EscapedMountPoint(const QString& folder) {

@@ -12,6 +12,9 @@ struct SampleDiscFiles {
     QString Iso;    // the same as an ISO 9660 image
 };
 
+// Runs a tool to its end; throws with its error output when it fails.
+void RunOrThrow(const QString& program, const QStringList& arguments);
+
 // Made on first use for each volume number and kept until the program ends;
 // throws when the tool fails.
 const SampleDiscFiles& SampleDisc(int volume = 1);

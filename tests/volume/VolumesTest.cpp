@@ -142,16 +142,4 @@ TEST(AlsaMixer, OpensQuietlyWithOrWithoutACard) {
     }
 }
 
-TEST(AlsaMixer, WaveLevelRoundTripsOnARealCard) {
-    if (!AlsaCardPresent())
-        GTEST_SKIP() << "no sound card";
-    TVolumeControl control;
-    if (control.DeviceId(TVolumeControl::WaveChannel) == -1)
-        GTEST_SKIP() << "the card has neither PCM nor Master";
-    const uint8_t before = control.WaveVolume();
-    control.SetWaveVolume(200);
-    EXPECT_NEAR(control.WaveVolume(), 200, 3);
-    control.SetWaveVolume(before);
-}
-
 } // namespace

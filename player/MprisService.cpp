@@ -1,0 +1,363 @@
+#include "player/MprisService.h"
+
+#include "catalog/CatalogRecord.h"
+#include "catalogwin/CatUnit2.h"
+#include "media/MediaPlayer_TLB.h"
+#include "platform/SessionBus.h"
+#include "player/Unit1.h"
+#include "shell/Pathes.h"
+#include "skin/ImageSlider.h"
+#include "video/VidOutUnit.h"
+
+#include <QDBusAbstractAdaptor>
+#include <QDBusMessage>
+#include <QDBusObjectPath>
+#include <QTimer>
+#include <QUrl>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+
+const QString TMprisService::ServiceName = QStringLiteral("org.mpris.MediaPlayer2.quorvix_player");
+const QString TMprisService::NoTrack = QStringLiteral("/org/mpris/MediaPlayer2/TrackList/NoTrack");
+
+namespace {
+
+const QString ObjectPath = QStringLiteral("/org/mpris/MediaPlayer2");
+const QString PlayerInterface = QStringLiteral("org.mpris.MediaPlayer2.Player");
+constexpr qlonglong Microseconds = 1000000;
+// Further from where playing on would have brought it, the position jumped.
+constexpr qlonglong SeekTolerance = Microseconds;
+constexpr int PollInterval = 250;
+constexpr long double SliderMaximum = 4.0L;
+
+qlonglong ToMicroseconds(double seconds) {
+    return std::isfinite(seconds) ? std::llround(std::max(seconds, 0.0) * Microseconds) : 0;
+}
+
+// The tree names a group after the first record of its run.
+QString GroupNameOf(size_t index) {
+    const uint8_t key = Catalog[index].GroupKey;
+    while (index > 0 && Catalog[index - 1].GroupKey == key)
+        --index;
+    return AnsiToQString(ShortString(Catalog[index].GroupName));
+}
+
+TWinMediaPlayer* Control() {
+    return VidOutForm ? VidOutForm->ActiveMovie1 : nullptr;
+}
+
+bool FormsExist() {
+    return MainForm && VidOutForm && CatForm2;
+}
+
+} // namespace
+
+// org.mpris.MediaPlayer2: the application.
+class TMprisRootAdaptor : public QDBusAbstractAdaptor {
+    Q_OBJECT
+    Q_CLASSINFO("D-Bus Interface", "org.mpris.MediaPlayer2")
+    Q_PROPERTY(bool CanQuit READ Yes)
+    Q_PROPERTY(bool CanRaise READ Yes)
+    Q_PROPERTY(bool HasTrackList READ No)
+    Q_PROPERTY(QString Identity READ Identity)
+    Q_PROPERTY(QString DesktopEntry READ DesktopEntry)
+    Q_PROPERTY(QStringList SupportedUriSchemes READ None)
+    Q_PROPERTY(QStringList SupportedMimeTypes READ None)
+public:
+    explicit TMprisRootAdaptor(TMprisService* service)
+        : QDBusAbstractAdaptor(service), Service(service) {}
+    bool Yes() const { return true; }
+    bool No() const { return false; }
+    QString Identity() const { return QStringLiteral("Quorvix Player"); }
+    QString DesktopEntry() const { return QStringLiteral("quorvix-player"); }
+    QStringList None() const { return {}; }
+
+public slots:
+    void Raise() { Service->Raise(); }
+    void Quit() { Service->Quit(); }
+
+private:
+    TMprisService* Service;
+};
+
+// org.mpris.MediaPlayer2.Player: the transport and the current entry.
+class TMprisPlayerAdaptor : public QDBusAbstractAdaptor {
+    Q_OBJECT
+    Q_CLASSINFO("D-Bus Interface", "org.mpris.MediaPlayer2.Player")
+    Q_PROPERTY(QString PlaybackStatus READ PlaybackStatus)
+    Q_PROPERTY(double Rate READ Rate WRITE SetRate)
+    Q_PROPERTY(double MinimumRate READ Rate)
+    Q_PROPERTY(double MaximumRate READ Rate)
+    Q_PROPERTY(QVariantMap Metadata READ Metadata)
+    Q_PROPERTY(double Volume READ Volume WRITE SetVolume)
+    Q_PROPERTY(qlonglong Position READ Position)
+    Q_PROPERTY(bool CanGoNext READ CanGoNext)
+    Q_PROPERTY(bool CanGoPrevious READ CanGoNext)
+    Q_PROPERTY(bool CanPlay READ CanPlay)
+    Q_PROPERTY(bool CanPause READ CanPlay)
+    Q_PROPERTY(bool CanSeek READ CanSeek)
+    Q_PROPERTY(bool CanControl READ CanControl)
+public:
+    explicit TMprisPlayerAdaptor(TMprisService* service)
+        : QDBusAbstractAdaptor(service), Service(service) {
+        connect(service, &TMprisService::Seeked, this, &TMprisPlayerAdaptor::Seeked);
+    }
+    QString PlaybackStatus() const { return Service->PlaybackStatus(); }
+    // Entries play at their own speed only.
+    double Rate() const { return 1.0; }
+    void SetRate(double) {}
+    QVariantMap Metadata() const { return Service->Metadata(); }
+    double Volume() const { return Service->Volume(); }
+    void SetVolume(double volume) { Service->SetVolume(volume); }
+    qlonglong Position() const { return Service->Position(); }
+    bool CanGoNext() const { return Service->CanGoNext(); }
+    bool CanPlay() const { return Service->CanPlay(); }
+    bool CanSeek() const { return Service->CanSeek(); }
+    bool CanControl() const { return true; }
+
+signals:
+    void Seeked(qlonglong Position);
+
+public slots:
+    void Next() { Service->Next(); }
+    void Previous() { Service->Previous(); }
+    void Pause() { Service->Pause(); }
+    void PlayPause() { Service->PlayPause(); }
+    void Stop() { Service->Stop(); }
+    void Play() { Service->Play(); }
+    void Seek(qlonglong Offset) { Service->Seek(Offset); }
+    void SetPosition(const QDBusObjectPath& TrackId, qlonglong Position) {
+        Service->SetPosition(TrackId, Position);
+    }
+    // Only the disc's own entries play.
+    void OpenUri(const QString&, const QDBusMessage& message) {
+        message.setDelayedReply(true);
+        Service->Connection().send(message.createErrorReply(
+            QDBusError::NotSupported, QStringLiteral("Quorvix Player plays only its disc")));
+    }
+
+private:
+    TMprisService* Service;
+};
+
+TMprisService::TMprisService(const QDBusConnection& connection, QObject* parent)
+    : QObject(parent), Bus(connection) {
+    new TMprisRootAdaptor(this);
+    new TMprisPlayerAdaptor(this);
+    IsRegistered = Bus.registerObject(ObjectPath, this) && Bus.registerService(ServiceName);
+    Announced = AnnouncedProperties();
+    WatchPosition();
+    Poll = new QTimer(this);
+    Poll->setInterval(PollInterval);
+    connect(Poll, &QTimer::timeout, this, &TMprisService::Refresh);
+    Poll->start();
+}
+
+TMprisService::~TMprisService() {
+    Bus.unregisterService(ServiceName);
+    Bus.unregisterObject(ObjectPath);
+}
+
+void TMprisService::Refresh() {
+    const QVariantMap now = AnnouncedProperties();
+    QVariantMap changed;
+    for (auto it = now.cbegin(); it != now.cend(); ++it)
+        if (Announced.value(it.key()) != it.value())
+            changed.insert(it.key(), it.value());
+    Announced = now;
+    if (!changed.isEmpty())
+        EmitPropertiesChanged(Bus, ObjectPath, PlayerInterface, changed);
+    WatchPosition();
+}
+
+// Position is left out: clients follow it from Seeked and the clock.
+QVariantMap TMprisService::AnnouncedProperties() {
+    return {{QStringLiteral("PlaybackStatus"), PlaybackStatus()},
+            {QStringLiteral("Metadata"), Metadata()},
+            {QStringLiteral("Volume"), Volume()},
+            {QStringLiteral("CanGoNext"), CanGoNext()},
+            {QStringLiteral("CanGoPrevious"), CanGoNext()},
+            {QStringLiteral("CanPlay"), CanPlay()},
+            {QStringLiteral("CanPause"), CanPlay()},
+            {QStringLiteral("CanSeek"), CanSeek()}};
+}
+
+void TMprisService::WatchPosition() {
+    const QString track = TrackId();
+    const qlonglong position = Position();
+    const qlonglong elapsed = SinceWatched.isValid() ? SinceWatched.restart() * 1000 : 0;
+    const qlonglong expected = WatchedPosition + (WatchedPlaying ? elapsed : 0);
+    if (track == WatchedTrack && track != NoTrack &&
+        std::llabs(position - expected) > SeekTolerance)
+        emit Seeked(position);
+    if (!SinceWatched.isValid())
+        SinceWatched.start();
+    WatchedTrack = track;
+    WatchedPosition = position;
+    WatchedPlaying = Control() && Control()->PlayState() == mpPlaying;
+}
+
+void TMprisService::Raise() {
+    if (!MainForm)
+        return;
+    MainForm->show();
+    MainForm->raise();
+    MainForm->activateWindow();
+}
+
+void TMprisService::Quit() {
+    if (MainForm)
+        MainForm->ExitBtnClick();
+}
+
+void TMprisService::Press(void (TMainForm::*button)()) {
+    if (!FormsExist())
+        return;
+    (MainForm->*button)();
+    Refresh();
+}
+
+void TMprisService::Next() {
+    Press(&TMainForm::NextBtnClick);
+}
+
+void TMprisService::Previous() {
+    Press(&TMainForm::PrevBtnClick);
+}
+
+// The bar's Pause button also resumes; a pause asked for twice must not.
+void TMprisService::Pause() {
+    if (Control() && Control()->PlayState() == mpPlaying)
+        Press(&TMainForm::PauseBtnClick);
+}
+
+void TMprisService::PlayPause() {
+    const int state = Control() ? Control()->PlayState() : mpStopped;
+    Press(state == mpPlaying || state == mpPaused ? &TMainForm::PauseBtnClick
+                                                  : &TMainForm::PlayBtnClick);
+}
+
+void TMprisService::Stop() {
+    Press(&TMainForm::StopBtnClick);
+}
+
+void TMprisService::Play() {
+    Press(&TMainForm::PlayBtnClick);
+}
+
+// Past the end of the entry is where the next one begins.
+void TMprisService::Seek(qlonglong offset) {
+    if (!CanSeek())
+        return;
+    const qlonglong target = std::max<qlonglong>(0, Position() + offset);
+    if (target > Length())
+        Next();
+    else
+        MoveTo(target);
+}
+
+void TMprisService::SetPosition(const QDBusObjectPath& track, qlonglong position) {
+    if (!CanSeek() || track.path() != TrackId() || position < 0 || position > Length())
+        return;
+    MoveTo(position);
+}
+
+// Moves within the entry; its end mark still ends it.
+void TMprisService::MoveTo(qlonglong position) {
+    Control()->SetCurrentPosition(CurrentEntry()->StartPos +
+                                  static_cast<double>(position) / Microseconds);
+    WatchedPosition = Position();
+    SinceWatched.restart();
+    emit Seeked(WatchedPosition);
+    Refresh();
+}
+
+QString TMprisService::PlaybackStatus() const {
+    switch (Control() ? Control()->PlayState() : mpStopped) {
+    case mpPlaying:
+        return QStringLiteral("Playing");
+    case mpPaused:
+        return QStringLiteral("Paused");
+    default:
+        return QStringLiteral("Stopped");
+    }
+}
+
+// The entry whose file is open.
+const CatalogRecord* TMprisService::CurrentEntry() const {
+    if (!Control() || Control()->FileName().isEmpty() || CurrentIndex < 0 ||
+        static_cast<size_t>(CurrentIndex) >= Catalog.size())
+        return nullptr;
+    return &Catalog[static_cast<size_t>(CurrentIndex)];
+}
+
+QString TMprisService::TrackId() const {
+    return CurrentEntry() ? QStringLiteral("/org/quorvix_player/Entry/%1").arg(CurrentIndex)
+                          : NoTrack;
+}
+
+// The segment: to the end mark, or to the end of the file without one.
+qlonglong TMprisService::Length() const {
+    const CatalogRecord* entry = CurrentEntry();
+    if (!entry)
+        return 0;
+    const double end = entry->EndPos != 0.0 ? entry->EndPos : Control()->Duration();
+    return ToMicroseconds(end - entry->StartPos);
+}
+
+QString TMprisService::ArtUrl() {
+    const QString key = TrackId() + QLatin1Char('|') + Control()->FileName();
+    if (key != ArtKey) {
+        ArtKey = key;
+        const QString path = LocateFile(EntryPictureFile(*CurrentEntry()));
+        ArtUrlValue = path.isEmpty() ? QString() : QUrl::fromLocalFile(path).toString();
+    }
+    return ArtUrlValue;
+}
+
+QVariantMap TMprisService::Metadata() {
+    const CatalogRecord* entry = CurrentEntry();
+    QVariantMap metadata{
+        {QStringLiteral("mpris:trackid"), QVariant::fromValue(QDBusObjectPath(TrackId()))}};
+    if (!entry)
+        return metadata;
+    metadata.insert(QStringLiteral("xesam:title"), AnsiToQString(ShortString(entry->Title)));
+    metadata.insert(QStringLiteral("xesam:album"), GroupNameOf(static_cast<size_t>(CurrentIndex)));
+    metadata.insert(QStringLiteral("mpris:length"), Length());
+    if (const QString art = ArtUrl(); !art.isEmpty())
+        metadata.insert(QStringLiteral("mpris:artUrl"), art);
+    return metadata;
+}
+
+qlonglong TMprisService::Position() const {
+    const CatalogRecord* entry = CurrentEntry();
+    return entry ? ToMicroseconds(Control()->CurrentPosition() - entry->StartPos) : 0;
+}
+
+// The loudness knob's travel, 0 to 4, as 0 to 1.
+double TMprisService::Volume() const {
+    return MainForm ? static_cast<double>(MainForm->VolumeLevel / SliderMaximum) : 0.0;
+}
+
+void TMprisService::SetVolume(double volume) {
+    if (!MainForm || !std::isfinite(volume))
+        return;
+    MainForm->VolSlider->SetSliderPosValue(std::clamp(volume * SliderMaximum, 0.0L, SliderMaximum));
+    Refresh();
+}
+
+bool TMprisService::CanGoNext() const {
+    return FormsExist() && CatForm2->NextCheckedEntry(CurrentIndex, 0) != -1;
+}
+
+bool TMprisService::CanPlay() const {
+    return Control() && !Control()->FileName().isEmpty();
+}
+
+bool TMprisService::CanSeek() const {
+    return CurrentEntry() && Control()->OpenState() == nsOpen;
+}
+
+#include "MprisService.moc"
