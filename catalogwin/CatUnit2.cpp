@@ -56,17 +56,6 @@ QPushButton* FlatButton(QWidget* parent, const QString& caption, const QRect& bo
     return button;
 }
 
-QFileDialog* PlayListDialog(QWidget* parent, QFileDialog::AcceptMode mode) {
-    auto* dialog = new QFileDialog(parent);
-    dialog->setOption(QFileDialog::DontUseNativeDialog);
-    dialog->setAcceptMode(mode);
-    dialog->setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile
-                                                        : QFileDialog::AnyFile);
-    if (mode == QFileDialog::AcceptSave)
-        dialog->setDefaultSuffix(QStringLiteral("lst"));
-    return dialog;
-}
-
 bool IsEntry(const TfcTreeNode* node) {
     return node && node->Level() == 1;
 }
@@ -141,8 +130,6 @@ void TCatForm2::CreateComponents() {
     body->addWidget(fcTreeView1);
     layout->addWidget(FlatPanel6);
 
-    OpenDialog1 = PlayListDialog(this, QFileDialog::AcceptOpen);
-    SaveDialog1 = PlayListDialog(this, QFileDialog::AcceptSave);
     ImageList1 = QPixmap(QStringLiteral(":/art/nopicture.png"));
 }
 
@@ -374,8 +361,8 @@ void TCatForm2::fcTreeView1CalcNodeAttributes(TfcTreeNode* node, TfcNodeAttribut
     attributes.FontColor = Qt::black;
     if (!node->Checked())
         attributes.FontColor = ColorRefToQColor(8421504);
-    attributes.Background =
-        node == fcTreeView1->Selected() ? ColorRefToQColor(12632256) : ColorRefToQColor(WindowColor);
+    attributes.Background = node == fcTreeView1->Selected() ? ColorRefToQColor(12632256)
+                                                            : ColorRefToQColor(WindowColor);
     if (node->Data() == CurrentIndex)
         attributes.FontColor = ColorRefToQColor(255);
 }
@@ -409,7 +396,7 @@ void TCatForm2::FitImage() {
 // Play-list commands.
 
 void TCatForm2::FlatButton1Click() {
-    const QString path = ChooseFile(OpenDialog1);
+    const QString path = ChooseFile(PlayListDialog(QFileDialog::AcceptOpen));
     if (path.isEmpty())
         return;
     CheckStorableFavFileName(path);
@@ -430,7 +417,7 @@ void TCatForm2::FlatButton1Click() {
 
 void TCatForm2::FlatButton2Click() {
     const QString kept = FavFileName;
-    const QString path = ChooseFile(SaveDialog1);
+    const QString path = ChooseFile(PlayListDialog(QFileDialog::AcceptSave));
     if (path.isEmpty())
         return;
     FavFileName = path;
@@ -445,8 +432,30 @@ void TCatForm2::FlatButton2Click() {
 }
 
 void TCatForm2::SetDialogFolder(const QString& folder) {
-    for (QFileDialog* dialog : {OpenDialog1, SaveDialog1}) {
-        dialog->setDirectory(folder);
-        dialog->setNameFilter(QString::fromLatin1(PlayListFilter));
-    }
+    DialogFolder = folder;
+    for (QFileDialog* dialog : {OpenDialog1, SaveDialog1})
+        if (dialog)
+            ApplyDialogFolder(dialog);
+}
+
+void TCatForm2::ApplyDialogFolder(QFileDialog* dialog) const {
+    if (DialogFolder.isNull())
+        return;
+    dialog->setDirectory(DialogFolder);
+    dialog->setNameFilter(QString::fromLatin1(PlayListFilter));
+}
+
+QFileDialog* TCatForm2::PlayListDialog(QFileDialog::AcceptMode mode) {
+    QFileDialog*& dialog = mode == QFileDialog::AcceptOpen ? OpenDialog1 : SaveDialog1;
+    if (dialog)
+        return dialog;
+    dialog = new QFileDialog(this);
+    dialog->setOption(QFileDialog::DontUseNativeDialog);
+    dialog->setAcceptMode(mode);
+    dialog->setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile
+                                                        : QFileDialog::AnyFile);
+    if (mode == QFileDialog::AcceptSave)
+        dialog->setDefaultSuffix(QStringLiteral("lst"));
+    ApplyDialogFolder(dialog);
+    return dialog;
 }

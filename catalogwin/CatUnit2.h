@@ -2,6 +2,7 @@
 // The catalog window: the catalog as a check-box tree, the entry picture and
 // the play-list commands.
 
+#include <QFileDialog>
 #include <QFrame>
 #include <QPixmap>
 #include <QString>
@@ -13,7 +14,6 @@
 #include <vector>
 
 class QCloseEvent;
-class QFileDialog;
 class QLabel;
 class QPushButton;
 class TfcTreeView;
@@ -48,6 +48,7 @@ public:
     QLabel* Label3 = nullptr;           // "Play List" / favourites file name
     QPushButton* FlatButton6 = nullptr; // "Save"
     TfcTreeView* fcTreeView1 = nullptr;
+    // Made when first shown: each holds a file system model with a thread of its own.
     QFileDialog* OpenDialog1 = nullptr;
     QFileDialog* SaveDialog1 = nullptr;
     QPixmap ImageList1; // the default picture, 121 x 95
@@ -73,6 +74,8 @@ public:
     void CollectPlayListLines(std::vector<std::string>& list) const;
     // Initial folder and filter of both play-list dialogs.
     void SetDialogFolder(const QString& folder);
+    // The open or save dialog, made on first use.
+    QFileDialog* PlayListDialog(QFileDialog::AcceptMode mode);
     // Puts a picture into Image1 and fits it into the picture panel. The
     // fit uses the picture's own size, which a picture decoded at a reduced
     // scale gives apart from its pixels.
@@ -105,9 +108,11 @@ private:
     void SizeToCatalog(int widest);
     void UpdateGroupCheck(TfcTreeNode* group);
     void FitImage();
+    void ApplyDialogFolder(QFileDialog* dialog) const;
 
     std::vector<TfcTreeNode*> EntryNodes; // first node of each entry number
     QSize PictureSize;                    // own size of the picture in Image1
+    QString DialogFolder;                 // null until the settings give one
 };
 
 extern TCatForm2* CatForm2;

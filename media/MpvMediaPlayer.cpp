@@ -1,6 +1,7 @@
 #include "media/MpvMediaPlayer.h"
 
 #include "media/MpvVideoView.h"
+#include "platform/ProcessMemory.h"
 #include "shell/Exceptions.h"
 
 #include <QFileInfo>
@@ -15,12 +16,15 @@
 #include <algorithm>
 #include <clocale>
 #include <cmath>
+#include <cstdio>
 #include <cstring>
 
 namespace {
 
 constexpr std::uint64_t ObserveTimePos = 1;
 constexpr std::uint64_t ObserveEof = 2;
+constexpr std::uint64_t ObserveDecoderDrops = 3;
+constexpr std::uint64_t ObserveOutputDrops = 4;
 
 // Replies carry their kind in the top byte and a serial below it, so a late
 // reply for an earlier file or seek is recognised and dropped.
@@ -94,6 +98,10 @@ TMpvMediaPlayer::TMpvMediaPlayer(QWidget* parent, TMpvRenderPath path)
 }
 
 TMpvMediaPlayer::~TMpvMediaPlayer() {
+    if (qEnvironmentVariableIsSet("QUORVIX_PRINT_FRAME_DROPS"))
+        std::fprintf(stderr, "frame-drop-count %lld\nvo-drop-frame-count %lld\n",
+                     static_cast<long long>(DecoderDrops.Total),
+                     static_cast<long long>(OutputDrops.Total));
     mpv_set_wakeup_callback(Mpv, nullptr, nullptr);
     delete View; // frees the render context, which must go before the engine
     mpv_terminate_destroy(Mpv);
@@ -110,6 +118,10 @@ void TMpvMediaPlayer::Configure() {
         {"osd-level", "0"},
         {"terminal", "no"},
         {"ytdl", "no"},
+        // Built-in scripts that no key can reach here: each is a Lua state and a thread.
+        {"load-stats-overlay", "no"},
+        {"load-osd-console", "no"},
+        {"load-auto-profiles", "no"},
         // Local files only; nothing fetched or opened beside them.
         {"load-unsafe-playlists", "no"},
         {"access-references", "no"},
@@ -140,6 +152,8 @@ void TMpvMediaPlayer::Configure() {
     NameSoundClient();
     mpv_observe_property(Mpv, ObserveTimePos, "time-pos", MPV_FORMAT_DOUBLE);
     mpv_observe_property(Mpv, ObserveEof, "eof-reached", MPV_FORMAT_FLAG);
+    mpv_observe_property(Mpv, ObserveDecoderDrops, "frame-drop-count", MPV_FORMAT_INT64);
+    mpv_observe_property(Mpv, ObserveOutputDrops, "vo-drop-frame-count", MPV_FORMAT_INT64);
     mpv_set_wakeup_callback(Mpv, &TMpvMediaPlayer::OnWakeup, this);
     const int error = mpv_initialize(Mpv);
     if (error < 0)
@@ -400,11 +414,15 @@ void TMpvMediaPlayer::HandleEvent(const mpv_event& event) {
         if (end->reason == MPV_END_FILE_REASON_ERROR && EventsAreForCurrentFile() &&
             end->playlist_entry_id == *ExpectedEntry)
             LoadFailed();
+        // The engine has torn the file down by now; what it freed goes back.
+        ReleaseFreedMemory();
         break;
     }
     case MPV_EVENT_PLAYBACK_RESTART:
         if (SeekAcknowledged && SeekTarget)
             SeekLanded();
+        // So do the buffers of opening the file and of seeking in it.
+        ReleaseFreedMemory();
         break;
     case MPV_EVENT_PROPERTY_CHANGE:
         HandlePropertyChange(event);
@@ -420,7 +438,7 @@ void TMpvMediaPlayer::HandleEvent(const mpv_event& event) {
 }
 
 void TMpvMediaPlayer::HandlePropertyChange(const mpv_event& event) {
-    if (!EventsAreForCurrentFile())
+    if (CountDrops(event) || !EventsAreForCurrentFile())
         return;
     const auto* property = static_cast<const mpv_event_property*>(event.data);
     if (event.reply_userdata == ObserveTimePos && property->format == MPV_FORMAT_DOUBLE)
@@ -428,6 +446,23 @@ void TMpvMediaPlayer::HandlePropertyChange(const mpv_event& event) {
     else if (event.reply_userdata == ObserveEof && !SeekTarget)
         EndReported(property->format == MPV_FORMAT_FLAG &&
                     *static_cast<const int*>(property->data));
+}
+
+bool TMpvMediaPlayer::CountDrops(const mpv_event& event) {
+    if (event.reply_userdata != ObserveDecoderDrops && event.reply_userdata != ObserveOutputDrops)
+        return false;
+    const auto* property = static_cast<const mpv_event_property*>(event.data);
+    const std::int64_t value = property->format == MPV_FORMAT_INT64
+                                   ? *static_cast<const std::int64_t*>(property->data)
+                                   : 0;
+    (event.reply_userdata == ObserveDecoderDrops ? DecoderDrops : OutputDrops).Seen(value);
+    return true;
+}
+
+void TMpvMediaPlayer::TDropCount::Seen(std::int64_t value) {
+    // A smaller value is a new file's count starting from zero.
+    Total += value >= Last ? value - Last : value;
+    Last = value;
 }
 
 void TMpvMediaPlayer::HandleReply(const mpv_event& event) {

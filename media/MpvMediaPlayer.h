@@ -39,6 +39,9 @@ public:
     void Pause() override;
 
     TMpvRenderPath RenderPath() const { return Path; }
+    // Frames the decoder and the video output dropped since the control was made.
+    std::int64_t DecoderFramesDropped() const { return DecoderDrops.Total; }
+    std::int64_t OutputFramesDropped() const { return OutputDrops.Total; }
 
 signals:
     // A new video frame was drawn.
@@ -60,6 +63,7 @@ private:
     void StartLoading();
     void Seek(double seconds);
     bool EventsAreForCurrentFile() const;
+    bool CountDrops(const mpv_event& event);
 
     static void OnWakeup(void* self);
     void DrainEvents();
@@ -105,4 +109,13 @@ private:
     int Height = 0;
     int VolumeValue = 0;
     bool MuteValue = false;
+
+    // The engine's counters start again with each file; the totals carry on.
+    struct TDropCount {
+        std::int64_t Last = 0;
+        std::int64_t Total = 0;
+        void Seen(std::int64_t value);
+    };
+    TDropCount DecoderDrops;
+    TDropCount OutputDrops;
 };

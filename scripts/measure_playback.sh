@@ -1,18 +1,32 @@
 #!/usr/bin/env bash
-# Plays the same 640x480 clip in the player's playback control and in the mpv
-# command-line player, with matching outputs, and prints for each the time
-# from loading to the first shown frame and the CPU used while playing.
-#   scripts/measure_playback.sh [opengl|software] [CLIP]
-# opengl: both draw with OpenGL (mpv --vo=gpu); software: the control's
-# software renderer against mpv --vo=x11. Sound goes nowhere (ao=null) in mpv;
-# the control plays into the system's sound output, so measure where none
+# The player beside the mpv command-line player, on the same files with the
+# same kind of output, in one run:
+#  - the sample disc: the program's windows play the first entry, then Next
+#    is pressed 100 times (each entry shown for DWELL ms); mpv plays the same
+#    file and then a play list of the same 100 segments;
+#  - a 1280x720 clip in a window of its own size and in full screen (the
+#    playback control alone against mpv);
+#  - the real program playing a 640x480 entry of the sample disc image,
+#    mounted with fuseiso in a mount namespace of its own (needs root).
+# For each: time to first frame, CPU while playing, resident size at the first
+# frame, while playing and after the changes, peak resident size, and frames
+# dropped by the decoder and the video output.
+#   scripts/measure_playback.sh [opengl|software]
+# opengl: both draw with OpenGL (mpv --vo=gpu --gpu-sw=yes); software: the
+# control's software renderer against mpv --vo=x11. Sound goes nowhere in mpv;
+# the player plays into the system's sound output, so measure where none
 # opens (no sound server, no card) to compare like with like.
+# The table is printed and written to $MEASURE_OUT (build/measure_playback.txt).
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${BUILD_DIR:-$root/build}
 mode=${1:-opengl}
+out=${MEASURE_OUT:-$build/measure_playback.txt}
 window=${MEASURE_SECONDS:-6} # CPU is sampled over this many seconds
 settle=2                     # ... after this many seconds of playing
+changes=${MEASURE_CHANGES:-100}
+dwell=${MEASURE_DWELL_MS:-300}
+play=$((settle + window + 1)) # seconds the first file plays
 
 if [ -z "${DISPLAY:-}" ]; then
   exec xvfb-run -a -s '-screen 0 1280x1024x24' "$0" "$@"
@@ -20,12 +34,22 @@ fi
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-clip=${2:-$work/clip640.AVI}
-if [ ! -f "$clip" ]; then
-  ffmpeg -v error -y -f lavfi -i testsrc=size=640x480:rate=25 -f lavfi -i sine \
-    -t $((settle + window + 4)) -c:v mpeg4 -vtag DIVX -c:a libmp3lame "$clip"
+ninja -C "$build" -j2 measure_playback make_sample_disc Quorvix_Player >/dev/null
+"$build/tools/make_sample_disc" "$work/disc" --iso "$work/disc.iso"
+ffmpeg -v error -nostdin -y -f lavfi -i testsrc2=size=1280x720:rate=25 -f lavfi -i sine \
+  -t $((play + 2)) -c:v mpeg4 -vtag DIVX -q:v 5 -c:a libmp3lame "$work/clip720.AVI"
+export HOME=$work/home XDG_CONFIG_HOME=$work/config XDG_DATA_HOME=$work/data \
+  XDG_RUNTIME_DIR=$work/runtime
+mkdir -p "$HOME" "$XDG_CONFIG_HOME" "$XDG_DATA_HOME" "$XDG_RUNTIME_DIR"
+chmod 700 "$XDG_RUNTIME_DIR"
+
+if [ "$mode" = software ]; then
+  ours_render=(--software)
+  mpv_vo=(--vo=x11)
+else
+  ours_render=()
+  mpv_vo=(--vo=gpu --gpu-sw=yes)
 fi
-[ -x "$build/tools/measure_playback" ] || ninja -C "$build" -j2 measure_playback >/dev/null
 
 ticks() { awk '{print $14 + $15}' "/proc/$1/stat"; }
 # CPU of a running process over the measuring window, in percent of one core.
@@ -39,43 +63,184 @@ cpu_percent() {
     'BEGIN { printf "%.1f", (b - a) * 100 / (hz * s) }'
 }
 wait_for_line() { # file pattern
-  for _ in $(seq 100); do
+  for _ in $(seq 300); do
     grep -q "$2" "$1" 2>/dev/null && return 0
     sleep 0.1
   done
   echo "no '$2' in $1" >&2
   return 1
 }
+value() { awk -v k="$2" '$1 == k { print $2 }' "$1"; }
 
-# The player's control.
-ours_args=("$clip" $((settle + window + 2)))
-[ "$mode" = software ] && ours_args+=(--software)
-"$build/tools/measure_playback" "${ours_args[@]}" >"$work/ours.txt" 2>/dev/null &
-ours_pid=$!
-wait_for_line "$work/ours.txt" first_frame_ms
-ours_cpu=$(cpu_percent "$ours_pid")
-kill "$ours_pid" 2>/dev/null || true
-wait "$ours_pid" 2>/dev/null || true
-ours_first=$(awk '/first_frame_ms/ {print $2}' "$work/ours.txt")
-ours_render=$(awk '/render/ {print $2}' "$work/ours.txt")
+# mpv reports the same figures as the measuring tool, from inside, to a file.
+cat >"$work/figures.lua" <<'EOF'
+local out = io.open(os.getenv("MEASURE_FIGURES"), "w")
+local function put(key, value) out:write(string.format("%s %.1f\n", key, value)) out:flush() end
+local function status_mb(key)
+  for line in io.lines("/proc/self/status") do
+    local kb = line:match("^" .. key .. ":%s+(%d+)")
+    if kb then return tonumber(kb) / 1024 end
+  end
+end
+local first = true
+mp.register_event("playback-restart", function()
+  if not first then return end
+  first = false
+  put("rss_first_frame_mb", status_mb("VmRSS"))
+  mp.add_timeout(tonumber(os.getenv("MEASURE_PLAY")) - 1, function()
+    put("rss_playing_mb", status_mb("VmRSS"))
+  end)
+end)
+-- The counts start again with each file; the totals carry on.
+local totals = {}
+for _, name in ipairs({ "frame-drop-count", "vo-drop-frame-count" }) do
+  local t = { last = 0, total = 0 }
+  totals[name] = t
+  mp.observe_property(name, "number", function(_, v)
+    v = v or 0
+    t.total = t.total + (v >= t.last and v - t.last or v)
+    t.last = v
+  end)
+end
+-- A file that loops plays until the measuring is done.
+local quit_after = tonumber(os.getenv("MEASURE_QUIT_AFTER") or "")
+if quit_after then mp.add_timeout(quit_after, function() mp.command("quit") end) end
+mp.register_event("shutdown", function()
+  put("rss_after_changes_mb", status_mb("VmRSS"))
+  put("peak_rss_mb", status_mb("VmHWM"))
+  put("frame_drop_count", totals["frame-drop-count"].total)
+  put("vo_drop_frame_count", totals["vo-drop-frame-count"].total)
+end)
+EOF
 
-# The command-line player; its log times the first frame from opening the file.
-if [ "$mode" = software ]; then vo=(--vo=x11); else vo=(--vo=gpu --gpu-sw=yes); fi
-mpv --no-config --really-quiet "${vo[@]}" --ao=null --hwdec=no --geometry=640x480 \
-  --log-file="$work/mpv.log" "$clip" >/dev/null 2>&1 &
-mpv_pid=$!
-mpv_cpu=$(cpu_percent "$mpv_pid")
-kill "$mpv_pid" 2>/dev/null || true
-wait "$mpv_pid" 2>/dev/null || true
-mpv_first=$(awk -F'[][]' '
-  /\[file\] Opening/ && !open { open = $2 }
-  /first video frame after restart shown/ && !shown { shown = $2 }
-  END { printf "%.1f", (shown - open) * 1000 }' "$work/mpv.log")
+# Runs the measuring tool; its figures, CPU added, go to $work/NAME.ours.
+measure_ours() { # name tool-arguments...
+  local name=$1 pid
+  shift
+  "$build/tools/measure_playback" "$@" >"$work/$name.ours" 2>"$work/$name.ours.log" &
+  pid=$!
+  wait_for_line "$work/$name.ours" first_frame_ms
+  echo "cpu_percent $(cpu_percent "$pid")" >>"$work/$name.ours.cpu"
+  wait "$pid"
+  cat "$work/$name.ours.cpu" >>"$work/$name.ours"
+}
+# Runs mpv; its figures go to $work/NAME.mpv.
+measure_mpv() { # name mpv-arguments...
+  local name=$1 pid
+  shift
+  MEASURE_FIGURES=$work/$name.mpv MEASURE_PLAY=$play \
+    mpv --no-config --really-quiet "${mpv_vo[@]}" --ao=null --hwdec=no \
+    --script="$work/figures.lua" --log-file="$work/$name.mpv.log" "$@" >/dev/null 2>&1 &
+  pid=$!
+  wait_for_line "$work/$name.mpv" rss_first_frame_mb
+  local cpu
+  cpu=$(cpu_percent "$pid")
+  wait "$pid"
+  echo "cpu_percent $cpu" >>"$work/$name.mpv"
+  # Its log times the first frame from opening the file.
+  awk -F'[][]' '
+    /\[file\] Opening/ && !open { open = $2 }
+    /first video frame after restart shown/ && !shown { shown = $2 }
+    END { printf "first_frame_ms %.1f\n", (shown - open) * 1000 }' \
+    "$work/$name.mpv.log" >>"$work/$name.mpv"
+}
 
-ratio() { awk -v a="$1" -v b="$2" 'BEGIN { if (b > 0) printf "%.2f", a / b; else print "n/a" }'; }
-printf '%-28s %12s %12s %8s\n' "" "control" "mpv" "ratio"
-printf '%-28s %12s %12s %8s\n' "render" "$ours_render" "${vo[0]#--vo=}" ""
-printf '%-28s %12s %12s %8s\n' "first frame (ms)" "$ours_first" "$mpv_first" \
-  "$(ratio "$ours_first" "$mpv_first")"
-printf '%-28s %12s %12s %8s\n' "CPU while playing (% core)" "$ours_cpu" "$mpv_cpu" \
-  "$(ratio "$ours_cpu" "$mpv_cpu")"
+# The segments that Next walks through on the sample disc, from its first
+# entry: file and start (the entry without a file is left out).
+segments=("CLIP01 20" "CLIP01 40" "CLIP03 1" "CLIP02 0" "CLIP04 2" "CLIP05 0" "CLIP07 0.5"
+  "CLIP01 0")
+playlist=(--{ --length="$play" "$work/disc/Video/CLIP01.AVI" --})
+for ((i = 0; i < changes; i++)); do
+  read -r file start <<<"${segments[i % ${#segments[@]}]}"
+  playlist+=(--{ --start="$start" --length="$(awk -v d="$dwell" 'BEGIN { print d / 1000 }')"
+    "$work/disc/Video/$file.AVI" --})
+done
+
+echo "measuring the sample disc ..." >&2
+measure_ours disc --disc "$work/disc" "$play" --changes "$changes" --dwell "$dwell" \
+  "${ours_render[@]}"
+measure_mpv disc "${playlist[@]}"
+echo "measuring 1280x720, 1:1 ..." >&2
+measure_ours hd "$work/clip720.AVI" "$play" "${ours_render[@]}"
+measure_mpv hd --length="$play" "$work/clip720.AVI"
+echo "measuring 1280x720, full screen ..." >&2
+measure_ours full "$work/clip720.AVI" "$play" --fullscreen "${ours_render[@]}"
+measure_mpv full --fs --length="$play" "$work/clip720.AVI"
+
+# The real program: a mount namespace of its own, so that it sees only this
+# disc, and a favourites file that leaves one 640x480 entry checked.
+whole_program() {
+  local mnt=$work/mnt config=$XDG_CONFIG_HOME/quorvix-player pid cpu rss peak ns p
+  mkdir -p "$mnt" "$config"
+  printf '[Volume1]\r\nWorkDir=%s\r\n' "$work" >"$config/QuorvixSample.ini"
+  for i in 0 1 2 3 4 5 6 7 8; do
+    printf '%s\xa4%s\r\n' "$([ $i = 4 ] && echo 1 || echo 0)" "$i"
+  done >"$work/Favorites.lst"
+  unshare -m --propagation private bash -c '
+    awk '\''$0 ~ / - fuse\.fuseiso / { print $5 }'\'' /proc/self/mountinfo |
+      while read -r m; do umount -l "$m" 2>/dev/null || true; done
+    fuseiso "$1" "$2" && exec "$3"' _ "$work/disc.iso" "$mnt" "$build/Quorvix_Player" \
+    >"$work/whole.log" 2>&1 &
+  pid=$!
+  sleep 2 # the disc watch finds the disc and the entry starts
+  cpu=$(cpu_percent "$pid")
+  rss=$(awk '/^VmRSS:/ { printf "%.1f", $2 / 1024 }' "/proc/$pid/status")
+  peak=$(awk '/^VmHWM:/ { printf "%.1f", $2 / 1024 }' "/proc/$pid/status")
+  ns=$(readlink "/proc/$pid/ns/mnt")
+  kill "$pid"
+  wait "$pid" 2>/dev/null || true
+  # The fuseiso started in that namespace keeps it alive: it goes too.
+  for p in $(pgrep -x fuseiso); do
+    if [ "$(readlink "/proc/$p/ns/mnt" 2>/dev/null)" = "$ns" ]; then kill "$p"; fi
+  done
+  printf 'cpu_percent %s\nrss_playing_mb %s\npeak_rss_mb %s\n' "$cpu" "$rss" "$peak" \
+    >"$work/whole.ours"
+}
+if [ "$(id -u)" = 0 ] && command -v fuseiso >/dev/null && [ -e /dev/fuse ]; then
+  echo "measuring the whole program ..." >&2
+  whole_program
+  MEASURE_QUIT_AFTER=$((play + 1)) measure_mpv whole --loop-file=inf \
+    "$work/disc/Video/CLIP02.AVI"
+else
+  echo "whole program skipped: needs root, fuseiso and /dev/fuse" >&2
+fi
+
+# Changes that never showed a frame, and errors the program would have shown.
+cat "$work"/*.ours.log | grep -E '^(no frame|error)' >&2 || true
+
+row() { # label key scenario
+  local ours theirs
+  ours=$(value "$work/$3.ours" "$2" 2>/dev/null || true)
+  theirs=$(value "$work/$3.mpv" "$2" 2>/dev/null || true)
+  printf '  %-34s %10s %10s\n' "$1" "${ours:--}" "${theirs:--}"
+}
+scenario() { # title scenario keys...
+  local name=$2
+  printf '%s\n' "$1"
+  shift 2
+  for key in "$@"; do
+    case $key in
+    first_frame_ms) row "first frame (ms)" "$key" "$name" ;;
+    cpu_percent) row "CPU while playing (% of a core)" "$key" "$name" ;;
+    rss_first_frame_mb) row "RSS at first frame (MB)" "$key" "$name" ;;
+    rss_playing_mb) row "RSS while playing (MB)" "$key" "$name" ;;
+    rss_after_changes_mb) row "RSS after $changes changes (MB)" "$key" "$name" ;;
+    peak_rss_mb) row "peak RSS (MB)" "$key" "$name" ;;
+    frame_drop_count) row "frames dropped, decoder" "$key" "$name" ;;
+    vo_drop_frame_count) row "frames dropped, output" "$key" "$name" ;;
+    esac
+  done
+}
+common=(first_frame_ms cpu_percent rss_first_frame_mb rss_playing_mb)
+drops=(peak_rss_mb frame_drop_count vo_drop_frame_count)
+{
+  printf '%-36s %10s %10s\n' "output: ${mpv_vo[*]#--vo=}" "program" "mpv"
+  scenario "sample disc, first entry 320x240, then $changes changes (${dwell} ms each)" disc \
+    "${common[@]}" rss_after_changes_mb "${drops[@]}"
+  scenario "1280x720 clip, 1:1 window" hd "${common[@]}" "${drops[@]}"
+  scenario "1280x720 clip, full screen" full "${common[@]}" "${drops[@]}"
+  if [ -f "$work/whole.ours" ]; then
+    scenario "whole program, 640x480 entry of the sample disc image" whole cpu_percent \
+      rss_playing_mb peak_rss_mb
+  fi
+} | tee "$out"

@@ -28,7 +28,7 @@ run_tests() { # build folder, then ctest's own arguments
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQV_SANITIZE=OFF -DQV_BENCH=ON
 rescan_moc build
 ninja -C build -j2
-run_tests build -LE 'userlevel|sound'
+run_tests build -LE 'userlevel|sound|soak'
 
 # The tests that listen, each ctest entry beside a private sound server of its
 # own (scripts/sound-server.sh).
@@ -38,6 +38,9 @@ run_tests build -L sound
 # once without a window manager, once under openbox.
 run_tests build -L userlevel
 QV_USERLEVEL_WM=openbox run_tests build -L userlevel
+
+# Soak: long real-engine runs (about three minutes), once, in this build only.
+run_tests build -L soak
 
 # The Debian package from the same tree: validated, unpacked, started on a disc.
 bash scripts/package.sh build

@@ -1,6 +1,7 @@
 #include "shell/Application.h"
 
 #include "catalogwin/CatUnit2.h"
+#include "platform/ProcessMemory.h"
 #include "platform/SessionBus.h"
 #include "platform/SingleInstance.h"
 #include "player/MprisService.h"
@@ -53,6 +54,7 @@ void TApplication::Report(const QString& text) {
 }
 
 int RunQuorvixPlayer(int argc, char* argv[]) {
+    LimitHeapArenas();
     if (!AcquireSingleInstance(QStringLiteral("quorvix-player")))
         return 0;
     TApplication app(argc, argv);
@@ -61,9 +63,7 @@ int RunQuorvixPlayer(int argc, char* argv[]) {
 
     CreateForms();
     QObject::connect(MainForm, &TMainForm::Closed, &app, &TApplication::EndProgram);
-    MainForm->show();
-    VidOutForm->show();
-    CaptionForm->show();
+    ShowForms();
     if (const auto bus = SessionBus())
         new TMprisService(*bus, MainForm); // media keys and desktop player widgets
     const int result = QApplication::exec();
@@ -76,6 +76,12 @@ void CreateForms() {
     CatForm2 = new TCatForm2;
     VidOutForm = new TVidOutForm;
     CaptionForm = new TCaptionForm;
+}
+
+void ShowForms() {
+    MainForm->show();
+    VidOutForm->show();
+    CaptionForm->show();
 }
 
 void DestroyForms() {

@@ -28,6 +28,8 @@ void SetExceptionReporter(TExceptionReporter reporter);
 // Runs the program: single-instance rule, the four windows, the message loop.
 int RunQuorvixPlayer(int argc, char* argv[]);
 
-// The four windows in their order of creation, and their destruction.
+// The four windows in their order of creation, showing the three that are
+// visible from the start, and their destruction.
 void CreateForms();
+void ShowForms();
 void DestroyForms();

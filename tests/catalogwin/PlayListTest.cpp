@@ -124,8 +124,16 @@ TEST_F(PlayListTest, LoadingIntoAnUncheckedGroupChecksTheWholeGroupFirst) {
               "1\r\n0\xA4"
               "2\r\n",
               "three.lst");
-    Form->ChooseFile = [&](QFileDialog*) { return Temp.filePath("three.lst"); };
+    // A file dialog costs a file system model and a thread: none until asked for.
+    EXPECT_EQ(Form->OpenDialog1, nullptr);
+    EXPECT_EQ(Form->SaveDialog1, nullptr);
+    Form->ChooseFile = [&](QFileDialog* dialog) {
+        EXPECT_EQ(dialog, Form->OpenDialog1);
+        EXPECT_EQ(dialog->acceptMode(), QFileDialog::AcceptOpen);
+        return Temp.filePath("three.lst");
+    };
     Form->FlatButton1Click();
+    EXPECT_EQ(Form->SaveDialog1, nullptr);
     EXPECT_EQ(CheckedEntries(), (std::vector<int>{0, 1}));
     EXPECT_TRUE(Group(0)->Checked());
     EXPECT_TRUE(Group(0)->Grayed());

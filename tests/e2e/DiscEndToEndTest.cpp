@@ -1,7 +1,7 @@
 // The whole program on the sample disc image, mounted with fuseiso, with the
 // real disc watch and the real playback engine.
+#include "support/DiscProgram.h"
 #include "support/PrivateBus.h"
-#include "support/SampleDisc.h"
 
 #include "catalog/CatalogRecord.h"
 #include "catalogwin/CatUnit2.h"
@@ -27,57 +27,26 @@
 
 namespace {
 
-class DiscEndToEndTest : public ::testing::Test {
+class DiscEndToEndTest : public DiscProgramTest {
 protected:
     void SetUp() override {
-        QV_SKIP_WITHOUT_FUSE();
+        DiscProgramTest::SetUp();
+        if (IsSkipped())
+            return;
         Disc = &SampleDisc(1);
-        // A copy of the program on the hard disk: everything comes from the disc.
-        SetProgramFolderForTesting(ProgramDir.path());
-        SetProgramFileNameForTesting(QStringLiteral("Quorvix_Player"));
-        qputenv("XDG_CONFIG_HOME", ConfigDir.path().toLocal8Bit());
         QDir(ConfigDir.path()).mkpath(QStringLiteral("quorvix-player"));
         QFile ini(ConfigDir.filePath(QStringLiteral("quorvix-player/QuorvixSample.ini")));
         ASSERT_TRUE(ini.open(QIODevice::WriteOnly));
         ini.write("[Volume1]\r\nWorkDir=" + WorkDir.path().toUtf8() + "\r\n");
-        ini.close();
-        CreateForms();
-        MainForm->show();
-        VidOutForm->show();
-        CaptionForm->show();
-    }
-
-    void TearDown() override {
-        if (MainForm) {
-            MainForm->close();
-            DestroyForms();
-        }
-        Mount.reset();
-    }
-
-    static TWinMediaPlayer* Control() { return VidOutForm->ActiveMovie1; }
-    static std::string State() {
-        return QStringLiteral("entry %1, play state %2, open state %3, position %4, file %5")
-            .arg(CurrentIndex)
-            .arg(Control()->PlayState())
-            .arg(Control()->OpenState())
-            .arg(Control()->CurrentPosition())
-            .arg(Control()->FileName())
-            .toStdString();
-    }
-    static bool WaitForState(int state) {
-        return QTest::qWaitFor([state] { return Control()->PlayState() == state; }, 10000);
     }
 
     const SampleDiscFiles* Disc = nullptr;
-    QTemporaryDir ProgramDir, ConfigDir, WorkDir;
-    std::unique_ptr<FuseIsoMount> Mount;
+    QTemporaryDir WorkDir;
 };
 
 TEST_F(DiscEndToEndTest, InsertPlayFollowEjectAndReinsert) {
     EXPECT_FALSE(ProgramDiscPresent());
-    Mount = std::make_unique<FuseIsoMount>(Disc->Iso);
-    ASSERT_TRUE(Mount->Mounted());
+    Insert(Disc->Iso);
 
     // The watch finds the disc within a tick and the first checked entry plays.
     ASSERT_TRUE(QTest::qWaitFor([] { return CatalogLoaded && CurrentIndex == 0; }, 10000));
@@ -96,10 +65,10 @@ TEST_F(DiscEndToEndTest, InsertPlayFollowEjectAndReinsert) {
     EXPECT_TRUE(WaitForState(mpPlaying));
 
     // Taking the disc out pauses; the same disc back resumes.
-    Mount->Eject();
+    Eject();
     ASSERT_TRUE(WaitForState(mpPaused));
     EXPECT_FALSE(DiscPresent);
-    Mount = std::make_unique<FuseIsoMount>(Disc->Iso);
+    Insert(Disc->Iso);
     ASSERT_TRUE(WaitForState(mpPlaying));
     EXPECT_EQ(CurrentIndex, 1);
 
@@ -120,7 +89,7 @@ TEST_F(DiscEndToEndTest, MediaKeysFollowAndDriveRealPlayback) {
     PrivateSessionBus bus;
     ASSERT_FALSE(bus.Address().isEmpty()) << "no dbus-daemon";
     new TMprisService(QDBusConnection::connectToBus(bus.Address(), "e2e"), MainForm);
-    Mount = std::make_unique<FuseIsoMount>(Disc->Iso);
+    Insert(Disc->Iso);
     ASSERT_TRUE(QTest::qWaitFor([] { return CatalogLoaded && CurrentIndex == 0; }, 3000));
     ASSERT_TRUE(WaitForState(mpPlaying));
     EXPECT_EQ(bus.Playerctl({"status"}), "Playing");
@@ -132,10 +101,9 @@ TEST_F(DiscEndToEndTest, MediaKeysFollowAndDriveRealPlayback) {
     EXPECT_EQ(metadata[0].toStdString(), "Водопад, часть 1");
     EXPECT_EQ(metadata[1].toStdString(), "Природа");
     EXPECT_EQ(metadata[2].toStdString(), "20000000");
-    // Other sample discs may be mounted on this machine: any one will do.
     const QUrl art(metadata[3]);
-    EXPECT_TRUE(art.isLocalFile() && art.path().endsWith("/Pic/clip01.jpg") &&
-                QFile::exists(art.toLocalFile()))
+    EXPECT_TRUE(art.isLocalFile() && art.path().startsWith(Mount->MountPoint()) &&
+                art.path().endsWith("/Pic/clip01.jpg") && QFile::exists(art.toLocalFile()))
         << metadata[3].toStdString();
 
     // A seek from the desktop keeps the entry's end mark: it ends there.
@@ -152,7 +120,7 @@ TEST_F(DiscEndToEndTest, MediaKeysFollowAndDriveRealPlayback) {
 }
 
 TEST_F(DiscEndToEndTest, ClosingWritesTheSettingsAndTheFavourites) {
-    Mount = std::make_unique<FuseIsoMount>(Disc->Iso);
+    Insert(Disc->Iso);
     ASSERT_TRUE(QTest::qWaitFor([] { return CatalogLoaded; }, 10000));
     ASSERT_EQ(ProgramDiscDrive(), Mount->MountPoint()) << "another disc was loaded";
     ASSERT_TRUE(SettingsValid);

@@ -75,8 +75,9 @@ TEST_F(SettingsTest, DefaultFavouritesAreWrittenAtTheNextClose) {
     EXPECT_TRUE(SettingsValid);
     EXPECT_EQ(FavFileName, Work + "/Favorites.lst");
     EXPECT_FALSE(Form->SizeFromSettings);
-    EXPECT_EQ(Form->OpenDialog1->directory().absolutePath(), Work);
-    EXPECT_EQ(Form->SaveDialog1->nameFilters(), QStringList{"Play_List files(*.lst)"});
+    EXPECT_EQ(Form->PlayListDialog(QFileDialog::AcceptOpen)->directory().absolutePath(), Work);
+    EXPECT_EQ(Form->PlayListDialog(QFileDialog::AcceptSave)->nameFilters(),
+              QStringList{"Play_List files(*.lst)"});
 
     Form->CheckAllNodes();
     Entry(1)->SetChecked(false);

@@ -1,4 +1,5 @@
 // Test main: the widget tests need the application object; they run under Xvfb.
+#include "platform/ProcessMemory.h"
 #include "shell/Application.h"
 #include "support/FormsFixture.h"
 #include "support/SampleDisc.h"
@@ -18,6 +19,7 @@ void PinOpenGLDriver() {
 
 int main(int argc, char** argv) {
     UsePrivateMounts(); // first: no threads may exist yet
+    LimitHeapArenas();  // as the program does
     PinOpenGLDriver();
     ::testing::InitGoogleTest(&argc, argv);
     ::testing::UnitTest::GetInstance()->listeners().Append(new TestIsolation);
