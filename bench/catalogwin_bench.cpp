@@ -1,10 +1,14 @@
-// Building the catalog tree and applying a favourites file.
+// Building the catalog tree, applying a favourites file and showing a picture.
 #include "catalog/CatalogRecord.h"
 #include "catalogwin/CatUnit2.h"
+#include "platform/JpegImage.h"
 #include "player/Unit1.h"
+#include "shell/Pathes.h"
 #include "shell/PlayListFile.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QPainter>
 #include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
@@ -88,5 +92,43 @@ void BM_ApplyFavourites(benchmark::State& state) {
     FavFileName.clear();
 }
 BENCHMARK(BM_ApplyFavourites)->Arg(256)->Arg(10000)->Unit(benchmark::kMillisecond);
+
+// A 4000 x 3000 camera picture with detail everywhere, as a disc might carry.
+QString WriteLargePicture(const QTemporaryDir& folder) {
+    QImage picture(4000, 3000, QImage::Format_RGB32);
+    QPainter painter(&picture);
+    for (int y = 0; y < picture.height(); y += 50)
+        for (int x = 0; x < picture.width(); x += 50)
+            painter.fillRect(x, y, 50, 50, QColor::fromHsv((x + y) / 10 % 360, 200, 50 + y % 200));
+    painter.end();
+    QDir().mkpath(folder.filePath("Pic"));
+    const QString path = folder.filePath("Pic/big.jpg");
+    if (!picture.save(path, "JPG", 90))
+        qFatal("cannot write %s", qPrintable(path));
+    return path;
+}
+
+// Clicking an entry whose picture is 4000 x 3000: decoded and fitted into the panel.
+void BM_ShowEntryPicture(benchmark::State& state) {
+    Windows windows;
+    FillCatalog(1);
+    SetShortString(Catalog[0].MediaName, "big");
+    QTemporaryDir folder;
+    WriteLargePicture(folder);
+    SetProgramFolderForTesting(folder.path());
+    for (auto _ : state)
+        windows.Main->ShowEntryPicture(0);
+    SetProgramFolderForTesting({});
+}
+BENCHMARK(BM_ShowEntryPicture)->Unit(benchmark::kMillisecond);
+
+// The same picture decoded whole, for comparison.
+void BM_DecodeJpegFullSize(benchmark::State& state) {
+    QTemporaryDir folder;
+    const QString path = WriteLargePicture(folder);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(LoadJpegFile(path));
+}
+BENCHMARK(BM_DecodeJpegFullSize)->Unit(benchmark::kMillisecond);
 
 } // namespace

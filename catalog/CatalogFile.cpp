@@ -11,6 +11,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <string>
 
 namespace {
 
@@ -67,7 +68,12 @@ std::vector<CatalogRecord> ReadCatalogFile(const QString& path) {
         throw EInOutError(errno);
     if (S_ISDIR(info.st_mode))
         throw EInOutError(EISDIR);
-    std::vector<CatalogRecord> records(static_cast<size_t>(info.st_size) / RecordSize);
+    const auto count = static_cast<uint64_t>(info.st_size) / RecordSize;
+    if (count > MaxCatalogRecords)
+        throw Exception("Catalog " + path.toStdString() +
+                        " is too large: " + std::to_string(count) + " records, at most " +
+                        std::to_string(MaxCatalogRecords) + " are read");
+    std::vector<CatalogRecord> records(static_cast<size_t>(count));
     ReadExactly(file.Get(), reinterpret_cast<char*>(records.data()), records.size() * RecordSize);
     file.Close();
     return records;

@@ -41,7 +41,13 @@ extern int32_t CurrentIndex;
 
 // Fills Catalog from LocateFile("Data\All.dat"); throws EInOutError on I/O failure.
 void LoadCatalog();
+// Entries are named by one byte, so no disc needs more than 256 records; the
+// bound only keeps a crafted file (about 85 MB at this bound) from being
+// allocated before it is read.
+inline constexpr uint64_t MaxCatalogRecords = 65536;
 // Reads / writes a whole catalog file; the write replaces the file atomically.
+// A file of more than MaxCatalogRecords records is refused with an Exception
+// naming it.
 std::vector<CatalogRecord> ReadCatalogFile(const QString& path);
 void WriteCatalogFile(const QString& path, const std::vector<CatalogRecord>& records);
 // Path of the catalog beside the running program: where SaveCatalog writes.

@@ -5,6 +5,7 @@
 #include "player/Unit1.h"
 #include "shell/FitPicture.h"
 #include "shell/OuterFrame.h"
+#include "shell/Settings.h"
 #include "skin/SkinColors.h"
 
 #include <QCloseEvent>
@@ -368,9 +369,16 @@ void TCatForm2::fcTreeView1CalcNodeAttributes(TfcTreeNode* node, TfcNodeAttribut
 
 // The picture.
 
-void TCatForm2::ShowPicture(const QPixmap& picture) {
+void TCatForm2::ShowPicture(const QPixmap& picture, QSize size) {
     Image1->setPixmap(picture);
+    PictureSize = size;
     FitImage();
+}
+
+QSize TCatForm2::PictureCoverSize() const {
+    const QScreen* screen = this->screen();
+    const int widest = screen ? screen->availableGeometry().width() : 0;
+    return {std::max(FlatPanel1->width(), widest), FlatPanel1->height() - 4};
 }
 
 void TCatForm2::FlatPanel1Resize() {
@@ -380,9 +388,8 @@ void TCatForm2::FlatPanel1Resize() {
 }
 
 void TCatForm2::FitImage() {
-    const QPixmap picture = Image1->pixmap();
     const TRect box{0, 2, FlatPanel1->width(), FlatPanel1->height() - 2};
-    const TRect source{0, 0, picture.width(), picture.height()};
+    const TRect source{0, 0, PictureSize.width(), PictureSize.height()};
     Image1->setGeometry(FitPictureRect(box, source, true));
 }
 
@@ -392,6 +399,7 @@ void TCatForm2::FlatButton1Click() {
     const QString path = ChooseFile(PlayListDialog(QFileDialog::AcceptOpen));
     if (path.isEmpty())
         return;
+    CheckStorableFavFileName(path);
     FavFileName = path;
     ApplyingPlayList = true;
     try {

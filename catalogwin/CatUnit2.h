@@ -76,8 +76,14 @@ public:
     void SetDialogFolder(const QString& folder);
     // The open or save dialog, made on first use.
     QFileDialog* PlayListDialog(QFileDialog::AcceptMode mode);
-    // Puts a picture into Image1 and fits it into the picture panel.
-    void ShowPicture(const QPixmap& picture);
+    // Puts a picture into Image1 and fits it into the picture panel. The
+    // fit uses the picture's own size, which a picture decoded at a reduced
+    // scale gives apart from its pixels.
+    void ShowPicture(const QPixmap& picture, QSize size);
+    void ShowPicture(const QPixmap& picture) { ShowPicture(picture, picture.size()); }
+    // The box a picture is fitted into, at the widest the panel can become:
+    // pictures decoded to cover it never need enlarging.
+    QSize PictureCoverSize() const;
 
     // Handlers.
     void FormCreate();
@@ -105,6 +111,7 @@ private:
     void ApplyDialogFolder(QFileDialog* dialog) const;
 
     std::vector<TfcTreeNode*> EntryNodes; // first node of each entry number
+    QSize PictureSize;                    // own size of the picture in Image1
     QString DialogFolder;                 // null until the settings give one
 };
 

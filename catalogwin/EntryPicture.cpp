@@ -10,8 +10,9 @@ void TMainForm::ShowEntryPicture(int N) {
     if (!CatForm2 || N < 0 || N >= static_cast<int>(Catalog.size()))
         return;
     const QString path = LocateFile(EntryPictureFile(Catalog[N]));
-    if (!path.isEmpty() && QFileInfo(path).isFile())
-        CatForm2->ShowPicture(QPixmap::fromImage(LoadJpegFile(path)));
-    else
+    if (!path.isEmpty() && QFileInfo(path).isFile()) {
+        const TJpegPicture picture = LoadJpegFile(path, CatForm2->PictureCoverSize());
+        CatForm2->ShowPicture(QPixmap::fromImage(picture.Image), picture.Size);
+    } else
         CatForm2->ShowPicture(CatForm2->ImageList1);
 }

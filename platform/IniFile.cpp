@@ -126,8 +126,16 @@ int32_t TIniFile::ReadInteger(const QByteArray& section, const QByteArray& key,
     return ParseInteger(text, value) ? value : defaultValue;
 }
 
+bool TIniFile::CanStore(const QByteArray& text) {
+    return !text.contains('\r') && !text.contains('\n') && !text.contains('\0');
+}
+
 void TIniFile::WriteString(const QByteArray& section, const QByteArray& key,
                            const QByteArray& value) {
+    // A line break would end the line early and add keys or sections of its own.
+    if (!CanStore(section) || !CanStore(key) || !CanStore(value))
+        throw Exception("Cannot write " + key.toStdString() + " to " + Path.toStdString() +
+                        ": the value holds a line break or a NUL byte");
     QByteArray bytes = Load();
     const std::vector<Line> lines = SplitLines(bytes);
     const Place place = Find(bytes, lines, section, key);

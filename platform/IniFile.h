@@ -19,8 +19,11 @@ public:
     // An absent key, or one whose text is no integer, reads as defaultValue.
     int32_t ReadInteger(const QByteArray& section, const QByteArray& key,
                         int32_t defaultValue) const;
+    // Whether a section, key or value fits on one line: no CR, LF or NUL.
+    static bool CanStore(const QByteArray& text);
     // Changes only this key, adding section and key when absent; every other
     // byte of the file stays as it was. The file is replaced atomically.
+    // Throws Exception, writing nothing, for text that CanStore refuses.
     void WriteString(const QByteArray& section, const QByteArray& key, const QByteArray& value);
     void WriteInteger(const QByteArray& section, const QByteArray& key, int32_t value);
 

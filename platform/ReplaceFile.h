@@ -4,7 +4,15 @@
 #include <QByteArray>
 #include <QString>
 
-// Writes bytes to a temporary file in the same folder, syncs it and renames it
-// over path, keeping the old file's permissions. Throws EInOutError with the
-// system's text on failure, and then the old file is untouched.
+// Writes bytes to a temporary file in the target's folder, syncs it and
+// renames it over the target, keeping the old file's permissions. A symbolic
+// link is followed: its target is replaced and the link stays. The temporary
+// file has no name until it is complete where the file system allows that;
+// what a save killed midway left beside the target is removed by the next
+// save. Throws EInOutError with the system's text on failure, and then the
+// old file is untouched.
 void ReplaceFileAtomically(const QString& path, const QByteArray& bytes);
+
+// Test seam: false makes saves use named temporary files from the start, as
+// on file systems without unnamed ones.
+void SetUnnamedTemporaryFilesForTesting(bool enabled);

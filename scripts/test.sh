@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The test command: installs what is needed, builds, runs every test under a
 # virtual X server, runs the benchmarks briefly, then builds and tests again
-# with AddressSanitizer and UndefinedBehaviorSanitizer.
+# with AddressSanitizer and UndefinedBehaviorSanitizer, and runs the fuzz
+# targets briefly.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$(pwd)
@@ -56,3 +57,6 @@ export ASAN_OPTIONS="detect_leaks=1:abort_on_error=1:detect_stack_use_after_retu
 export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
 export LSAN_OPTIONS="suppressions=$root/scripts/sanitizer-suppressions.txt:print_suppressions=0"
 run_tests build-asan -LE 'userlevel|soak|sound'
+
+# Fuzz targets, briefly; clang builds them apart from the trees above.
+bash scripts/fuzz.sh

@@ -8,6 +8,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <climits>
 #include <cstdlib>
 #include <optional>
@@ -174,11 +175,18 @@ std::optional<std::string> FirstProgramDisc() {
     return std::nullopt;
 }
 
+// A NUL would cut the name handed to the system short, and Windows names
+// never hold control characters at all.
+bool HasControlCharacter(const QString& name) {
+    return std::any_of(name.begin(), name.end(), [](QChar c) { return c.unicode() < 0x20; });
+}
+
 // Components of a name such as "Video\clip.AVI"; none for names that are
-// absolute or climb out with "..", since the disc is untrusted input.
+// absolute, climb out with ".." or hold control characters, since the disc is
+// untrusted input.
 std::optional<QStringList> SafeComponents(const QString& name) {
     if (name.isEmpty() || name.startsWith('\\') || name.startsWith('/') ||
-        (name.size() > 1 && name[1] == ':'))
+        (name.size() > 1 && name[1] == ':') || HasControlCharacter(name))
         return std::nullopt;
     QStringList parts;
     for (const QString& part : QString(name).replace('/', '\\').split('\\')) {

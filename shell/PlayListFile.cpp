@@ -3,8 +3,11 @@
 #include "platform/ReplaceFile.h"
 #include "platform/TextLines.h"
 #include "shell/Exceptions.h"
+#include "shell/StrBox.h"
 
 #include <QFile>
+
+#include <charconv>
 
 std::vector<std::string> ReadPlayListFile(const QString& path) {
     QFile file(path);
@@ -25,4 +28,15 @@ void WritePlayListFile(const QString& path, const std::vector<std::string>& line
         bytes.append("\r\n");
     }
     ReplaceFileAtomically(path, bytes);
+}
+
+std::optional<TPlayListLine> ParsePlayListLine(const std::string& line) {
+    constexpr unsigned char Separator = 0xA4;
+    const std::string number = TextAfterLastSeparator(line, Separator);
+    int32_t entry = 0;
+    const char* end = number.data() + number.size();
+    const auto [stop, error] = std::from_chars(number.data(), end, entry);
+    if (number.empty() || error != std::errc() || stop != end)
+        return std::nullopt;
+    return TPlayListLine{TextBeforeSeparator(line, Separator) == "1", entry};
 }

@@ -9,19 +9,15 @@
 #include "shell/OuterFrame.h"
 #include "shell/Pathes.h"
 #include "shell/PlayListFile.h"
-#include "shell/StrBox.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <QLabel>
 #include <QStandardPaths>
 
-#include <charconv>
-
 namespace {
 
 const QString Error = QStringLiteral("ERROR");
-constexpr unsigned char Separator = 0xA4;
 
 bool FolderExists(const QString& path) {
     return !path.isEmpty() && QFileInfo(path).isDir();
@@ -42,19 +38,12 @@ QString ConfigFolder() {
     return base + QStringLiteral("/quorvix-player");
 }
 
-// The entry number of a play-list line; false when it names none.
-bool EntryNumber(const std::string& text, int32_t& number) {
-    const char* end = text.data() + text.size();
-    const auto [stop, error] = std::from_chars(text.data(), end, number);
-    return !text.empty() && error == std::errc() && stop == end;
-}
-
 void ApplyPlayListLine(const std::string& line) {
-    int32_t number = 0;
-    if (!EntryNumber(TextAfterLastSeparator(line, Separator), number))
+    const auto parsed = ParsePlayListLine(line);
+    if (!parsed)
         return;
-    if (TfcTreeNode* node = CatForm2->NodeOfEntry(number))
-        node->SetChecked(TextBeforeSeparator(line, Separator) == "1");
+    if (TfcTreeNode* node = CatForm2->NodeOfEntry(parsed->Entry))
+        node->SetChecked(parsed->Checked);
 }
 
 } // namespace
@@ -62,6 +51,12 @@ void ApplyPlayListLine(const std::string& line) {
 QString UserSettingsPath(const QString& iniFileName) {
     const QString name = iniFileName + QStringLiteral(".ini");
     return QDir::isAbsolutePath(name) ? name : ConfigFolder() + QLatin1Char('/') + name;
+}
+
+void CheckStorableFavFileName(const QString& path) {
+    if (!TIniFile::CanStore(path.toUtf8()))
+        throw Exception("Cannot use " + path.toStdString() +
+                        " as the play list: its name holds a line break or a NUL byte");
 }
 
 int32_t ReadDiscVolume() {

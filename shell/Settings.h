@@ -10,3 +10,7 @@ int32_t ReadDiscVolume();
 // Full path of the per-user settings file named by setup.inf: a bare name
 // lives in the user's configuration folder.
 QString UserSettingsPath(const QString& iniFileName);
+// Throws Exception when a play-list name cannot be kept as "FavFileName"
+// (a line break or NUL in it), so that it is refused when chosen rather than
+// when the settings are written at close.
+void CheckStorableFavFileName(const QString& path);

@@ -10,9 +10,6 @@
 
 namespace {
 
-constexpr int kHeaderSize = 32;
-constexpr int kRectSize = 16;
-constexpr uint32_t kRectanglesType = 1;
 // Pause before a drag step, so that a burst of motion moves the window once.
 constexpr int kDragStepDelayMs = 10;
 
@@ -47,16 +44,6 @@ QImage MaskOf(const QImage& image, uint32_t colour) {
         }
     }
     return mask;
-}
-
-void PutInt32(QByteArray& out, int32_t v) {
-    char b[4];
-    qToLittleEndian<int32_t>(v, b);
-    out.append(b, 4);
-}
-
-int32_t GetInt32(const QByteArray& in, int offset) {
-    return qFromLittleEndian<int32_t>(in.constData() + offset);
 }
 
 // Whether a control reacts to presses itself (has click or mouse-down events).
@@ -98,46 +85,6 @@ QRegion BuildSkinRegion(const QImage& image, uint32_t colour) {
         }
     }
     return result;
-}
-
-QByteArray WriteRegionData(const QRegion& region) {
-    QByteArray out;
-    if (region.isEmpty()) {
-        PutInt32(out, 0);
-        return out;
-    }
-    const int count = region.rectCount();
-    const QRect bound = region.boundingRect();
-    PutInt32(out, kHeaderSize + count * kRectSize);
-    PutInt32(out, kHeaderSize);
-    PutInt32(out, kRectanglesType);
-    PutInt32(out, count);
-    PutInt32(out, count * kRectSize);
-    for (int v : {bound.left(), bound.top(), bound.x() + bound.width(), bound.y() + bound.height()})
-        PutInt32(out, v);
-    for (const QRect& r : region) {
-        for (int v : {r.left(), r.top(), r.x() + r.width(), r.y() + r.height()})
-            PutInt32(out, v);
-    }
-    return out;
-}
-
-std::optional<QRegion> ReadRegionBytes(const QByteArray& bytes) {
-    if (bytes.size() < kHeaderSize || GetInt32(bytes, 0) != kHeaderSize ||
-        uint32_t(GetInt32(bytes, 4)) != kRectanglesType)
-        return std::nullopt;
-    const int32_t count = GetInt32(bytes, 8);
-    if (count < 0 || count > (bytes.size() - kHeaderSize) / kRectSize)
-        return std::nullopt;
-    QRegion region;
-    for (int i = 0; i < count; ++i) {
-        const int at = kHeaderSize + i * kRectSize;
-        const int32_t l = GetInt32(bytes, at), t = GetInt32(bytes, at + 4);
-        const int32_t r = GetInt32(bytes, at + 8), b = GetInt32(bytes, at + 12);
-        if (r > l && b > t)
-            region += QRect(l, t, r - l, b - t);
-    }
-    return region;
 }
 
 // ---------------------------------------------------------------------------

@@ -12,6 +12,8 @@
 #include <QRegion>
 #include <QWidget>
 
+#include "skin/RegionData.h"
+
 #include <cstdint>
 #include <functional>
 #include <optional>
@@ -25,14 +27,6 @@ inline constexpr uint32_t clNone = 0x1FFFFFFF;
 // Region of opaque pixels, scanned row by row. Pixels equal to the colour
 // (COLORREF 0x00BBGGRR) are transparent. Empty when nothing is opaque.
 QRegion BuildSkinRegion(const QImage& image, uint32_t colour);
-
-// The stored shape: a 4-byte little-endian size followed by the region in
-// rectangle-list form (32-byte header, then left, top, right, bottom per
-// rectangle). An empty region writes only the size 0.
-QByteArray WriteRegionData(const QRegion& region);
-// Parses stored shape bytes (the part after the size field). Returns nothing
-// for malformed data instead of trusting the counts in it.
-std::optional<QRegion> ReadRegionBytes(const QByteArray& bytes);
 
 // Observes the events of one window and runs a callback after the window has
 // handled each of them.

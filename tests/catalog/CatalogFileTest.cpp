@@ -152,6 +152,30 @@ TEST_F(CatalogFileTest, ReadFailuresCarryTheSystemText) {
     EXPECT_EQ(CurrentIndex, -1);
 }
 
+TEST_F(CatalogFileTest, OversizedCatalogIsRefusedBeforeItIsRead) {
+    const qint64 bound = qint64(MaxCatalogRecords) * qint64(sizeof(CatalogRecord));
+    QFile file(CatalogPath());
+    QDir().mkpath(QFileInfo(CatalogPath()).path());
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    ASSERT_TRUE(file.resize(bound + 1299)); // sparse: the trailing part is ignored
+    file.close();
+    EXPECT_EQ(ReadCatalogFile(CatalogPath()).size(), MaxCatalogRecords);
+
+    ASSERT_TRUE(file.resize(bound + qint64(sizeof(CatalogRecord))));
+    Catalog = MakeRecords(1);
+    CatalogLoaded = true;
+    CurrentIndex = 0;
+    try {
+        LoadCatalog();
+        FAIL() << "an oversized catalog was read";
+    } catch (const Exception& error) {
+        EXPECT_NE(std::string(error.what()).find(CatalogPath().toStdString()), std::string::npos)
+            << error.what();
+    }
+    EXPECT_FALSE(CatalogLoaded);
+    EXPECT_EQ(CurrentIndex, -1);
+}
+
 // Real errors of a file system that fails on purpose, which root gets too.
 TEST_F(CatalogFileTest, UnreadableAndDamagedFilesFailWithTheSystemText) {
     QV_REQUIRE(FailingFileSystemUnavailableReason());

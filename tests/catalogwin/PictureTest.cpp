@@ -11,6 +11,7 @@
 #include <QFile>
 #include <QImage>
 #include <QLabel>
+#include <QtEndian>
 
 namespace {
 
@@ -29,22 +30,76 @@ TEST(FitPictureRect, FitsKeepingProportions) {
     EXPECT_EQ(FitPictureRect({0, 0, 50, 50}, {0, 0, 0, 10}, true), QRect(0, 0, 0, 0));
 }
 
-TEST(JpegImage, DecodesPicturesAndRejectsBrokenOnes) {
-    QImage source(64, 32, QImage::Format_RGB32);
-    source.fill(QColor(200, 30, 40));
+QByteArray JpegBytes(QSize size, QColor colour) {
+    QImage source(size, QImage::Format_RGB32);
+    source.fill(colour);
     QByteArray bytes;
-    {
-        QBuffer buffer(&bytes);
-        buffer.open(QIODevice::WriteOnly);
-        if (!source.save(&buffer, "JPG"))
-            GTEST_SKIP() << "no JPEG writer in this Qt";
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    source.save(&buffer, "JPG");
+    return bytes;
+}
+
+// The same file claiming another size in its frame header.
+QByteArray WithClaimedSize(QByteArray bytes, int width, int height) {
+    const qsizetype frame = bytes.indexOf("\xFF\xC0");
+    if (frame >= 0) {
+        qToBigEndian<quint16>(quint16(height), bytes.data() + frame + 5);
+        qToBigEndian<quint16>(quint16(width), bytes.data() + frame + 7);
     }
-    const QImage image = DecodeJpeg(bytes, "red.jpg");
-    EXPECT_EQ(image.size(), QSize(64, 32));
-    EXPECT_NEAR(qRed(image.pixel(10, 10)), 200, 8);
+    return bytes;
+}
+
+TEST(JpegImage, DecodesPicturesAndRejectsBrokenOnes) {
+    const QByteArray bytes = JpegBytes({64, 32}, QColor(200, 30, 40));
+    if (bytes.isEmpty())
+        GTEST_SKIP() << "no JPEG writer in this Qt";
+    const TJpegPicture picture = DecodeJpeg(bytes, "red.jpg");
+    EXPECT_EQ(picture.Image.size(), QSize(64, 32));
+    EXPECT_EQ(picture.Size, QSize(64, 32));
+    EXPECT_NEAR(qRed(picture.Image.pixel(10, 10)), 200, 8);
     EXPECT_THROW(DecodeJpeg(QByteArray("not a jpeg at all"), "bad.jpg"), Exception);
     EXPECT_THROW(DecodeJpeg(bytes.left(20), "cut.jpg"), Exception);
     EXPECT_THROW(LoadJpegFile("/nonexistent/pic.jpg"), Exception);
+}
+
+TEST(JpegImage, PicturesClaimingHugeSizesAreRefusedBeforeDecoding) {
+    const QByteArray bytes = JpegBytes({16, 16}, Qt::blue);
+    if (bytes.isEmpty())
+        GTEST_SKIP() << "no JPEG writer in this Qt";
+    ASSERT_EQ(DecodeJpeg(WithClaimedSize(bytes, 40, 24), "small.jpg").Size, QSize(40, 24));
+    for (const QSize claimed :
+         {QSize(30000, 30000), QSize(16385, 16), QSize(16, 16385), QSize(16384, 4097)}) {
+        try {
+            DecodeJpeg(WithClaimedSize(bytes, claimed.width(), claimed.height()), "huge.jpg");
+            FAIL() << "decoded " << claimed.width() << " x " << claimed.height();
+        } catch (const Exception& error) {
+            EXPECT_NE(std::string(error.what()).find("huge.jpg"), std::string::npos);
+        }
+    }
+    // At the bounds the truncated file still gives a picture, at the scale of the box.
+    const TJpegPicture widest =
+        DecodeJpeg(WithClaimedSize(bytes, 16384, 4096), "wide.jpg", {135, 95});
+    EXPECT_EQ(widest.Size, QSize(16384, 4096));
+    EXPECT_EQ(widest.Image.size(), QSize(2048, 512));
+}
+
+TEST(JpegImage, DecodesAtTheSmallestScaleThatCoversTheBox) {
+    const QByteArray bytes = JpegBytes({640, 480}, Qt::green);
+    if (bytes.isEmpty())
+        GTEST_SKIP() << "no JPEG writer in this Qt";
+    auto decodedSize = [&](QSize box) { return DecodeJpeg(bytes, "p.jpg", box).Image.size(); };
+    // Fitted into 135 x 95 the picture is 127 x 95: a quarter covers it, an eighth does not.
+    EXPECT_EQ(decodedSize({135, 95}), QSize(160, 120));
+    EXPECT_EQ(decodedSize({80, 60}), QSize(80, 60));
+    EXPECT_EQ(decodedSize({79, 59}), QSize(80, 60));
+    EXPECT_EQ(decodedSize({81, 1000}), QSize(160, 120)) << "the narrow side decides";
+    EXPECT_EQ(decodedSize({320, 240}), QSize(320, 240));
+    EXPECT_EQ(decodedSize({321, 240}), QSize(320, 240));
+    EXPECT_EQ(decodedSize({321, 241}), QSize(640, 480));
+    EXPECT_EQ(decodedSize({1280, 960}), QSize(640, 480)) << "never enlarged by the decoder";
+    EXPECT_EQ(decodedSize({}), QSize(640, 480));
+    EXPECT_EQ(DecodeJpeg(bytes, "p.jpg", {135, 95}).Size, QSize(640, 480));
 }
 
 // Pictures are found beside the program, in Pic/.
@@ -75,7 +130,8 @@ TEST_F(EntryPictureTest, ShowsFitsAndRefitsThePicture) {
     if (!source.save(PicFolder + "/catwin_test_good.jpg", "JPG"))
         GTEST_SKIP() << "no JPEG writer in this Qt";
     Main->ShowEntryPicture(0);
-    EXPECT_EQ(Form->Image1->pixmap().size(), QSize(640, 480));
+    // Decoded at a quarter, and fitted by its own size.
+    EXPECT_EQ(Form->Image1->pixmap().size(), QSize(160, 120));
     ASSERT_EQ(Form->FlatPanel1->size(), QSize(145, 99));
     EXPECT_EQ(Form->Image1->geometry(), QRect(9, 2, 127, 95));
     Form->show();

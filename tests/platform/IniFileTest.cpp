@@ -83,6 +83,26 @@ TEST_F(IniFileTest, FirstWriteCreatesFolderAndFile) {
     EXPECT_THROW(nameless.WriteString("A", "x", "1"), Exception);
 }
 
+TEST_F(IniFileTest, ValuesThatWouldSplitTheirLineAreRefused) {
+    const QByteArray original = "[A]\r\nx=1\r\n";
+    WriteAll(Path, original);
+    TIniFile ini(Path);
+    for (const QByteArray& value :
+         {QByteArray("/a\nb.lst"), QByteArray("/a\r[B]\r\ny=2"), QByteArray("/a\0b", 4)}) {
+        try {
+            ini.WriteString("A", "x", value);
+            FAIL() << "written: " << value.toStdString();
+        } catch (const Exception& error) {
+            EXPECT_NE(std::string(error.what()).find("x to " + Path.toStdString()),
+                      std::string::npos)
+                << error.what();
+        }
+    }
+    EXPECT_THROW(ini.WriteString("A", "y\nz", "1"), Exception);
+    EXPECT_THROW(ini.WriteString("A]\n[B", "y", "1"), Exception);
+    EXPECT_EQ(ReadAll(Path), original);
+}
+
 TEST_F(IniFileTest, FailedWriteLeavesOldFileWhole) {
     const QByteArray original = "[A]\nx=1\n";
     WriteAll(Path, original);

@@ -153,6 +153,16 @@ TEST_F(PathesTest, NamesThatLeaveTheirFolderAreNeverResolved) {
     EXPECT_EQ(LocateFile("Data/x.txt"), Path("prog/Data/x.txt"));
 }
 
+TEST_F(PathesTest, NamesWithControlCharactersAreNeverResolved) {
+    WriteText(Path("prog/Data/All.dat"), "catalog");
+    // A NUL would cut the name at the system call and find the catalog.
+    EXPECT_EQ(LocateFile(QString("Data\\All.dat") + QChar(0) + ".AVI"), "");
+    EXPECT_EQ(LocateFile(QString("Data\\All.dat") + QChar(0)), "");
+    EXPECT_EQ(LocateFile("Data\\All.dat\t"), "");
+    EXPECT_EQ(ProgramFolderPath(QString("Data\\All.dat") + QChar(0) + ".x"), "");
+    EXPECT_EQ(LocateFile("Data\\All.dat"), Path("prog/Data/All.dat"));
+}
+
 TEST_F(PathesTest, ProgramFolderPathFollowsExistingSpelling) {
     EXPECT_EQ(ProgramFolder(), Path("prog") + "/");
     EXPECT_EQ(ProgramFolderPath("Data\\All.dat"), Path("prog/Data/All.dat"));

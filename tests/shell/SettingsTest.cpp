@@ -220,6 +220,25 @@ TEST_F(SettingsTest, LoadedPlayListBecomesTheFavouritesAndIsOverwrittenAtClose) 
     EXPECT_FALSE(QFileInfo::exists(Work + "/Favorites.lst"));
 }
 
+TEST_F(SettingsTest, LoadRefusesAPlayListWhoseNameCannotBeStored) {
+    WriteSetup("[Main]\r\nVolume=1\r\nIniFileName=Kino\r\n");
+    const QByteArray settings = "[Volume1]\r\nWorkDir=" + Work.toUtf8() + "\r\n";
+    WriteAll(UserFile("Kino.ini"), settings);
+    Main->LoadUserSettings();
+    const QString favourites = FavFileName;
+    const QString broken = Work + "/a\n[Volume2]\nWorkDir=.lst"; // legal on Linux
+    WriteAll(broken, "0\xA4"
+                     "0\r\n");
+    Form->CheckAllNodes();
+    Form->ChooseFile = [&](QFileDialog*) { return broken; };
+    EXPECT_THROW(Form->FlatButton1Click(), Exception);
+    EXPECT_EQ(FavFileName, favourites);
+    EXPECT_EQ(CheckedEntries(), (std::vector<int>{0, 1, 2, 3, 4}));
+    Main->WriteUserSettings();
+    const QByteArray written = ReadAll(UserFile("Kino.ini"));
+    EXPECT_FALSE(written.contains("Volume2")) << written.toStdString();
+}
+
 TEST_F(SettingsTest, SaveButtonWritesTheChosenFileAndKeepsTheFavourites) {
     WriteSetup("[Main]\r\nVolume=1\r\nIniFileName=Kino\r\n");
     WriteAll(UserFile("Kino.ini"), "[Volume1]\r\nWorkDir=" + Work.toUtf8() + "\r\n");

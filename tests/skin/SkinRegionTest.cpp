@@ -1,12 +1,16 @@
 #include "skin/fcImageForm.h"
 
+#include "shell/Exceptions.h"
+
 #include <QFile>
 #include <QLabel>
 #include <QtEndian>
 
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <memory>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -96,6 +100,27 @@ TEST(SkinRegion, MalformedStoredShapesAreRejected) {
     qToLittleEndian<int32_t>(-1, tooMany.data() + 8);
     EXPECT_FALSE(ReadRegionBytes(tooMany).has_value());
     EXPECT_FALSE(ReadRegionBytes(good.mid(4, 20)).has_value());
+}
+
+// Shape bytes with one rectangle; the header's other fields are not read.
+QByteArray OneRectangle(int32_t l, int32_t t, int32_t r, int32_t b) {
+    QByteArray bytes(48, '\0');
+    for (auto [at, v] : {std::pair{0, 32}, {4, 1}, {8, 1}, {32, l}, {36, t}, {40, r}, {44, b}})
+        qToLittleEndian<int32_t>(v, bytes.data() + at);
+    return bytes;
+}
+
+TEST(SkinRegion, CoordinatesBeyondAnyWindowAreRefusedWithoutOverflow) {
+    // The widths of these would overflow 32 bits.
+    EXPECT_FALSE(ReadRegionBytes(OneRectangle(INT32_MIN, 0, INT32_MAX, 1)).has_value());
+    EXPECT_FALSE(ReadRegionBytes(OneRectangle(0, INT32_MIN, 1, INT32_MAX)).has_value());
+    EXPECT_FALSE(ReadRegionBytes(OneRectangle(INT32_MIN, INT32_MIN, -5, -5)).has_value());
+    const int m = MaxShapeCoordinate;
+    const auto widest = ReadRegionBytes(OneRectangle(-m, -m, m, m));
+    ASSERT_TRUE(widest.has_value());
+    EXPECT_EQ(widest->boundingRect(), QRect(QPoint(-m, -m), QPoint(m - 1, m - 1)));
+    EXPECT_EQ(ReadRegionBytes(WriteRegionData(*widest).mid(4)), widest);
+    EXPECT_THROW(WriteRegionData(QRegion(QRect(QPoint(0, 0), QPoint(m, 1)))), Exception);
 }
 
 struct SkinHost : ::testing::Test {

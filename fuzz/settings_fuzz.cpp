@@ -1,0 +1,62 @@
+// A settings file a user copied, and a value written into it: the value reads
+// back as written, other keys keep their values, and values that would split
+// their line are refused with the file untouched.
+#include "FuzzSupport.h"
+
+#include "platform/IniFile.h"
+#include "shell/Exceptions.h"
+
+#include <fuzzer/FuzzedDataProvider.h>
+
+namespace {
+
+const char* const Sections[] = {"Main", "Volume1", "Volume12", "volume1"};
+const char* const Keys[] = {"WorkDir", "FavFileName", "left", "IniFileName", "Volume"};
+
+template <size_t N> QByteArray Pick(FuzzedDataProvider& input, const char* const (&names)[N]) {
+    return names[input.ConsumeIntegralInRange<size_t>(0, N - 1)];
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    FuzzedDataProvider input(data, size);
+    const QByteArray section = Pick(input, Sections);
+    const QByteArray key = Pick(input, Keys);
+    const bool integer = input.ConsumeBool();
+    const int32_t number = input.ConsumeIntegral<int32_t>();
+    const std::string valueText = input.ConsumeRandomLengthString(300);
+    const QByteArray value(valueText.data(), static_cast<qsizetype>(valueText.size()));
+    const std::string fileText = input.ConsumeRemainingBytesAsString();
+    const QString path = ScratchFolder() + "/user.ini";
+    WriteBytes(path, QByteArray(fileText.data(), static_cast<qsizetype>(fileText.size())));
+
+    TIniFile ini(path);
+    auto others = [&] {
+        QList<QByteArray> values;
+        for (const char* otherSection : Sections)
+            for (const char* otherKey : Keys)
+                if (qstricmp(otherSection, section) != 0 || qstricmp(otherKey, key) != 0)
+                    values << ini.ReadString(otherSection, otherKey, "ERROR");
+        return values;
+    };
+    const QList<QByteArray> before = others();
+    const QByteArray original = ReadBytes(path);
+    if (integer) {
+        ini.WriteInteger(section, key, number);
+        FUZZ_CHECK(ini.ReadInteger(section, key, number ^ 1) == number);
+    } else if (!TIniFile::CanStore(value)) {
+        try {
+            ini.WriteString(section, key, value);
+            FUZZ_CHECK(!"a value with a line break was written");
+        } catch (const Exception&) {
+        }
+        FUZZ_CHECK(ReadBytes(path) == original);
+        return 0;
+    } else {
+        ini.WriteString(section, key, value);
+        FUZZ_CHECK(ini.ReadString(section, key, "ERROR") == value.trimmed());
+    }
+    FUZZ_CHECK(others() == before);
+    return 0;
+}
