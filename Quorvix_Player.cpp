@@ -1,3 +1,5 @@
 #include "shell/Application.h"
 
-int main(int argc, char* argv[]) { return RunQuorvixPlayer(argc, argv); }
+int main(int argc, char* argv[]) {
+    return RunQuorvixPlayer(argc, argv);
+}
