@@ -41,21 +41,38 @@ TEST(DiscAndLoudness, SeekLoudnessPlayListAndDiscChanges) {
     user.Release();
     EXPECT_TRUE(user.Changing(picture)) << "playback did not go on after the seek";
 
-    // Volume Down held steps on and on; Mute and the knob by the pointer.
+    // Volume Down and Volume Up held step on and on; Mute; the knob by the
+    // pointer, which also ends the mute.
     const QRect knob = Bar::VolumeKnobTrack.translated(bar);
-    const QImage loud = user.Area(knob);
-    user.MoveTo(bar + Bar::VolumeDown);
-    user.Press();
-    QImage step = loud;
-    EXPECT_TRUE(TUserSession::WaitUntil([&] { return (step = user.Area(knob)) != loud; }, 3000));
-    EXPECT_TRUE(TUserSession::WaitUntil([&] { return user.Area(knob) != step; }, 3000))
-        << "holding the button made one step only";
+    const auto holdSteps = [&](QPoint button) {
+        const QImage from = user.Area(knob);
+        user.MoveTo(bar + button);
+        user.Press();
+        QImage step = from;
+        EXPECT_TRUE(
+            TUserSession::WaitUntil([&] { return (step = user.Area(knob)) != from; }, 3000));
+        EXPECT_TRUE(TUserSession::WaitUntil([&] { return user.Area(knob) != step; }, 3000))
+            << "holding the button made one step only";
+    };
+    holdSteps(Bar::VolumeDown);
     user.Release();
-    const QImage mutedBefore = user.Area(QRect(bar + QPoint(245, 49), QSize(27, 11)));
+    holdSteps(Bar::VolumeUp);
+    EXPECT_TRUE(user.Still(knob)) << "the knob never reached the top";
+    user.Release();
+    const QRect muteButton(bar + QPoint(245, 49), QSize(27, 11));
+    const QImage unmuted = user.Area(muteButton);
     user.Click(bar + Bar::Mute);
-    EXPECT_TRUE(TUserSession::WaitUntil(
-        [&] { return user.Area(QRect(bar + QPoint(245, 49), QSize(27, 11))) != mutedBefore; },
-        3000));
+    EXPECT_TRUE(TUserSession::WaitUntil([&] { return user.Area(muteButton) != unmuted; }, 3000));
+    const QImage loudest = user.Area(knob);
+    user.MoveTo(bar + Bar::VolumeKnobTop);
+    user.Press();
+    user.MoveTo(bar + Bar::VolumeKnobTop - QPoint(30, 0));
+    user.MoveTo(bar + Bar::VolumeKnobTop - QPoint(60, 0));
+    user.Release();
+    EXPECT_TRUE(TUserSession::WaitUntil([&] { return user.Area(knob) != loudest; }, 3000))
+        << "the knob did not follow the pointer";
+    EXPECT_TRUE(TUserSession::WaitUntil([&] { return user.Area(muteButton) == unmuted; }, 3000))
+        << "moving the knob left the sound muted";
     user.Shot("loudness");
 
     // A play list saved through the file dialog.

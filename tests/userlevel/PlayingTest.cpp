@@ -2,6 +2,12 @@
 // window commands and the disc tools, each by a click or a key.
 #include "userlevel/UserDriver.h"
 
+#include "catalog/CatalogRecord.h"
+#include "support/SampleDisc.h"
+
+#include <QDir>
+#include <QFile>
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -18,6 +24,19 @@ QPoint RowTitle(int row) {
 }
 QPoint RowCheckBox(int row) {
     return {42, kFirstRowY + row * kRowHeight};
+}
+
+struct Marks {
+    double Start;
+    double End;
+    bool operator==(const Marks&) const = default;
+};
+// The start and end marks of a catalog file, entry by entry.
+std::vector<Marks> MarksIn(const QString& catalog) {
+    std::vector<Marks> marks;
+    for (const CatalogRecord& record : ReadCatalogFile(catalog))
+        marks.push_back({record.StartPos, record.EndPos});
+    return marks;
 }
 
 class Playing : public ::testing::Test {
@@ -40,6 +59,11 @@ protected:
 };
 
 TEST_F(Playing, TransportCatalogAndWindowCommands) {
+    // Installed with the disc's catalog beside it, which the disc tools rewrite.
+    const QString programFolder = User.InstallProgram();
+    ASSERT_TRUE(QDir().mkpath(programFolder + "/Data"));
+    ASSERT_TRUE(
+        QFile::copy(SampleDisc().Folder + "/Data/All.dat", programFolder + "/Data/All.dat"));
     User.StartPlayer();
     const QImage stoppedWord = User.Area(StateWord());
     User.InsertDisc();
@@ -145,6 +169,58 @@ TEST_F(Playing, TransportCatalogAndWindowCommands) {
     User.Shot("missing-files");
     User.Key("Return");
     EXPECT_TRUE(TUserSession::WaitUntil([&] { return User.MessageBox().isEmpty(); }, 3000));
+
+    // Segment marks saved while part 1 plays: Start, then End with
+    // EndToStart, each rewriting the catalog beside the program.
+    const QString saved = programFolder + "/Data/All.dat";
+    const std::vector<Marks> installed = MarksIn(saved);
+    ClickBar(Bar::SavePos);
+    std::vector<Marks> started;
+    EXPECT_TRUE(
+        TUserSession::WaitUntil([&] { return (started = MarksIn(saved)) != installed; }, 3000));
+    ASSERT_EQ(started.size(), installed.size());
+    const double startMark = started[0].Start;
+    EXPECT_GT(startMark, 0.0);
+    EXPECT_EQ(started[0].End, installed[0].End);
+    started[0].Start = installed[0].Start;
+    EXPECT_EQ(started, installed) << "more than the start mark changed";
+    ClickBar(Bar::EndMark);
+    ClickBar(Bar::EndToStart);
+    const QRect shownTime = Bar::Elapsed.translated(User.State(MainRole).Client.topLeft());
+    const QImage now = User.Area(shownTime);
+    ASSERT_TRUE(TUserSession::WaitUntil([&] { return User.Area(shownTime) != now; }, 3000));
+    ClickBar(Bar::SavePos);
+    std::vector<Marks> ended;
+    EXPECT_TRUE(TUserSession::WaitUntil(
+        [&] { return (ended = MarksIn(saved)).size() > 2 && ended[0].End != installed[0].End; },
+        3000));
+    ASSERT_EQ(ended.size(), installed.size());
+    EXPECT_EQ(ended[0].Start, startMark);
+    EXPECT_GT(ended[0].End, startMark);
+    EXPECT_EQ(ended[1].Start, ended[0].End) << "EndToStart";
+    EXPECT_EQ(ended[2], installed[2]);
+
+    // Part 1 now ends a second after its start and repeats. Out of the play
+    // list, with Play All File it plays past its end mark; Random then ends the
+    // repetition at the mark, once Play All File is released.
+    User.Click(User.At(CatalogRole, RowCheckBox(1)));
+    ClickBar(Bar::PlayAllFile);
+    ClickBar(Bar::Random);
+    EXPECT_FALSE(User.WaitForWindow(
+        CaptionRole, [](const TWindowState& s) { return s.Name != "Водопад, часть 1"; }, 3000))
+        << "the end mark ended the entry despite Play All File";
+    ClickBar(Bar::PlayAllFile);
+    EXPECT_TRUE(User.WaitForWindow(CaptionRole, [](const TWindowState& s) {
+        return s.Name != "Водопад, часть 1";
+    })) << "Random did not end the repetition";
+
+    // CustomLoader loads the disc again: the tree is built anew with every
+    // entry checked, so part 1's row loses its empty box.
+    const QRect partOneBox(User.At(CatalogRole, RowCheckBox(1)) - QPoint(3, 3), QSize(7, 7));
+    const QImage unchecked = User.Area(partOneBox);
+    ClickBar(Bar::CustomLoader);
+    EXPECT_TRUE(TUserSession::WaitUntil([&] { return User.Area(partOneBox) != unchecked; }, 5000));
+    User.Shot("loaded-again");
 
     ClickBar(Bar::Exit);
     EXPECT_TRUE(User.WaitForExit(3000));

@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QRegularExpression>
 #include <QThread>
 
@@ -179,12 +180,22 @@ QString TUserSession::DiscFolder() const {
     return Disc ? Disc->MountPoint() : QString();
 }
 
+QString TUserSession::InstallProgram() {
+    const QString folder = Home + "/program";
+    MakeFolder(folder);
+    const QString copy = folder + "/" + QFileInfo(ProgramPath).fileName();
+    if (!QFile::copy(ProgramPath, copy))
+        Fail("cannot copy the program to " + folder);
+    ProgramPath = copy;
+    return folder;
+}
+
 void TUserSession::StartPlayer() {
     Program = std::make_unique<QProcess>();
     Program->setProcessEnvironment(Environment());
     Program->setStandardOutputFile(ArtifactsDir + "/player.log");
     Program->setStandardErrorFile(ArtifactsDir + "/player.log", QIODevice::Append);
-    Program->start(QV_PLAYER, {});
+    Program->start(ProgramPath, {});
     if (!Program->waitForStarted())
         Fail("the player did not start");
     if (!WaitForWindow(
@@ -195,7 +206,7 @@ void TUserSession::StartPlayer() {
 std::unique_ptr<QProcess> TUserSession::StartSecondPlayer() const {
     auto second = std::make_unique<QProcess>();
     second->setProcessEnvironment(Environment());
-    second->start(QV_PLAYER, {});
+    second->start(ProgramPath, {});
     return second;
 }
 

@@ -32,17 +32,26 @@ inline const QPoint Previous(518, 52);
 inline const QPoint Next(568, 52);
 inline const QPoint Catalog(490, 22);
 inline const QPoint Repeat(301, 71);
+inline const QPoint Random(347, 71);
+inline const QPoint PlayAllFile(389, 71);
 inline const QPoint OriginalSize(476, 49);
 inline const QPoint FullScreen(476, 68);
 inline const QPoint Hide(593, 11);
 inline const QPoint Exit(611, 11);
 inline const QPoint TestPlayerFile(615, 74);
+inline const QPoint CustomLoader(615, 58);
+inline const QPoint SavePos(307, 13);
+inline const QPoint StartMark(347, 13);
+inline const QPoint EndMark(374, 13);
+inline const QPoint EndToStart(424, 13);
 inline const QRect StateWord(26, 44, 40, 13);
 inline const QRect Elapsed(166, 44, 42, 13);
 inline const QRect Gauge(10, 75, 260, 3);
+inline const QPoint VolumeUp(258, 43);
 inline const QPoint VolumeDown(258, 65);
 inline const QPoint Mute(258, 54);
 inline const QRect VolumeKnobTrack(290, 40, 150, 24);
+inline const QPoint VolumeKnobTop(427, 52); // the knob's middle at full loudness
 } // namespace Bar
 
 struct TWindowState {
@@ -72,6 +81,9 @@ public:
     QString DiscFolder() const; // where the disc in the drive is mounted
     void SetWorkDir(int volume, const QString& folder);
 
+    // A copy of the program in a folder of the session, for what it writes
+    // beside itself; started from there from now on. Returns that folder.
+    QString InstallProgram();
     void StartPlayer(); // and waits for the bar
     std::unique_ptr<QProcess> StartSecondPlayer() const;
     bool WaitForExit(int timeoutMs); // the program ended
@@ -130,6 +142,7 @@ private:
 
     QString Name;
     QString Home;
+    QString ProgramPath = QV_PLAYER;
     QString ArtifactsDir;
     QString Display;
     std::unique_ptr<QTemporaryDir> Root;
