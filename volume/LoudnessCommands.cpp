@@ -16,7 +16,7 @@ namespace {
 
 constexpr long double VolumeStepSize = 0.2L;
 
-// A line as the original drawing surface draws it: every pixel from the start
+// A line drawn as GDI draws it: every pixel from the start
 // up to, but not including, the end point.
 void DrawLineWithoutEnd(QPainter& canvas, int x0, int y0, int x1, int y1) {
     const int dx = std::abs(x1 - x0), dy = -std::abs(y1 - y0);
