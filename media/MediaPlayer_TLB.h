@@ -37,6 +37,10 @@ public:
     virtual void Stop() = 0;
     virtual void Pause() = 0;
 
+    // True when the picture is a native window of its own over the whole
+    // control, drawn without the host window's help.
+    virtual bool HasOwnSurface() const { return false; }
+
 signals:
     void OpenStateChange(int OldState, int NewState);
     void ReadyStateChange(int ReadyState);

@@ -5,7 +5,6 @@
 #include "shell/Exceptions.h"
 
 #include <QFileInfo>
-#include <QGuiApplication>
 #include <QMouseEvent>
 #include <QOpenGLContext>
 #include <QPointer>
@@ -60,18 +59,6 @@ constexpr char ClientName[] = "Quorvix Player";
 void NameSoundClient() {
     if (qEnvironmentVariableIsEmpty("PULSE_PROP_application.icon_name"))
         qputenv("PULSE_PROP_application.icon_name", "quorvix-player");
-}
-
-bool OpenGLAvailable() {
-    static const bool available = [] {
-        // The offscreen platform has no GL and crashes when asked for one.
-        const QString platform = QGuiApplication::platformName();
-        if (platform == "offscreen" || platform == "minimal")
-            return false;
-        QOpenGLContext probe;
-        return probe.create();
-    }();
-    return available;
 }
 
 // mpv's volume scale is cubic: v% is (v/100)^3 in amplitude.
@@ -163,10 +150,14 @@ void TMpvMediaPlayer::Configure() {
 void TMpvMediaPlayer::CreateView() {
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    if (Path == TMpvRenderPath::Auto)
-        Path = OpenGLAvailable() ? TMpvRenderPath::OpenGL : TMpvRenderPath::Software;
-    if (Path == TMpvRenderPath::OpenGL) {
-        auto* window = new TMpvGlWindow(Mpv);
+    std::unique_ptr<QOpenGLContext> gl;
+    if (Path != TMpvRenderPath::Software)
+        gl = CreatePictureGlContext();
+    if (Path == TMpvRenderPath::OpenGL && !gl)
+        throw Exception("No OpenGL context could be made for the picture");
+    Path = gl ? TMpvRenderPath::OpenGL : TMpvRenderPath::Software;
+    if (gl) {
+        auto* window = new TMpvGlWindow(Mpv, std::move(gl));
         // A file loaded before the render context exists would get no picture.
         connect(window, &TMpvGlWindow::RenderContextReady, this, [this] {
             RenderReady = true;

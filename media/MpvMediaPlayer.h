@@ -37,6 +37,7 @@ public:
     void Play() override;
     void Stop() override;
     void Pause() override;
+    bool HasOwnSurface() const override { return Path == TMpvRenderPath::OpenGL; }
 
     TMpvRenderPath RenderPath() const { return Path; }
     // Frames the decoder and the video output dropped since the control was made.

@@ -2,6 +2,7 @@
 
 #include "shell/Exceptions.h"
 
+#include <QGuiApplication>
 #include <QMouseEvent>
 #include <QOpenGLContext>
 #include <QPainter>
@@ -49,30 +50,46 @@ void* GlProcAddress(void*, const char* name) {
 
 } // namespace
 
-TMpvGlWindow::TMpvGlWindow(mpv_handle* mpv)
-    : QOpenGLWindow(NoPartialUpdate), Mpv(mpv), Updates(this, [this] {
+std::unique_ptr<QOpenGLContext> CreatePictureGlContext() {
+    // The offscreen platform has no GL and crashes when asked for one.
+    const QString platform = QGuiApplication::platformName();
+    if (platform == "offscreen" || platform == "minimal")
+        return nullptr;
+    auto context = std::make_unique<QOpenGLContext>();
+    if (!context->create())
+        return nullptr;
+    return context;
+}
+
+TMpvGlWindow::TMpvGlWindow(mpv_handle* mpv, std::unique_ptr<QOpenGLContext> gl)
+    : Mpv(mpv), Gl(std::move(gl)), Updates(this, [this] {
           FramePending = true;
-          update();
+          requestUpdate();
       }) {
+    setSurfaceType(QSurface::OpenGLSurface);
+    setFormat(Gl->format());
     // Keys stay with the widgets around the picture.
     setFlag(Qt::WindowDoesNotAcceptFocus);
-    connect(this, &QOpenGLWindow::frameSwapped, this, [this] {
-        if (Context)
-            mpv_render_context_report_swap(Context);
-    });
 }
 
 TMpvGlWindow::~TMpvGlWindow() {
-    // mpv's render context must go while its GL context is still current;
-    // the base class destroys the GL context after this.
+    // mpv's render context must go while its GL context is still current.
     if (!Context)
         return;
-    makeCurrent();
+    MakeCurrent();
     FreeRenderContext();
-    doneCurrent();
+    Gl->doneCurrent();
 }
 
-void TMpvGlWindow::initializeGL() {
+bool TMpvGlWindow::MakeCurrent() {
+    return handle() && Gl->makeCurrent(this);
+}
+
+// Made as soon as the window has a surface, shown or not: the control loads
+// its first file only once the render context exists.
+void TMpvGlWindow::CreateRenderContext() {
+    if (Context || !MakeCurrent())
+        return;
     mpv_opengl_init_params glInit{&GlProcAddress, nullptr};
     char apiType[] = MPV_RENDER_API_TYPE_OPENGL;
     mpv_render_param params[] = {{MPV_RENDER_PARAM_API_TYPE, apiType},
@@ -87,19 +104,39 @@ void TMpvGlWindow::initializeGL() {
     emit RenderContextReady();
 }
 
-void TMpvGlWindow::paintGL() {
-    if (!Context)
+void TMpvGlWindow::Render() {
+    if (!Context || !isExposed() || !MakeCurrent())
         return;
     const qreal ratio = devicePixelRatio();
-    mpv_opengl_fbo fbo{static_cast<int>(defaultFramebufferObject()),
+    mpv_opengl_fbo fbo{static_cast<int>(Gl->defaultFramebufferObject()),
                        static_cast<int>(width() * ratio), static_cast<int>(height() * ratio), 0};
     int flipY = 1;
     mpv_render_param params[] = {{MPV_RENDER_PARAM_OPENGL_FBO, &fbo},
                                  {MPV_RENDER_PARAM_FLIP_Y, &flipY},
                                  {MPV_RENDER_PARAM_INVALID, nullptr}};
     mpv_render_context_render(Context, params);
+    Gl->swapBuffers(this);
+    mpv_render_context_report_swap(Context);
     if (std::exchange(FramePending, false))
         emit FrameRendered();
+}
+
+bool TMpvGlWindow::event(QEvent* event) {
+    if (event->type() == QEvent::UpdateRequest) {
+        Render();
+        return true;
+    }
+    return QWindow::event(event);
+}
+
+void TMpvGlWindow::exposeEvent(QExposeEvent*) {
+    CreateRenderContext();
+    Render();
+}
+
+void TMpvGlWindow::resizeEvent(QResizeEvent*) {
+    CreateRenderContext();
+    requestUpdate();
 }
 
 void TMpvGlWindow::mousePressEvent(QMouseEvent* event) {

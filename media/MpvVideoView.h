@@ -4,11 +4,14 @@
 // renderer into an image.
 
 #include <QImage>
-#include <QOpenGLWindow>
 #include <QWidget>
+#include <QWindow>
 
 #include <atomic>
 #include <functional>
+#include <memory>
+
+class QOpenGLContext;
 
 struct mpv_handle;
 struct mpv_render_context;
@@ -31,13 +34,19 @@ private:
     std::atomic<bool> Queued{false};
 };
 
+// An OpenGL context for the picture, or none where the platform can't make one.
+std::unique_ptr<QOpenGLContext> CreatePictureGlContext();
+
 // Draws straight into a native window of its own, so that the frames never
 // pass through the top-level window's compositing. Presses on the picture
 // arrive here, not at the control beneath: they are handed on as signals.
-class TMpvGlWindow : public QOpenGLWindow {
+// It is a plain window drawn with the context it is given, which is the one
+// that proved OpenGL works: no second context, no buffer between mpv and
+// the window's own surface.
+class TMpvGlWindow : public QWindow {
     Q_OBJECT
 public:
-    explicit TMpvGlWindow(mpv_handle* mpv);
+    TMpvGlWindow(mpv_handle* mpv, std::unique_ptr<QOpenGLContext> gl);
     ~TMpvGlWindow() override;
 
 signals:
@@ -46,14 +55,19 @@ signals:
     void MousePressed(QMouseEvent* event);
 
 protected:
-    void initializeGL() override;
-    void paintGL() override;
+    bool event(QEvent* event) override;
+    void exposeEvent(QExposeEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
 
 private:
+    bool MakeCurrent();
+    void CreateRenderContext();
+    void Render();
     void FreeRenderContext();
 
     mpv_handle* Mpv;
+    std::unique_ptr<QOpenGLContext> Gl;
     mpv_render_context* Context = nullptr;
     bool FramePending = false;
     TMpvRenderUpdates Updates;

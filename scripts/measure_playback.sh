@@ -13,9 +13,9 @@
 # dropped by the decoder and the video output.
 #   scripts/measure_playback.sh [opengl|software]
 # opengl: both draw with OpenGL (mpv --vo=gpu --gpu-sw=yes); software: the
-# control's software renderer against mpv --vo=x11. Sound goes nowhere in mpv;
-# the player plays into the system's sound output, so measure where none
-# opens (no sound server, no card) to compare like with like.
+# control's software renderer against mpv --vo=x11. Sound: both look for the
+# system's output the same way and play on in silence without one, as the
+# player sets up its engine.
 # The table is printed and written to $MEASURE_OUT (build/measure_playback.txt).
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -129,7 +129,7 @@ measure_mpv() { # name mpv-arguments...
   local name=$1 pid
   shift
   MEASURE_FIGURES=$work/$name.mpv MEASURE_PLAY=$play \
-    mpv --no-config --really-quiet "${mpv_vo[@]}" --ao=null --hwdec=no \
+    mpv --no-config --really-quiet "${mpv_vo[@]}" --audio-fallback-to-null=yes --hwdec=no \
     --script="$work/figures.lua" --log-file="$work/$name.mpv.log" "$@" >/dev/null 2>&1 &
   pid=$!
   wait_for_line "$work/$name.mpv" rss_first_frame_mb

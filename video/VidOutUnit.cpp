@@ -62,7 +62,7 @@ TVidOutForm::TVidOutForm(QWidget* parent) : QWidget(parent, Qt::Tool | Qt::Custo
     Image1->installEventFilter(this);
 
     ActiveMovie1 = CreateMediaPlayer(this);
-    ActiveMovie1->hide();
+    ShowControl(false);
     connect(ActiveMovie1, &TWinMediaPlayer::OpenStateChange, this,
             &TVidOutForm::ActiveMovie1OpenStateChange);
     connect(ActiveMovie1, &TWinMediaPlayer::ReadyStateChange, this,
@@ -91,7 +91,7 @@ TVidOutForm::~TVidOutForm() {
 
 void TVidOutForm::OpenMedia(const QString& path, double start) {
     if (ActiveMovie1->isHidden())
-        ActiveMovie1->show();
+        ShowControl(true);
     if (ActiveMovie1->FileName() != path) {
         ActiveMovie1->SetFileName(path);
         ActiveMovie1->SetCurrentPosition(start);
@@ -134,7 +134,7 @@ void TVidOutForm::StopMedia() {
 void TVidOutForm::CloseMedia() {
     if (ActiveMovie1->PlayState() != mpStopped)
         ActiveMovie1->Stop();
-    ActiveMovie1->hide();
+    ShowControl(false);
     ActiveMovie1->SetFileName(QString());
 }
 
@@ -164,6 +164,14 @@ void TVidOutForm::PollPosition() {
 void TVidOutForm::LeaveFullScreenState() {
     if (windowState() & Qt::WindowFullScreen)
         setWindowState(windowState() & ~Qt::WindowFullScreen);
+}
+
+// The shown control covers the whole window. When it draws on a surface of
+// its own, the window has nothing left to draw: with its updates off it
+// keeps no window-sized image behind the picture (5 MB at full screen).
+void TVidOutForm::ShowControl(bool visible) {
+    ActiveMovie1->setVisible(visible);
+    setUpdatesEnabled(!visible || !ActiveMovie1->HasOwnSurface());
 }
 
 void TVidOutForm::ShowOriginalSize() {
@@ -227,7 +235,7 @@ void TVidOutForm::ActiveMovie1EndOfStream(int) {
 void TVidOutForm::ActiveMovie1Error() {
     if (!ActiveMovie1->FileName().isEmpty())
         return;
-    ActiveMovie1->hide();
+    ShowControl(false);
     MainForm->Label4->setText(TimeText(0, 0, 0));
     MainForm->Label4->repaint();
     MainForm->ShowTime(0, 0);

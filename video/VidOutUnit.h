@@ -46,6 +46,7 @@ protected:
 private:
     TOuterFrame* Outer = nullptr;
     void LeaveFullScreenState();
+    void ShowControl(bool visible);
 };
 
 extern TVidOutForm* VidOutForm;

@@ -9,8 +9,10 @@
 #include "skin/MyGauges.h"
 #include "video/VidOutUnit.h"
 
+#include <QBackingStore>
 #include <QFile>
 #include <QLabel>
+#include <QScreen>
 #include <QSignalSpy>
 #include <QTest>
 #include <QThread>
@@ -123,6 +125,35 @@ TEST_F(PlaybackEndToEndTest, AnEndDuringASeekCountsOnceAndAStartPastTheEndMovesO
     EXPECT_TRUE(WaitFor([] { return CurrentIndex == 5; }, 12000)) << Bar();
     EXPECT_TRUE(WaitFor([] { return Playing() && MainForm->Label4->text() == "00:00:08"; }))
         << Bar();
+}
+
+// The picture is a native window over the whole video window: behind it the
+// window keeps no image of its own size, which at full screen would be
+// megabytes that are never seen. The logo is drawn again once it closes.
+TEST_F(PlaybackEndToEndTest, NothingIsKeptBehindThePictureAndTheLogoComesBack) {
+    if (!Control()->HasOwnSurface())
+        GTEST_SKIP() << "the control draws in software on this platform";
+    const auto imageFitsWindow = [] {
+        return VidOutForm->backingStore()->size() == VidOutForm->size();
+    };
+    ASSERT_TRUE(WaitFor(imageFitsWindow));
+    const QSize logoImage = VidOutForm->backingStore()->size();
+
+    MainForm->PlayEntry(5);
+    ASSERT_TRUE(WaitFor(Playing)) << Bar();
+    VidOutForm->ShowFullScreen();
+    const QSize screen = VidOutForm->screen()->size();
+    ASSERT_TRUE(WaitFor([screen] { return VidOutForm->size() == screen; }));
+    QTest::qWait(500);
+    EXPECT_EQ(VidOutForm->backingStore()->size(), logoImage);
+
+    VidOutForm->ShowOriginalSize();
+    VidOutForm->CloseMedia();
+    ASSERT_TRUE(WaitFor(imageFitsWindow));
+    // The corner is the window's own colour again, not a stale picture.
+    QTest::qWait(200);
+    const QImage shown = VidOutForm->screen()->grabWindow(VidOutForm->winId()).toImage();
+    EXPECT_EQ(shown.pixelColor(2, 2), VidOutForm->palette().color(QPalette::Window));
 }
 
 } // namespace

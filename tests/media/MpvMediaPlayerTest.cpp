@@ -1,10 +1,10 @@
 // The libmpv control on real clips, drawn both ways it can draw.
 #include "media/MpvMediaPlayer.h"
+#include "media/MpvVideoView.h"
 #include "shell/Exceptions.h"
 #include "support/SampleDisc.h"
 
 #include <QDir>
-#include <QOpenGLWindow>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -338,9 +338,9 @@ TEST_P(MpvMediaPlayerTest, VolumeMuteAndMouse) {
     // and must still be reported, in the control's coordinates.
     if (GetParam() != TMpvRenderPath::OpenGL)
         return;
-    QOpenGLWindow* native = nullptr;
+    QWindow* native = nullptr;
     for (QWindow* window : Player->windowHandle()->findChildren<QWindow*>())
-        native = native ? native : qobject_cast<QOpenGLWindow*>(window);
+        native = native ? native : qobject_cast<TMpvGlWindow*>(window);
     ASSERT_NE(native, nullptr);
     QTest::mouseClick(native, Qt::RightButton, Qt::NoModifier, QPoint(7, 9));
     ASSERT_EQ(mouse.count(), 2);
