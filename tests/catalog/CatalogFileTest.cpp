@@ -11,6 +11,7 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 
+#include <QStringDecoder>
 #include <gtest/gtest.h>
 
 #include <sys/mount.h>
@@ -94,6 +95,22 @@ TEST_F(CatalogFileTest, AnsiTextIsWindows1251) {
     EXPECT_EQ(AnsiToQString(ansi), QString::fromUtf8("Привет A"));
     EXPECT_EQ(QStringToAnsi(QString::fromUtf8("Привет A")).toStdString(), ansi);
     EXPECT_EQ(AnsiToQString("\xA4"), QString(QChar(0xA4)));
+    EXPECT_EQ(AnsiToQString(std::string("a\0b", 3)).size(), 3);
+}
+
+// Every byte reads as the system's own Windows-1251 converter reads it, and
+// writes back to itself; what the code page lacks is one substitute byte.
+TEST_F(CatalogFileTest, AnsiTextAgreesWithTheSystemConverter) {
+    QStringDecoder system("windows-1251");
+    ASSERT_TRUE(system.isValid());
+    for (int b = 0; b < 256; ++b) {
+        const std::string byte(1, static_cast<char>(b));
+        const QString text = AnsiToQString(byte);
+        EXPECT_EQ(text, system.decode(QByteArray::fromStdString(byte))) << b;
+        EXPECT_EQ(QStringToAnsi(text).toStdString(), byte) << b;
+    }
+    const QString lacking = QString::fromUtf8("a€中😀z") + QChar(0xD800) + QString::fromUtf8("Ж");
+    EXPECT_EQ(QStringToAnsi(lacking), QByteArray("a\x88\x1A\x1Az\x1A\xC6"));
 }
 
 TEST_F(CatalogFileTest, LoadIgnoresTrailingBytesAndRewritesEntryIndex) {
