@@ -4,7 +4,7 @@
 set -euo pipefail
 packages=(
   build-essential cmake ninja-build pkg-config
-  qt6-base-dev libqt6opengl6-dev libgl-dev
+  qt6-base-dev libgl-dev
   libmpv-dev libturbojpeg0-dev libasound2-dev
   googletest libgtest-dev libbenchmark-dev
   ffmpeg genisoimage fuseiso fuse3 libfuse3-dev
