@@ -4,6 +4,7 @@
 
 #include <QGuiApplication>
 #include <QMouseEvent>
+#include <QOffscreenSurface>
 #include <QOpenGLContext>
 #include <QPainter>
 
@@ -67,16 +68,20 @@ TMpvGlWindow::TMpvGlWindow(mpv_handle* mpv, std::unique_ptr<QOpenGLContext> gl)
           requestUpdate();
       }) {
     setSurfaceType(QSurface::OpenGLSurface);
-    setFormat(Gl->format());
     // Keys stay with the widgets around the picture.
     setFlag(Qt::WindowDoesNotAcceptFocus);
 }
 
 TMpvGlWindow::~TMpvGlWindow() {
-    // mpv's render context must go while its GL context is still current.
+    // mpv's render context must go while its GL context is current. The
+    // container has already taken the native window away: a surface of the
+    // context's own stands in.
     if (!Context)
         return;
-    MakeCurrent();
+    QOffscreenSurface stand(Gl->screen());
+    stand.setFormat(Gl->format());
+    stand.create();
+    Gl->makeCurrent(&stand);
     FreeRenderContext();
     Gl->doneCurrent();
 }
