@@ -226,4 +226,44 @@ TEST_F(Playing, TransportCatalogAndWindowCommands) {
     EXPECT_TRUE(User.WaitForExit(3000));
 }
 
+// A clip that can't be played, after one that played: the picture goes and
+// the logo's window is drawn again, the bar reads stopped, and Next goes on.
+TEST_F(Playing, ABrokenClipBringsTheLogoBack) {
+    // Files beside the program come before the disc's: "Горы" gets a broken clip.
+    const QString programFolder = User.InstallProgram();
+    ASSERT_TRUE(QDir().mkpath(programFolder + "/Video"));
+    QFile broken(programFolder + "/Video/CLIP03.AVI");
+    ASSERT_TRUE(broken.open(QIODevice::WriteOnly));
+    broken.write(QByteArray(64 * 1024, '\x5a'));
+    broken.close();
+    User.StartPlayer();
+    const QImage stoppedWord = User.Area(StateWord());
+    // The play sign in the middle of the logo, which is centred in the window.
+    const QRgb playSign = qRgb(2, 162, 138);
+    const auto logoShown = [this, playSign] {
+        return Near(User.Pixel(User.State(VideoRole).Client.center() + QPoint(-7, -10)), playSign);
+    };
+    ASSERT_TRUE(TUserSession::WaitUntil(logoShown, 5000));
+    User.InsertDisc();
+    ASSERT_TRUE(Showing("Водопад, часть 1"));
+    ASSERT_TRUE(User.Changing(Picture())) << "nothing plays";
+    EXPECT_FALSE(logoShown()) << "the picture does not cover the logo";
+
+    User.Focus(CatalogRole);
+    User.Click(User.At(CatalogRole, RowTitle(4)));
+    User.Key("Return");
+    ASSERT_TRUE(Showing("Горы"));
+    EXPECT_TRUE(TUserSession::WaitUntil(logoShown, 5000)) << "the last picture stayed";
+    EXPECT_TRUE(
+        TUserSession::WaitUntil([&] { return User.Area(StateWord()) == stoppedWord; }, 5000));
+    EXPECT_TRUE(User.Still(Picture(), 3000));
+    User.Shot("broken-clip");
+
+    ClickBar(Bar::Next);
+    EXPECT_TRUE(Showing("Street at night"));
+    EXPECT_TRUE(User.Changing(Picture())) << "Next after the broken clip";
+    ClickBar(Bar::Exit);
+    EXPECT_TRUE(User.WaitForExit(3000));
+}
+
 } // namespace
