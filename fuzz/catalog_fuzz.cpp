@@ -26,7 +26,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         // Every name the program builds from a record.
         AnsiToQString(ShortString(Catalog[i].GroupName));
         AnsiToQString(ShortString(Catalog[i].Title));
-        LocateFile("Video\\" + AnsiToQString(ShortString(Catalog[i].MediaName)) + ".AVI");
+        LocateFile(EntryVideoFile(Catalog[i]));
+        LocateFile(EntryPictureFile(Catalog[i]));
     }
     WriteCatalogFile(path, Catalog);
     const std::vector<CatalogRecord> again = ReadCatalogFile(path);

@@ -151,11 +151,9 @@ private:
 
 // Entries without a video file would stop Next where they stand.
 void UncheckMissingEntries() {
-    for (size_t i = 0; i < Catalog.size(); ++i) {
-        const QString name = AnsiToQString(ShortString(Catalog[i].MediaName));
-        if (LocateFile(QStringLiteral("Video\\") + name + QStringLiteral(".AVI")).isEmpty())
+    for (size_t i = 0; i < Catalog.size(); ++i)
+        if (LocateFile(EntryVideoFile(Catalog[i])).isEmpty())
             CatForm2->NodeOfEntry(static_cast<int32_t>(i))->SetChecked(false);
-    }
 }
 
 int MeasureDisc(const QString& mountPoint, int seconds, int changes, int dwellMs,
