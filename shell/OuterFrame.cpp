@@ -41,6 +41,10 @@ void TOuterFrame::Apply() {
 }
 
 bool TOuterFrame::eventFilter(QObject* watched, QEvent* event) {
+    // Where the program itself moves the window is where it is wanted.
+    if (watched == Window && event->type() == QEvent::Move && !event->spontaneous() &&
+        Wanted.isValid())
+        Wanted.moveTopLeft(Window->pos());
     if (watched == Window && event->type() == QEvent::Show && Wanted.isValid()) {
         // Nothing tells the window when the manager's frame arrives; look a
         // few times after showing.
@@ -50,13 +54,17 @@ bool TOuterFrame::eventFilter(QObject* watched, QEvent* event) {
     return false;
 }
 
-// A full-screen window has the window manager's geometry, not the one asked for.
+// A full-screen window has the window manager's geometry, not the one asked
+// for. The bounds are asked for again when the frame has another size, or
+// when the window is said to be elsewhere: while a window manager takes the
+// window over, the window can be reported at the origin of a frame not yet
+// placed, and asking again has the manager tell where it really is.
 void TOuterFrame::LookAtFrame() {
     if (!Window->isVisible() || Window->isFullScreen() || --Looks <= 0) {
         Look->stop();
         return;
     }
-    if (FrameSize() != AppliedFrame) {
+    if (FrameSize() != AppliedFrame || Window->pos() != Wanted.topLeft()) {
         Apply();
         Look->stop();
     }
