@@ -53,6 +53,10 @@ QString UserSettingsPath(const QString& iniFileName) {
     return QDir::isAbsolutePath(name) ? name : ConfigFolder() + QLatin1Char('/') + name;
 }
 
+QString ProgramSettingsPath() {
+    return ConfigFolder() + QStringLiteral("/quorvix-player.ini");
+}
+
 void CheckStorableFavFileName(const QString& path) {
     if (!TIniFile::CanStore(path.toUtf8()))
         throw Exception("Cannot use " + path.toStdString() +
