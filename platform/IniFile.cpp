@@ -8,6 +8,9 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <fcntl.h>
+#include <unistd.h>
+
 #include <cerrno>
 #include <vector>
 
@@ -103,13 +106,57 @@ bool ParseInteger(const QByteArray& text, int32_t& result) {
     return true;
 }
 
+// Sets the key in the bytes of a file, touching nothing else.
+void Put(QByteArray& bytes, const QByteArray& section, const QByteArray& key,
+         const QByteArray& value) {
+    const std::vector<Line> lines = SplitLines(bytes);
+    const Place place = Find(bytes, lines, section, key);
+    const QByteArray eol = LineEndOf(bytes);
+    if (place.KeyLine >= 0) {
+        const Line& line = lines[place.KeyLine];
+        bytes.replace(line.Begin, line.End - line.Begin, place.Key + '=' + value);
+    } else if (place.SectionLine >= 0) {
+        const Line& last = lines[place.LastLine];
+        const QByteArray entry = key + '=' + value + eol;
+        if (last.Next == last.End) // the section ends the file without a line end
+            bytes.insert(last.End, eol + entry);
+        else
+            bytes.insert(last.Next, entry);
+    } else {
+        if (!bytes.isEmpty() && !bytes.endsWith('\n') && !bytes.endsWith('\r'))
+            bytes += eol;
+        bytes += '[' + section + ']' + eol + key + '=' + value + eol;
+    }
+}
+
 } // namespace
 
 QByteArray TIniFile::Load() const {
-    QFile file(Path);
-    if (Path.isEmpty() || !file.open(QIODevice::ReadOnly))
+    if (Path.isEmpty())
         return {};
-    return file.readAll();
+    const int fd = ::open(QFile::encodeName(Path).constData(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0 && errno == ENOENT)
+        return {};
+    const auto fail = [this](int error) {
+        return EInOutError::Naming("Cannot read " + Path.toStdString(), error);
+    };
+    if (fd < 0)
+        throw fail(errno);
+    QByteArray bytes;
+    char buffer[8192];
+    for (;;) {
+        const ssize_t got = ::read(fd, buffer, sizeof buffer);
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got <= 0) {
+            const int error = got < 0 ? errno : 0;
+            ::close(fd);
+            if (error != 0)
+                throw fail(error);
+            return bytes;
+        }
+        bytes.append(buffer, got);
+    }
 }
 
 QByteArray TIniFile::ReadString(const QByteArray& section, const QByteArray& key,
@@ -130,35 +177,24 @@ bool TIniFile::CanStore(const QByteArray& text) {
     return !text.contains('\r') && !text.contains('\n') && !text.contains('\0');
 }
 
-void TIniFile::WriteString(const QByteArray& section, const QByteArray& key,
-                           const QByteArray& value) {
+void TIniFile::WriteStrings(const QByteArray& section, const TIniValues& values) {
     // A line break would end the line early and add keys or sections of its own.
-    if (!CanStore(section) || !CanStore(key) || !CanStore(value))
-        throw Exception("Cannot write " + key.toStdString() + " to " + Path.toStdString() +
-                        ": the value holds a line break or a NUL byte");
+    for (const auto& [key, value] : values)
+        if (!CanStore(section) || !CanStore(key) || !CanStore(value))
+            throw Exception("Cannot write " + key.toStdString() + " to " + Path.toStdString() +
+                            ": the value holds a line break or a NUL byte");
     QByteArray bytes = Load();
-    const std::vector<Line> lines = SplitLines(bytes);
-    const Place place = Find(bytes, lines, section, key);
-    const QByteArray eol = LineEndOf(bytes);
-    if (place.KeyLine >= 0) {
-        const Line& line = lines[place.KeyLine];
-        bytes.replace(line.Begin, line.End - line.Begin, place.Key + '=' + value);
-    } else if (place.SectionLine >= 0) {
-        const Line& last = lines[place.LastLine];
-        const QByteArray entry = key + '=' + value + eol;
-        if (last.Next == last.End) // the section ends the file without a line end
-            bytes.insert(last.End, eol + entry);
-        else
-            bytes.insert(last.Next, entry);
-    } else {
-        if (!bytes.isEmpty() && !bytes.endsWith('\n') && !bytes.endsWith('\r'))
-            bytes += eol;
-        bytes += '[' + section + ']' + eol + key + '=' + value + eol;
-    }
+    for (const auto& [key, value] : values)
+        Put(bytes, section, key, value);
     // The settings folder is made on first use.
     if (Path.isEmpty() || !QDir().mkpath(QFileInfo(Path).absolutePath()))
         throw EInOutError(Path.isEmpty() ? ENOENT : EACCES);
     ReplaceFileAtomically(Path, bytes);
+}
+
+void TIniFile::WriteString(const QByteArray& section, const QByteArray& key,
+                           const QByteArray& value) {
+    WriteStrings(section, {{key, value}});
 }
 
 void TIniFile::WriteInteger(const QByteArray& section, const QByteArray& key, int32_t value) {

@@ -7,13 +7,20 @@
 
 #include <cstdint>
 #include <utility>
+#include <vector>
+
+// Keys and their values, written together.
+using TIniValues = std::vector<std::pair<QByteArray, QByteArray>>;
 
 class TIniFile {
 public:
     explicit TIniFile(QString path) : Path(std::move(path)) {}
 
     const QString& FileName() const { return Path; }
-    // Surrounding spaces are trimmed; an absent key reads as defaultValue.
+    // A missing file reads as empty. Any other failure to read throws
+    // EInOutError naming the file, so that no write takes an unreadable file
+    // for an empty one. Surrounding spaces are trimmed; an absent key reads as
+    // defaultValue.
     QByteArray ReadString(const QByteArray& section, const QByteArray& key,
                           const QByteArray& defaultValue) const;
     // An absent key, or one whose text is no integer, reads as defaultValue.
@@ -21,9 +28,11 @@ public:
                         int32_t defaultValue) const;
     // Whether a section, key or value fits on one line: no CR, LF or NUL.
     static bool CanStore(const QByteArray& text);
-    // Changes only this key, adding section and key when absent; every other
-    // byte of the file stays as it was. The file is replaced atomically.
-    // Throws Exception, writing nothing, for text that CanStore refuses.
+    // Changes only these keys, adding section and keys when absent; every
+    // other byte of the file stays as it was. The file is replaced atomically,
+    // once for all the keys. Throws Exception, writing nothing, for text that
+    // CanStore refuses or a file that cannot be read.
+    void WriteStrings(const QByteArray& section, const TIniValues& values);
     void WriteString(const QByteArray& section, const QByteArray& key, const QByteArray& value);
     void WriteInteger(const QByteArray& section, const QByteArray& key, int32_t value);
 

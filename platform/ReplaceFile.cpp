@@ -35,6 +35,20 @@ std::string Join(const std::string& folder, const std::string& name) {
     return folder.ends_with('/') ? folder + name : folder + '/' + name;
 }
 
+// Following links by hand must not bypass the kernel's rule for shared
+// folders (fs.protected_symlinks): in a sticky folder that everyone may write,
+// only a link of the user's own or of the folder's owner is followed.
+void CheckMayFollow(const std::string& link, const struct stat& info) {
+    struct stat folder {};
+    if (info.st_uid == ::geteuid() || ::stat(FolderOf(link).c_str(), &folder) != 0)
+        return;
+    const mode_t shared = S_ISVTX | S_IWOTH;
+    if ((folder.st_mode & shared) == shared && folder.st_uid != info.st_uid)
+        throw EInOutError::Naming("Cannot save through the link " + link +
+                                      ", which another user made in a folder open to all",
+                                  EACCES);
+}
+
 // A link is replaced through: its target gets the new content and the link
 // stays a link. A missing target is created.
 std::string ResolveLinks(std::string path) {
@@ -42,6 +56,7 @@ std::string ResolveLinks(std::string path) {
         struct stat info {};
         if (::lstat(path.c_str(), &info) != 0 || !S_ISLNK(info.st_mode))
             return path;
+        CheckMayFollow(path, info);
         char buffer[PATH_MAX];
         const ssize_t length = ::readlink(path.c_str(), buffer, sizeof buffer);
         if (length < 0)
@@ -104,12 +119,18 @@ void WriteAll(int fd, const char* data, size_t size) {
     }
 }
 
-// A replaced file keeps its permissions; a new one gets the usual 0644.
-void KeepMode(int fd, const std::string& target) {
+// A replaced file keeps its permissions. A new one is created with 0666 and
+// gets what the kernel gives any new file: less the umask, or the folder's
+// default access list.
+std::optional<mode_t> ModeOf(const std::string& target) {
     struct stat info {};
-    const mode_t mode = ::stat(target.c_str(), &info) == 0 ? info.st_mode & 07777 : 0644;
-    if (::fchmod(fd, mode) != 0)
-        throw EInOutError(errno);
+    if (::stat(target.c_str(), &info) != 0)
+        return std::nullopt;
+    return info.st_mode & 07777;
+}
+
+mode_t CreationMode(const std::optional<mode_t>& kept) {
+    return kept ? 0600 : 0666;
 }
 
 void SyncFolder(const std::string& folder) {
@@ -120,8 +141,9 @@ void SyncFolder(const std::string& folder) {
     }
 }
 
-void Fill(int fd, const std::string& target, const QByteArray& bytes) {
-    KeepMode(fd, target);
+void Fill(int fd, const std::optional<mode_t>& kept, const QByteArray& bytes) {
+    if (kept && ::fchmod(fd, *kept) != 0)
+        throw EInOutError(errno);
     WriteAll(fd, bytes.constData(), static_cast<size_t>(bytes.size()));
     if (::fsync(fd) != 0)
         throw EInOutError(errno);
@@ -152,10 +174,13 @@ void CloseChecked(int fd) {
 // Filled and synced before it has a name, so that a kill at any moment before
 // the link leaves nothing behind. None when the file system has no unnamed
 // files.
-std::optional<std::string> WriteUnnamed(const std::string& target, const QByteArray& bytes) {
+std::optional<std::string> WriteUnnamed(const std::string& target,
+                                        const std::optional<mode_t>& kept,
+                                        const QByteArray& bytes) {
     if (!UnnamedTemporaries)
         return std::nullopt;
-    const int fd = ::open(FolderOf(target).c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0600);
+    const int fd =
+        ::open(FolderOf(target).c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, CreationMode(kept));
     if (fd < 0) {
         if (errno == EOPNOTSUPP || errno == EISDIR || errno == EINVAL || errno == ENOSYS)
             return std::nullopt;
@@ -163,7 +188,7 @@ std::optional<std::string> WriteUnnamed(const std::string& target, const QByteAr
     }
     std::optional<std::string> name;
     try {
-        Fill(fd, target, bytes);
+        Fill(fd, kept, bytes);
         name = LinkUnnamed(fd, target);
     } catch (...) {
         ::close(fd);
@@ -174,14 +199,25 @@ std::optional<std::string> WriteUnnamed(const std::string& target, const QByteAr
 }
 
 // O_EXCL refuses anything already there.
-std::string WriteNamed(const std::string& target, const QByteArray& bytes) {
-    std::string temporary = Join(FolderOf(target), TemporaryPrefix(target) + "XXXXXX");
-    const int fd = ::mkostemp(temporary.data(), O_CLOEXEC);
-    if (fd < 0)
-        throw EInOutError(errno);
+int CreateNamed(const std::string& target, mode_t mode, std::string& name) {
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        name = Join(FolderOf(target), TemporaryPrefix(target) + RandomSuffix());
+        const int fd = ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
+        if (fd >= 0)
+            return fd;
+        if (errno != EEXIST)
+            throw EInOutError(errno);
+    }
+    throw EInOutError(EEXIST);
+}
+
+std::string WriteNamed(const std::string& target, const std::optional<mode_t>& kept,
+                       const QByteArray& bytes) {
+    std::string temporary;
+    const int fd = CreateNamed(target, CreationMode(kept), temporary);
     bool open = true;
     try {
-        Fill(fd, target, bytes);
+        Fill(fd, kept, bytes);
         open = false;
         CloseChecked(fd);
     } catch (...) {
@@ -198,9 +234,10 @@ std::string WriteNamed(const std::string& target, const QByteArray& bytes) {
 void ReplaceFileAtomically(const QString& path, const QByteArray& bytes) {
     const std::string target = ResolveLinks(QFile::encodeName(path).toStdString());
     RemoveLeftovers(target);
-    std::optional<std::string> temporary = WriteUnnamed(target, bytes);
+    const std::optional<mode_t> kept = ModeOf(target);
+    std::optional<std::string> temporary = WriteUnnamed(target, kept, bytes);
     if (!temporary)
-        temporary = WriteNamed(target, bytes);
+        temporary = WriteNamed(target, kept, bytes);
     if (::rename(temporary->c_str(), target.c_str()) != 0) {
         const int error = errno;
         ::unlink(temporary->c_str());

@@ -69,6 +69,7 @@ public:
     int32_t DiscVolume = 0;
     QString IniFileName;
     QString IniSection;
+    bool StoreWorkDir = false; // WorkDir is the default folder, recorded at close
     // Where the bar goes back to with "1:1".
     int32_t HomeLeft = 0;
     int32_t HomeTop = 0;

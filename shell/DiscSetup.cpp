@@ -6,19 +6,11 @@
 #include "shell/Settings.h"
 
 #include <QDir>
-#include <QFileInfo>
 
 namespace {
 
 [[noreturn]] void Fail(const QString& text) {
     throw Exception(text.toStdString());
-}
-
-QString DataFolder() {
-    QString base = qEnvironmentVariable("XDG_DATA_HOME");
-    if (base.isEmpty() || !QDir::isAbsolutePath(base))
-        base = QDir::homePath() + QStringLiteral("/.local/share");
-    return base + QStringLiteral("/quorvix-player");
 }
 
 // The settings reader trims spaces and stops at a line end, so such a folder
@@ -32,10 +24,6 @@ void CheckStorable(const QString& folder) {
 
 } // namespace
 
-QString DefaultWorkDir(const QString& iniFileName) {
-    return DataFolder() + QLatin1Char('/') + QFileInfo(iniFileName).fileName();
-}
-
 TDiscSetup SetUpDisc(const QString& discRoot, const QString& workDir, bool force) {
     const QString setupPath = LocateFileOn(discRoot, QStringLiteral("setup.inf"));
     if (setupPath.isEmpty())
@@ -45,7 +33,7 @@ TDiscSetup SetUpDisc(const QString& discRoot, const QString& workDir, bool force
     TDiscSetup result;
     result.DiscRoot = discRoot;
     result.Volume = setup.ReadInteger("Main", "Volume", 0);
-    const QString iniFileName = QString::fromUtf8(setup.ReadString("Main", "IniFileName", "ERROR"));
+    const QString iniFileName = ReadIniFileName(setup);
     result.Section = QStringLiteral("Volume") + QString::number(result.Volume);
     result.SettingsPath = UserSettingsPath(iniFileName);
 

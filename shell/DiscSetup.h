@@ -15,13 +15,9 @@ struct TDiscSetup {
     bool Written = false; // false: an existing WorkDir was kept
 };
 
-// The folder used when none is given: one per settings file under
-// $XDG_DATA_HOME/quorvix-player.
-QString DefaultWorkDir(const QString& iniFileName);
-
-// Reads the disc's setup.inf and writes WorkDir (workDir, or the default when
-// empty) into that volume's section, creating the folder. Every other byte of
+// Reads the disc's setup.inf and writes WorkDir (workDir, or DefaultWorkDir
+// when empty) into that volume's section, creating the folder. Every other byte of
 // the settings file stays. An existing non-empty WorkDir is kept unless force
-// is set. Throws Exception when the disc has no setup.inf or the folder
-// cannot be made or stored.
+// is set. Throws Exception when the disc has no setup.inf, names its settings
+// file with no plain file name, or the folder cannot be made or stored.
 TDiscSetup SetUpDisc(const QString& discRoot, const QString& workDir, bool force);

@@ -34,6 +34,10 @@ EInOutError EInOutError::ReadBeyondEnd() {
     return EInOutError(0, "Read beyond end of file");
 }
 
+EInOutError EInOutError::Naming(const std::string& failed, int errorCode) {
+    return EInOutError(errorCode, failed + ": " + TextOfError(errorCode));
+}
+
 void RunEach(std::initializer_list<std::function<void()>> steps) {
     std::exception_ptr first;
     for (const auto& step : steps) {

@@ -18,6 +18,8 @@ class EInOutError : public Exception {
 public:
     explicit EInOutError(int errorCode);
     static EInOutError ReadBeyondEnd();
+    // The system's text after what failed: "Cannot read a.ini: Disk full".
+    static EInOutError Naming(const std::string& failed, int errorCode);
     int ErrorCode() const { return Code; }
 
 private:

@@ -15,6 +15,8 @@
 #include <QLabel>
 #include <QStandardPaths>
 
+#include <algorithm>
+
 namespace {
 
 const QString Error = QStringLiteral("ERROR");
@@ -31,11 +33,47 @@ QString ReadText(const TIniFile& file, const QByteArray& section, const QByteArr
     return QString::fromUtf8(file.ReadString(section, key, "ERROR"));
 }
 
-QString ConfigFolder() {
-    QString base = qEnvironmentVariable("XDG_CONFIG_HOME");
+// The program's folder in an XDG base folder, or in its default under home.
+QString XdgFolder(const char* variable, const QString& fallback) {
+    QString base = qEnvironmentVariable(variable);
     if (base.isEmpty() || !QDir::isAbsolutePath(base))
-        base = QDir::homePath() + QStringLiteral("/.config");
+        base = QDir::homePath() + fallback;
     return base + QStringLiteral("/quorvix-player");
+}
+
+QString ConfigFolder() {
+    return XdgFolder("XDG_CONFIG_HOME", QStringLiteral("/.config"));
+}
+
+// Control characters shown as \xHH, so that a message can't drive a terminal.
+QString Printable(const QString& text) {
+    QString shown;
+    for (const QChar c : text)
+        shown += c.category() == QChar::Other_Control
+                     ? QStringLiteral("\\x%1").arg(c.unicode(), 2, 16, QLatin1Char('0'))
+                     : QString(c);
+    return shown;
+}
+
+// A disc names a file in the program's own folders, never a path: on a
+// Windows disc a backslash is a separator too.
+QString PlainFileName(const QString& name) {
+    const bool plain = !name.isEmpty() && name != QStringLiteral(".") &&
+                       name != QStringLiteral("..") && !name.contains(QLatin1Char('/')) &&
+                       !name.contains(QLatin1Char('\\')) &&
+                       std::none_of(name.begin(), name.end(),
+                                    [](QChar c) { return c.category() == QChar::Other_Control; });
+    if (!plain)
+        throw Exception(QStringLiteral("This disc's settings can't be kept: its setup.inf names "
+                                       "the settings file \"%1\", which is not a plain file name")
+                            .arg(Printable(name))
+                            .toStdString());
+    return name;
+}
+
+// A settings folder the disc never named: settings are kept from the first run.
+bool NoWorkDir(const QString& workDir) {
+    return workDir == Error || workDir.isEmpty();
 }
 
 void ApplyPlayListLine(const std::string& line) {
@@ -48,9 +86,17 @@ void ApplyPlayListLine(const std::string& line) {
 
 } // namespace
 
+QString ReadIniFileName(const TIniFile& setup) {
+    return AnsiToQString(setup.ReadString("Main", "IniFileName", "ERROR").toStdString());
+}
+
 QString UserSettingsPath(const QString& iniFileName) {
-    const QString name = iniFileName + QStringLiteral(".ini");
-    return QDir::isAbsolutePath(name) ? name : ConfigFolder() + QLatin1Char('/') + name;
+    return ConfigFolder() + QLatin1Char('/') + PlainFileName(iniFileName) + QStringLiteral(".ini");
+}
+
+QString DefaultWorkDir(const QString& iniFileName) {
+    return XdgFolder("XDG_DATA_HOME", QStringLiteral("/.local/share")) + QLatin1Char('/') +
+           PlainFileName(iniFileName);
 }
 
 QString ProgramSettingsPath() {
@@ -67,19 +113,31 @@ int32_t ReadDiscVolume() {
     return TIniFile(LocateFile(QStringLiteral("setup.inf"))).ReadInteger("Main", "Volume", 0);
 }
 
+// Settings that can't be kept (a name that is no plain file name, a file
+// that can't be read, a folder that can't be made) throw after leaving
+// nothing to write back: the disc plays on and the failure is shown once.
 void TMainForm::LoadUserSettings() {
+    SettingsValid = false;
+    StoreWorkDir = false;
+    WorkDir = Error;
+    FavFileName = Error + QStringLiteral("/Favorites.lst");
     const TIniFile setup(LocateFile(QStringLiteral("setup.inf")));
     DiscVolume = setup.ReadInteger("Main", "Volume", 0);
-    // The disc's description is Windows text, like its catalog.
-    IniFileName = AnsiToQString(setup.ReadString("Main", "IniFileName", "ERROR").toStdString());
-    SettingsValid = true;
+    IniFileName = ReadIniFileName(setup);
     IniSection = QStringLiteral("Volume") + QString::number(DiscVolume);
 
     const QByteArray section = IniSection.toUtf8();
     const TIniFile user(UserSettingsPath(IniFileName));
     WorkDir = ReadText(user, section, "WorkDir");
-    if (WorkDir == Error)
-        SettingsValid = false;
+    // A disc that names no settings file keeps nothing.
+    if (NoWorkDir(WorkDir) && IniFileName != Error) {
+        WorkDir = DefaultWorkDir(IniFileName);
+        if (!QDir().mkpath(WorkDir))
+            throw Exception("Cannot create the folder " + WorkDir.toStdString() +
+                            " for this disc's favourites");
+        StoreWorkDir = true;
+    }
+    SettingsValid = !NoWorkDir(WorkDir);
     FavFileName = ReadText(user, section, "FavFileName");
     if (FavFileName == Error)
         FavFileName = WorkDir + QStringLiteral("/Favorites.lst");
@@ -102,16 +160,18 @@ void TMainForm::WriteUserSettings() {
     if (!SettingsValid)
         return;
     RunEach({[this] {
-                 const QByteArray section = IniSection.toUtf8();
-                 TIniFile user(UserSettingsPath(IniFileName));
-                 user.WriteString(section, "FavFileName", FavFileName.toUtf8());
+                 TIniValues values;
+                 if (StoreWorkDir)
+                     values.push_back({"WorkDir", WorkDir.toUtf8()});
+                 values.push_back({"FavFileName", FavFileName.toUtf8()});
                  if (CatForm2) {
                      const QRect frame = CatForm2->frameGeometry();
-                     user.WriteInteger(section, "left", frame.left());
-                     user.WriteInteger(section, "top", frame.top());
-                     user.WriteInteger(section, "width", frame.width());
-                     user.WriteInteger(section, "height", frame.height());
+                     values.push_back({"left", QByteArray::number(frame.left())});
+                     values.push_back({"top", QByteArray::number(frame.top())});
+                     values.push_back({"width", QByteArray::number(frame.width())});
+                     values.push_back({"height", QByteArray::number(frame.height())});
                  }
+                 TIniFile(UserSettingsPath(IniFileName)).WriteStrings(IniSection.toUtf8(), values);
              },
              [this] {
                  const qsizetype slash = FavFileName.lastIndexOf(QLatin1Char('/'));

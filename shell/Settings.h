@@ -5,11 +5,21 @@
 
 #include <cstdint>
 
+class TIniFile;
+
 // "Main"/"Volume" of the disc's setup.inf; 0 when the file or key is missing.
 int32_t ReadDiscVolume();
-// Full path of the per-user settings file named by setup.inf: a bare name
-// lives in the user's configuration folder.
+// "Main"/"IniFileName" of a disc's setup.inf, which is Windows-1251 text like
+// the catalog; "ERROR" when absent.
+QString ReadIniFileName(const TIniFile& setup);
+// Full path of the per-user settings file named by setup.inf, in the user's
+// configuration folder. A disc may name nothing outside it: throws Exception
+// for a name that is not a plain file name (empty, "." or "..", with a
+// separator or a control character).
 QString UserSettingsPath(const QString& iniFileName);
+// The working folder used when the settings name none: one per settings file
+// under $XDG_DATA_HOME/quorvix-player. The name is checked as above.
+QString DefaultWorkDir(const QString& iniFileName);
 // The program's own settings, shared by every disc: its "[Player]" section
 // holds the choices that are not tied to a disc volume.
 QString ProgramSettingsPath();

@@ -10,6 +10,8 @@
 
 #include <QTimer>
 
+#include <exception>
+
 void TMainForm::Timer2Timer() {
     const bool present = ProgramDiscPresent();
     if (!DiscPresent && present) {
@@ -33,12 +35,20 @@ void TMainForm::LoadDisc() {
         return;
     }
     CatForm2->show();
-    LoadUserSettings();
+    // Settings that can't be kept are reported once the disc plays.
+    std::exception_ptr unkept;
+    try {
+        LoadUserSettings();
+    } catch (const Exception&) {
+        unkept = std::current_exception();
+    }
     CatForm2->BuildCatalogTree();
     CatForm2->CheckAllNodes();
     CatForm2->ApplyingPlayList = true;
     Finally([this] { RestorePlayList(); }, [] { CatForm2->ApplyingPlayList = false; });
     PlayEntry(CatForm2->RandomCheckedEntry());
+    if (unkept)
+        std::rethrow_exception(unkept);
 }
 
 // The media close even when a save fails.

@@ -9,7 +9,10 @@
 #include <gtest/gtest.h>
 
 #include <csignal>
+#include <fcntl.h>
+#include <functional>
 #include <sys/resource.h>
+#include <unistd.h>
 
 namespace {
 
@@ -31,6 +34,41 @@ TEST_F(IniFileTest, ReadsSectionsAndKeysCaseInsensitivelyWithTrimmedValues) {
     EXPECT_EQ(ini.ReadString("Missing", "Volume", "ERROR"), "ERROR");
     EXPECT_EQ(TIniFile(Dir.filePath("none.ini")).ReadString("Main", "Volume", "ERROR"), "ERROR");
     EXPECT_EQ(TIniFile(QString()).ReadInteger("Main", "Volume", 4), 4);
+}
+
+// Only a missing file reads as empty; one that can't be read is an error
+// naming it, and a write never takes it for an empty file to replace.
+TEST_F(IniFileTest, AFileThatCannotBeReadIsAnErrorAndIsNotReplaced) {
+    const QByteArray original = "[A]\nx=1\n[B]\ny=2\n";
+    WriteAll(Path, original);
+    TIniFile ini(Path);
+    const auto expectReadError = [](const TIniFile& file, const std::function<void()>& use) {
+        try {
+            use();
+            ADD_FAILURE() << "no error for " << file.FileName().toStdString();
+        } catch (const EInOutError& error) {
+            EXPECT_NE(
+                std::string(error.what()).find("Cannot read " + file.FileName().toStdString()),
+                std::string::npos)
+                << error.what();
+        }
+    };
+    // No descriptor left to open it with: the lowest free one is over the limit.
+    const int lowest = ::open("/dev/null", O_RDONLY | O_CLOEXEC);
+    ASSERT_GE(lowest, 0);
+    ::close(lowest);
+    struct rlimit old {};
+    getrlimit(RLIMIT_NOFILE, &old);
+    struct rlimit none = old;
+    none.rlim_cur = static_cast<rlim_t>(lowest);
+    ASSERT_EQ(setrlimit(RLIMIT_NOFILE, &none), 0);
+    expectReadError(ini, [&] { ini.ReadString("B", "y", "ERROR"); });
+    expectReadError(ini, [&] { ini.WriteString("A", "x", "2"); });
+    setrlimit(RLIMIT_NOFILE, &old);
+    EXPECT_EQ(ReadAll(Path), original);
+    // A folder where the file should be opens, but fails to read.
+    const TIniFile folder(Dir.path());
+    expectReadError(folder, [&] { folder.ReadInteger("A", "x", 0); });
 }
 
 TEST_F(IniFileTest, IntegersThatAreNotNumbersReadAsTheDefault) {
@@ -61,6 +99,18 @@ TEST_F(IniFileTest, WritesChangeOnlyTheirOwnKeyByteForByte) {
                              "[Volume3]\ntop=-4\n");
     EXPECT_EQ(ini.ReadInteger("VOLUME3", "TOP", 0), -4);
     EXPECT_EQ(ini.ReadString("Volume1", "workdir", "ERROR"), "/home/u/lists");
+}
+
+TEST_F(IniFileTest, SeveralKeysGoOutInOneReplaceOfTheFile) {
+    WriteAll(Path, "[A]\nkeep=1\nx=old\n[B]\nz=3");
+    TIniFile ini(Path);
+    ini.WriteStrings("a", {{"X", "new"}, {"y", "2"}, {"x", "newer"}});
+    EXPECT_EQ(ReadAll(Path), "[A]\nkeep=1\nx=newer\ny=2\n[B]\nz=3");
+    ini.WriteStrings("C", {{"p", "1"}, {"q", "2"}});
+    EXPECT_EQ(ReadAll(Path), "[A]\nkeep=1\nx=newer\ny=2\n[B]\nz=3\n[C]\np=1\nq=2\n");
+    // One refused value writes none of them.
+    EXPECT_THROW(ini.WriteStrings("C", {{"p", "9"}, {"q", "a\nb"}}), Exception);
+    EXPECT_EQ(ini.ReadString("C", "p", "ERROR"), "1");
 }
 
 TEST_F(IniFileTest, WritesIntoFilesWithoutFinalLineEnd) {

@@ -1,6 +1,7 @@
 #include "platform/ReplaceFile.h"
 #include "shell/Exceptions.h"
 #include "support/FileBytes.h"
+#include "support/SampleDisc.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -34,8 +35,21 @@ protected:
 // A child saves two contents in turn until it is killed at a random moment.
 struct KillFigures {
     int Kills = 0;
+    int MidWrite = 0;      // kills that found a temporary file open for writing
     int LeftAfterKill = 0; // kills after which a temporary file was still there
 };
+
+// Whether the stopped process holds a file of the folder open (the temporary
+// being written: unnamed ones show as "#inode (deleted)").
+bool WritingInFolder(pid_t process, const QString& folder) {
+    const QString prefix = QFileInfo(folder).canonicalFilePath() + '/';
+    const QDir descriptors(QString("/proc/%1/fd").arg(process));
+    for (const QString& fd :
+         descriptors.entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot))
+        if (QFile::symLinkTarget(descriptors.filePath(fd)).startsWith(prefix))
+            return true;
+    return false;
+}
 
 KillFigures KillDuringSaves(const QString& target, const QString& folder, int kills) {
     const QByteArray contents[2] = {QByteArray(1 << 20, 'a'), QByteArray(1 << 20, 'b')};
@@ -56,6 +70,11 @@ KillFigures KillDuringSaves(const QString& target, const QString& folder, int ki
         }
         EXPECT_GT(child, 0);
         ::usleep(static_cast<useconds_t>(delay(random)));
+        // Stopped first, to see where the kill lands.
+        ::kill(child, SIGSTOP);
+        siginfo_t stopped{};
+        ::waitid(P_PID, static_cast<id_t>(child), &stopped, WSTOPPED);
+        figures.MidWrite += WritingInFolder(child, folder);
         ::kill(child, SIGKILL);
         int status = 0;
         ::waitpid(child, &status, 0);
@@ -80,9 +99,14 @@ TEST_F(ReplaceFileTest, AKillAtAnyMomentLeavesOldOrNewContentAndNoTemporary) {
     EXPECT_LE(unnamed.LeftAfterKill, unnamed.Kills / 4);
     SetUnnamedTemporaryFilesForTesting(false);
     const KillFigures named = KillDuringSaves(Target, Dir.path(), 40);
-    std::printf("kills %d, a temporary left after %d (unnamed files); kills %d, left after %d "
-                "(named files)\n",
-                unnamed.Kills, unnamed.LeftAfterKill, named.Kills, named.LeftAfterKill);
+    std::printf("kills %d, %d while writing, a temporary left after %d (unnamed files); kills "
+                "%d, %d while writing, left after %d (named files)\n",
+                unnamed.Kills, unnamed.MidWrite, unnamed.LeftAfterKill, named.Kills, named.MidWrite,
+                named.LeftAfterKill);
+    // Writing and syncing the temporary file is much of a save (about 40 %
+    // of the kills land there): the kills did interrupt saves.
+    EXPECT_GE(unnamed.MidWrite, unnamed.Kills / 10);
+    EXPECT_GE(named.MidWrite, named.Kills / 10);
 }
 
 TEST_F(ReplaceFileTest, LeftoversOfAnEarlierSaveAreRemovedAndOtherFilesKept) {
@@ -127,6 +151,68 @@ TEST_F(ReplaceFileTest, ASymbolicLinkStaysALinkAndItsTargetIsReplaced) {
     ASSERT_TRUE(QFile::link(Dir.filePath("loop2"), Dir.filePath("loop1")));
     ASSERT_TRUE(QFile::link(Dir.filePath("loop1"), Dir.filePath("loop2")));
     EXPECT_THROW(ReplaceFileAtomically(Dir.filePath("loop1"), "x"), EInOutError);
+}
+
+// New files get what the kernel gives any new file; a replaced one keeps its mode.
+TEST_F(ReplaceFileTest, NewFilesFollowTheUmask) {
+    const mode_t previous = ::umask(077);
+    for (bool unnamed : {true, false}) {
+        SetUnnamedTemporaryFilesForTesting(unnamed);
+        for (const mode_t mask : {mode_t(077), mode_t(022), mode_t(002)}) {
+            SCOPED_TRACE(testing::Message()
+                         << "umask " << std::oct << mask << " unnamed " << unnamed);
+            ::umask(mask);
+            QFile::remove(Target);
+            ReplaceFileAtomically(Target, "new");
+            struct stat info {};
+            ASSERT_EQ(::stat(Target.toLocal8Bit().constData(), &info), 0);
+            EXPECT_EQ(info.st_mode & 07777, 0666u & ~mask);
+            ::chmod(Target.toLocal8Bit().constData(), 0640);
+            ReplaceFileAtomically(Target, "again");
+            ASSERT_EQ(::stat(Target.toLocal8Bit().constData(), &info), 0);
+            EXPECT_EQ(info.st_mode & 07777, 0640u);
+        }
+    }
+    ::umask(previous);
+}
+
+// In a sticky folder that everyone may write, a link another user made is
+// not followed (as the kernel's fs.protected_symlinks rule has it), unless
+// that user owns the folder; the user's own links are.
+TEST_F(ReplaceFileTest, AnotherUsersLinkInASharedFolderIsNotFollowed) {
+    QV_REQUIRE(::geteuid() == 0 ? QString() : QString("links owned by another user need root"));
+    const uid_t other = 65534;
+    const QString shared = Dir.filePath("shared");
+    const QString victim = Dir.filePath("victim.lst");
+    ASSERT_TRUE(QDir().mkpath(shared));
+    ASSERT_EQ(::chmod(shared.toLocal8Bit().constData(), 01777), 0);
+    WriteAll(victim, "mine");
+    const QString planted = shared + "/Favorites.lst";
+    ASSERT_TRUE(QFile::link(victim, planted));
+    ASSERT_EQ(::lchown(planted.toLocal8Bit().constData(), other, other), 0);
+    try {
+        ReplaceFileAtomically(planted, "theirs");
+        ADD_FAILURE() << "the link was followed";
+    } catch (const EInOutError& error) {
+        EXPECT_NE(std::string(error.what()).find(planted.toStdString()), std::string::npos)
+            << error.what();
+    }
+    EXPECT_EQ(ReadAll(victim), "mine");
+    EXPECT_TRUE(QFileInfo(planted).isSymLink());
+
+    // The user's own link, a link in a folder that is not shared, and the
+    // folder owner's link are followed.
+    ASSERT_EQ(::lchown(planted.toLocal8Bit().constData(), ::geteuid(), ::getegid()), 0);
+    ReplaceFileAtomically(planted, "own");
+    EXPECT_EQ(ReadAll(victim), "own");
+    ASSERT_EQ(::lchown(planted.toLocal8Bit().constData(), other, other), 0);
+    ASSERT_EQ(::chmod(shared.toLocal8Bit().constData(), 0777), 0);
+    ReplaceFileAtomically(planted, "not shared");
+    EXPECT_EQ(ReadAll(victim), "not shared");
+    ASSERT_EQ(::chmod(shared.toLocal8Bit().constData(), 01777), 0);
+    ASSERT_EQ(::chown(shared.toLocal8Bit().constData(), other, other), 0);
+    ReplaceFileAtomically(planted, "owner's");
+    EXPECT_EQ(ReadAll(victim), "owner's");
 }
 
 } // namespace

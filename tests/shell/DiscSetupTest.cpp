@@ -21,10 +21,11 @@ protected:
         qputenv("XDG_CONFIG_HOME", Path("config").toUtf8());
         qputenv("XDG_DATA_HOME", Path("data").toUtf8());
         Disc = Path("disc");
-        // Discs show names in either case.
-        WriteAll(Disc + "/SETUP.INF", "[Main]\r\nVolume=2\r\nIniFileName=Kino\r\n");
-        Settings = Path("config/quorvix-player/Kino.ini");
-        DefaultFolder = Path("data/quorvix-player/Kino");
+        // Discs show names in either case, and name their settings in
+        // Windows-1251: here "Клипы".
+        WriteAll(Disc + "/SETUP.INF", "[Main]\r\nVolume=2\r\nIniFileName=\xCA\xEB\xE8\xEF\xFB\r\n");
+        Settings = Path(QString::fromUtf8("config/quorvix-player/Клипы.ini"));
+        DefaultFolder = Path(QString::fromUtf8("data/quorvix-player/Клипы"));
     }
     void TearDown() override {
         qunsetenv("XDG_CONFIG_HOME");
@@ -101,6 +102,11 @@ TEST_F(DiscSetupTest, RefusesWhatCannotBeStoredOrIsNoDisc) {
     WriteAll(Path("plain"), "x");
     EXPECT_THROW(SetUpDisc(Disc, Path("plain/sub"), false), Exception);
     EXPECT_FALSE(QFileInfo::exists(Settings));
+    // A disc names no file outside the settings folder.
+    WriteAll(Disc + "/SETUP.INF", "[Main]\r\nVolume=2\r\nIniFileName=../../victim/app\r\n");
+    EXPECT_THROW(SetUpDisc(Disc, {}, false), Exception);
+    EXPECT_EQ(QDir(Temp.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+              (QStringList{"disc", "plain"}));
 }
 
 // The command itself: says what it did, and exits non-zero on failure.
@@ -129,6 +135,9 @@ TEST_F(DiscSetupTest, CommandReportsWhatItDid) {
     EXPECT_EQ(tool.exitCode(), 0);
     run({"--bogus", Disc});
     EXPECT_EQ(tool.exitCode(), 2);
+    WriteAll(Disc + "/SETUP.INF", "[Main]\r\nVolume=2\r\nIniFileName=..\r\n");
+    EXPECT_TRUE(run({Disc}).contains("\"..\", which is not a plain file name"));
+    EXPECT_EQ(tool.exitCode(), 1);
 }
 
 } // namespace

@@ -12,6 +12,9 @@
 #include <QFileInfo>
 #include <QLabel>
 
+#include <sys/inotify.h>
+#include <unistd.h>
+
 namespace {
 
 // setup.inf beside the program, the user's configuration in a temporary folder.
@@ -21,6 +24,7 @@ protected:
         CatalogWindowTest::SetUp();
         ASSERT_TRUE(Temp.isValid());
         qputenv("XDG_CONFIG_HOME", Temp.filePath("config").toUtf8());
+        qputenv("XDG_DATA_HOME", Temp.filePath("data").toUtf8());
         SetProgramFolderForTesting(Temp.filePath("program"));
         // No disc of anyone else's may stand in for the missing setup.inf.
         SetMountInfoPathForTesting(Temp.filePath("no-mounts"));
@@ -34,6 +38,7 @@ protected:
         SetProgramFolderForTesting({});
         SetMountInfoPathForTesting({});
         qunsetenv("XDG_CONFIG_HOME");
+        qunsetenv("XDG_DATA_HOME");
         SettingsValid = false;
         CatalogWindowTest::TearDown();
     }
@@ -66,6 +71,106 @@ TEST_F(SettingsTest, WithoutIniFileNameOrWorkDirNothingIsWrittenBack) {
     Main->WriteUserSettings();
     EXPECT_FALSE(QFileInfo::exists(UserFile("ERROR.ini")));
     EXPECT_FALSE(QFileInfo::exists(Temp.filePath("config")));
+    EXPECT_FALSE(QFileInfo::exists(Temp.filePath("data")));
+}
+
+// Counts the times a file in a folder is replaced (renamed over).
+class ReplaceCounter {
+public:
+    explicit ReplaceCounter(const QString& file)
+        : Fd(inotify_init1(IN_NONBLOCK | IN_CLOEXEC)), Name(QFileInfo(file).fileName()) {
+        inotify_add_watch(Fd, QFile::encodeName(QFileInfo(file).path()).constData(), IN_MOVED_TO);
+    }
+    ~ReplaceCounter() { ::close(Fd); }
+    int Count() const {
+        int count = 0;
+        alignas(inotify_event) char buffer[4096];
+        ssize_t got;
+        while ((got = ::read(Fd, buffer, sizeof buffer)) > 0)
+            for (char* at = buffer; at < buffer + got;) {
+                const auto* event = reinterpret_cast<const inotify_event*>(at);
+                count += event->len > 0 && QFile::decodeName(event->name) == Name;
+                at += sizeof(inotify_event) + event->len;
+            }
+        return count;
+    }
+
+private:
+    int Fd;
+    QString Name;
+};
+
+// A disc never set up keeps its settings from the first run: the default
+// working folder is made, used and recorded with the rest, in one write.
+TEST_F(SettingsTest, WithoutWorkDirTheDefaultFolderIsUsedAndRecorded) {
+    WriteSetup("[Main]\r\nVolume=1\r\nIniFileName=Kino\r\n");
+    const QString folder = Temp.filePath("data/quorvix-player/Kino");
+    Main->LoadUserSettings();
+    EXPECT_TRUE(SettingsValid);
+    EXPECT_EQ(WorkDir, folder);
+    EXPECT_TRUE(QFileInfo(folder).isDir());
+    EXPECT_EQ(FavFileName, folder + "/Favorites.lst");
+    Form->CheckAllNodes();
+    Entry(2)->SetChecked(false);
+    Form->move(40, 50);
+    Form->resize(200, 300);
+    QDir().mkpath(Temp.filePath("config/quorvix-player"));
+    const ReplaceCounter replaces(UserFile("Kino.ini"));
+    Main->WriteUserSettings();
+    EXPECT_EQ(replaces.Count(), 1) << "the settings went out in more than one write";
+    const QByteArray written = "[Volume1]\r\nWorkDir=" + folder.toUtf8() +
+                               "\r\nFavFileName=" + folder.toUtf8() +
+                               "/Favorites.lst\r\nleft=40\r\ntop=50\r\nwidth=200\r\nheight=300\r\n";
+    EXPECT_EQ(ReadAll(UserFile("Kino.ini")), written);
+    EXPECT_TRUE(ReadAll(folder + "/Favorites.lst")
+                    .contains("0\xA4"
+                              "2\r\n"));
+
+    // The next run reads it back, and the key is not written twice.
+    Main->LoadUserSettings();
+    Form->CheckAllNodes();
+    Main->RestorePlayList();
+    EXPECT_EQ(CheckedEntries(), (std::vector<int>{0, 1, 3, 4}));
+    Main->WriteUserSettings();
+    EXPECT_EQ(ReadAll(UserFile("Kino.ini")), written);
+}
+
+// A disc may only name a file in the settings folder. With any other name
+// the disc plays on without settings, and the failure is raised to be shown.
+TEST_F(SettingsTest, ANameThatIsNoPlainFileNameKeepsNoSettings) {
+    for (const QByteArray& name :
+         {QByteArray("../../victim/app"), QByteArray("/tmp/app"), QByteArray("..\\..\\app"),
+          QByteArray(".."), QByteArray("."), QByteArray(""), QByteArray("a\x1b[2Jb")}) {
+        SCOPED_TRACE(name.toStdString());
+        WriteSetup("[Main]\r\nVolume=1\r\nIniFileName=" + name + "\r\n");
+        try {
+            Main->LoadUserSettings();
+            ADD_FAILURE() << "accepted";
+        } catch (const Exception& error) {
+            EXPECT_NE(std::string(error.what()).find("not a plain file name"), std::string::npos)
+                << error.what();
+            EXPECT_EQ(std::string(error.what()).find('\x1b'), std::string::npos)
+                << "a control character reached the message";
+        }
+        EXPECT_FALSE(SettingsValid);
+        EXPECT_EQ(WorkDir, "ERROR");
+        Main->WriteUserSettings();
+        EXPECT_EQ(QDir(Temp.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+                  (QStringList{"program", "work"}));
+    }
+}
+
+// A settings file that can't be read is not taken for an empty one: nothing
+// is written over it in that run.
+TEST_F(SettingsTest, AnUnreadableSettingsFileIsReportedAndLeftAlone) {
+    WriteSetup("[Main]\r\nVolume=1\r\nIniFileName=Kino\r\n");
+    QDir().mkpath(UserFile("Kino.ini")); // opens, but can't be read
+    EXPECT_THROW(Main->LoadUserSettings(), EInOutError);
+    EXPECT_FALSE(SettingsValid);
+    QDir().rmdir(UserFile("Kino.ini"));
+    Main->WriteUserSettings();
+    EXPECT_FALSE(QFileInfo::exists(UserFile("Kino.ini")));
+    EXPECT_FALSE(QFileInfo::exists(Temp.filePath("data")));
 }
 
 TEST_F(SettingsTest, DefaultFavouritesAreWrittenAtTheNextClose) {
@@ -143,21 +248,20 @@ TEST_F(SettingsTest, GeometryNeedsAnExistingWorkDir) {
 }
 
 TEST_F(SettingsTest, TwoVolumesKeepSeparateSectionsOfOneFile) {
-    const QString absolute = Temp.filePath("shared/Kino");
-    WriteAll(absolute + ".ini", "[Volume1]\r\nWorkDir=" + Work.toUtf8() +
-                                    "\r\n[Volume2]\r\nWorkDir=" + Work.toUtf8() +
-                                    "\r\nFavFileName=" + Work.toUtf8() + "/two.lst\r\n");
-    WriteSetup("[Main]\r\nVolume=1\r\nIniFileName=" + absolute.toUtf8() + "\r\n");
+    WriteAll(UserFile("Kino.ini"), "[Volume1]\r\nWorkDir=" + Work.toUtf8() +
+                                       "\r\n[Volume2]\r\nWorkDir=" + Work.toUtf8() +
+                                       "\r\nFavFileName=" + Work.toUtf8() + "/two.lst\r\n");
+    WriteSetup("[Main]\r\nVolume=1\r\nIniFileName=Kino\r\n");
     Main->LoadUserSettings();
     Form->move(11, 12);
     Main->WriteUserSettings();
-    WriteSetup("[Main]\r\nVolume=2\r\nIniFileName=" + absolute.toUtf8() + "\r\n");
+    WriteSetup("[Main]\r\nVolume=2\r\nIniFileName=Kino\r\n");
     Main->LoadUserSettings();
     EXPECT_EQ(FavFileName, Work + "/two.lst");
     Form->move(21, 22);
     Main->WriteUserSettings();
 
-    const TIniFile user(absolute + ".ini");
+    const TIniFile user(UserFile("Kino.ini"));
     EXPECT_EQ(user.ReadInteger("Volume1", "left", 0), 11);
     EXPECT_EQ(user.ReadInteger("Volume2", "left", 0), 21);
     EXPECT_EQ(user.ReadString("Volume1", "FavFileName", "ERROR"),

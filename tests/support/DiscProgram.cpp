@@ -26,6 +26,7 @@ void DiscProgramTest::SetUp() {
     SetProgramFolderForTesting(ProgramDir.path());
     SetProgramFileNameForTesting(QStringLiteral("Quorvix_Player"));
     qputenv("XDG_CONFIG_HOME", ConfigDir.path().toLocal8Bit());
+    qputenv("XDG_DATA_HOME", ConfigDir.filePath(QStringLiteral("data")).toLocal8Bit());
     CreateForms();
     ShowForms();
 }

@@ -78,6 +78,7 @@ void FormsTest::SetUp() {
     SetMountInfoPathForTesting(ProgramDir.filePath(QStringLiteral("no-mountinfo")));
     qputenv("HOME", HomeDir.path().toLocal8Bit());
     qputenv("XDG_CONFIG_HOME", HomeDir.filePath(QStringLiteral(".config")).toLocal8Bit());
+    qputenv("XDG_DATA_HOME", HomeDir.filePath(QStringLiteral(".local/share")).toLocal8Bit());
     QDir(ProgramDir.path()).mkpath(QStringLiteral("Video"));
     CreateForms();
     MainForm->Timer2->stop();

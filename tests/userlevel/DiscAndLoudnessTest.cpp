@@ -107,8 +107,16 @@ TEST(DiscAndLoudness, SeekLoudnessPlayListAndDiscChanges) {
     user.Click(QPoint(1200, 500));
     user.Click(bar + Bar::Exit);
     ASSERT_TRUE(user.WaitForExit(3000));
+    // Written into the second volume's section, the first one left as it was.
     const QString settings = ReadAll(user.SettingsFile());
-    EXPECT_TRUE(settings.contains("[Volume2]")) << settings.toStdString();
+    const qsizetype second = settings.indexOf("[Volume2]");
+    ASSERT_GE(second, 0) << settings.toStdString();
+    EXPECT_FALSE(settings.left(second).contains("FavFileName=")) << settings.toStdString();
+    const QString secondSection = settings.mid(second);
+    EXPECT_TRUE(secondSection.contains("\r\nFavFileName=" + secondWork + "/Favorites.lst\r\n"))
+        << settings.toStdString();
+    for (const char* key : {"left", "top", "width", "height"})
+        EXPECT_TRUE(secondSection.contains(QString("\r\n%1=").arg(key))) << key;
     EXPECT_TRUE(QFile::exists(secondWork + "/Favorites.lst"));
     EXPECT_FALSE(QFile::exists(user.WorkDir() + "/Favorites.lst"));
 }

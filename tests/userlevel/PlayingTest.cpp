@@ -15,16 +15,8 @@ namespace {
 constexpr int kScreenWidth = 1280;
 constexpr int kScreenHeight = 1024;
 
-// Rows of the catalog tree (client coordinates of the catalog window): the
-// first group is open, its entries below it.
-constexpr int kFirstRowY = 127;
-constexpr int kRowHeight = 14;
-QPoint RowTitle(int row) {
-    return {95, kFirstRowY + row * kRowHeight};
-}
-QPoint RowCheckBox(int row) {
-    return {42, kFirstRowY + row * kRowHeight};
-}
+using Tree::RowCheckBox;
+using Tree::RowTitle;
 
 struct Marks {
     double Start;
@@ -112,7 +104,7 @@ TEST_F(Playing, TransportCatalogAndWindowCommands) {
         << "the time never came back";
     EXPECT_EQ(User.State(CaptionRole).Name.toStdString(), "Горы");
     User.Click(User.At(CatalogRole, RowTitle(3)), 1, 2);
-    User.Click(User.At(CatalogRole, {60, kFirstRowY}), 1, 2);
+    User.Click(User.At(CatalogRole, {60, Tree::FirstRowY}), 1, 2);
     EXPECT_FALSE(User.WaitForWindow(
         CaptionRole, [](const TWindowState& s) { return s.Name != "Горы"; }, 1500));
     User.Shot("catalog");

@@ -3,8 +3,11 @@
 // favourites can't be written.
 #include "userlevel/UserDriver.h"
 
+#include "support/SampleDisc.h"
+
 #include <QElapsedTimer>
 #include <QFile>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -17,9 +20,13 @@ bool Viewable(const TWindowState& s) {
     return s.Viewable;
 }
 
-QString ReadAll(const QString& path) {
+QByteArray Bytes(const QString& path) {
     QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+QString ReadAll(const QString& path) {
+    return QString::fromUtf8(Bytes(path));
 }
 
 // Presses at a point of the bar, moves the pointer by offset and lets go;
@@ -161,6 +168,66 @@ TEST(StartAndExit, ExitWithoutADisc) {
     ASSERT_GE(took, 0) << "Exit did not end the program";
     EXPECT_LT(took, 1000) << "ms to end after Exit";
     EXPECT_FALSE(QFile::exists(user.SettingsFile())); // nothing was loaded: nothing written
+}
+
+// The sample disc as discs are made in Russia: its settings file named in
+// Windows-1251 ("Клипы").
+QString CyrillicDisc(const QTemporaryDir& folder) {
+    const QString disc = folder.filePath("disc");
+    RunOrThrow("cp", {"-a", SampleDisc().Folder, disc});
+    QFile setup(disc + "/setup.inf");
+    if (!setup.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
+        setup.write("[Main]\r\nVolume=1\r\nIniFileName=\xCA\xEB\xE8\xEF\xFB\r\n") < 0)
+        throw std::runtime_error("cannot write " + disc.toStdString() + "/setup.inf");
+    setup.close();
+    const QString iso = folder.filePath("disc.iso");
+    RunOrThrow("genisoimage", {"-quiet", "-J", "-R", "-V", "QUORVIX_1", "-o", iso, disc});
+    return iso;
+}
+
+// One run of the player on the disc in the drive; the first entry unchecked
+// when asked. Ends by Exit.
+void RunOnce(TUserSession& user, bool uncheckFirstEntry) {
+    user.StartPlayer();
+    ASSERT_TRUE(user.WaitForWindow(CatalogRole, Viewable));
+    ASSERT_TRUE(user.WaitForWindow(CaptionRole,
+                                   [](const TWindowState& s) { return s.Name != "Current Name"; }));
+    if (uncheckFirstEntry) {
+        const QRect box(user.At(CatalogRole, Tree::RowCheckBox(1)) - QPoint(3, 3), QSize(7, 7));
+        const QImage checked = user.Area(box);
+        user.Click(user.At(CatalogRole, Tree::RowCheckBox(1)));
+        ASSERT_TRUE(TUserSession::WaitUntil([&] { return user.Area(box) != checked; }, 5000));
+    }
+    ASSERT_GE(ExitByButton(user), 0) << "Exit did not end the program";
+}
+
+// Favourites are kept across runs on a disc named in Windows-1251 that the
+// user set up with quorvix-disc-setup, and on a disc never set up. What the
+// second run writes at exit is what it restored from the first.
+TEST(StartAndExit, FavouritesAreKeptWithAndWithoutSetUp) {
+    TUserSession user("favourites");
+    QTemporaryDir folder;
+    const QByteArray firstUnchecked = "0\xA4"
+                                      "0\r\n";
+    user.InsertImage(CyrillicDisc(folder));
+    const QString setUp = user.SetUpDiscInDrive();
+    const QString cyrillicWork = user.DataHome() + QString::fromUtf8("/quorvix-player/Клипы");
+    EXPECT_TRUE(setUp.contains("WorkDir=" + cyrillicWork + " written")) << setUp.toStdString();
+    for (bool uncheck : {true, false}) {
+        ASSERT_NO_FATAL_FAILURE(RunOnce(user, uncheck));
+        EXPECT_TRUE(Bytes(cyrillicWork + "/Favorites.lst").startsWith(firstUnchecked))
+            << (uncheck ? "first" : "second") << " run on the set-up disc";
+    }
+    user.EjectDisc();
+
+    user.InsertImage(SampleDisc().Iso);
+    const QString work = user.DataHome() + "/quorvix-player/QuorvixSample";
+    for (bool uncheck : {true, false}) {
+        ASSERT_NO_FATAL_FAILURE(RunOnce(user, uncheck));
+        EXPECT_TRUE(Bytes(work + "/Favorites.lst").startsWith(firstUnchecked))
+            << (uncheck ? "first" : "second") << " run on the disc never set up";
+    }
+    EXPECT_TRUE(ReadAll(user.SettingsFile()).startsWith("[Volume1]\r\nWorkDir=" + work + "\r\n"));
 }
 
 TEST(StartAndExit, TheWindowManagerClosesTheBar) {

@@ -169,7 +169,15 @@ void TUserSession::SetWorkDir(int volume, const QString& folder) {
 void TUserSession::InsertDisc(int volume) {
     if (!QFile::exists(SettingsFile()))
         SetWorkDir(volume, WorkDir());
-    Disc = std::make_unique<FuseIsoMount>(SampleDisc(volume).Iso);
+    InsertImage(SampleDisc(volume).Iso);
+}
+
+void TUserSession::InsertImage(const QString& iso) {
+    Disc = std::make_unique<FuseIsoMount>(iso);
+}
+
+QString TUserSession::SetUpDiscInDrive() const {
+    return Run(QV_DISC_SETUP, {DiscFolder()});
 }
 
 void TUserSession::EjectDisc() {

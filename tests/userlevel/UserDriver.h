@@ -54,6 +54,19 @@ inline const QRect VolumeKnobTrack(290, 40, 150, 24);
 inline const QPoint VolumeKnobTop(427, 52); // the knob's middle at full loudness
 } // namespace Bar
 
+// Rows of the catalog tree (client coordinates of the catalog window): the
+// first group is open, its entries below it.
+namespace Tree {
+inline constexpr int FirstRowY = 127;
+inline constexpr int RowHeight = 14;
+inline QPoint RowTitle(int row) {
+    return {95, FirstRowY + row * RowHeight};
+}
+inline QPoint RowCheckBox(int row) {
+    return {42, FirstRowY + row * RowHeight};
+}
+} // namespace Tree
+
 struct TWindowState {
     QRect Client; // screen coordinates
     QRect Frame;  // with the window manager's frame; the client rect without one
@@ -77,6 +90,11 @@ public:
     // The sample disc of that volume in the drive; WorkDir set up for it as an
     // installer would.
     void InsertDisc(int volume = 1);
+    // A disc image in the drive, with nothing set up for it.
+    void InsertImage(const QString& iso);
+    // Runs quorvix-disc-setup on the disc in the drive; its output.
+    QString SetUpDiscInDrive() const;
+    QString DataHome() const { return Home + "/data"; } // $XDG_DATA_HOME
     void EjectDisc();
     QString DiscFolder() const; // where the disc in the drive is mounted
     void SetWorkDir(int volume, const QString& folder);
