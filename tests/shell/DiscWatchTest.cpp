@@ -5,6 +5,7 @@
 #include "catalog/CatalogRecord.h"
 #include "catalogwin/CatUnit2.h"
 #include "player/Unit1.h"
+#include "shell/Exceptions.h"
 #include "shell/Pathes.h"
 #include "video/VidOutUnit.h"
 
@@ -115,6 +116,23 @@ TEST_F(DiscWatchTest, InsertLoadsEjectPausesTheSameDiscResumesAnotherReloads) {
     EXPECT_EQ(MainForm->DiscVolume, 2);
     EXPECT_EQ(Catalog.size(), 1u);
     EXPECT_EQ(Player()->FileName(), second.path() + "/VIDEO/OTHER.AVI");
+}
+
+// A disc whose settings can't be kept plays on; the failure is raised once,
+// after the load, for the application to show, and nothing is written.
+TEST_F(DiscWatchTest, ADiscNamingItsSettingsOutsideTheFolderPlaysAndSaysSoOnce) {
+    Write(Disc.path() + "/setup.inf", "[Main]\r\nVolume=1\r\nIniFileName=../Watch\r\n");
+    SetMountInfoPathForTesting(MountInfo());
+    Insert(Disc.path());
+    EXPECT_THROW(Tick(), Exception);
+    EXPECT_TRUE(CatalogLoaded);
+    EXPECT_EQ(CurrentIndex, 0);
+    EXPECT_EQ(Player()->FileName(), Disc.path() + "/VIDEO/CLIP01.AVI");
+    EXPECT_TRUE(MainForm->Timer2->isActive());
+    Tick();
+    MainForm->close();
+    EXPECT_FALSE(QDir(HomeDir.filePath(QStringLiteral("config"))).exists());
+    EXPECT_FALSE(QDir(HomeDir.filePath(QStringLiteral(".local"))).exists());
 }
 
 TEST_F(DiscWatchTest, ADiscWithoutACatalogLeavesTheWindowsAsTheyAre) {

@@ -199,6 +199,7 @@ QString TUserSession::InstallProgram() {
 }
 
 void TUserSession::StartPlayer() {
+    Windows.clear(); // those of an earlier run are gone
     Program = std::make_unique<QProcess>();
     Program->setProcessEnvironment(Environment());
     Program->setStandardOutputFile(ArtifactsDir + "/player.log");
