@@ -7,7 +7,7 @@ cd "$(dirname "$0")/.."
 
 bash scripts/setup.sh
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-ninja -C build -j2 Quorvix_Player make_sample_disc quorvix-disc-setup
+ninja -C build -j2 Quorvix_Player make_sample_disc
 
 work=$(mktemp -d "${TMPDIR:-/tmp}/quorvix-demo.XXXXXX")
 drive="$work/cdrom"
@@ -25,10 +25,6 @@ for _ in $(seq 200); do
   grep -qF " $drive " /proc/self/mountinfo && break
   sleep 0.05
 done
-
-# What a disc's installer did: a working folder for this disc volume in the
-# per-user settings. An existing WorkDir is kept; the player never writes one.
-build/tools/quorvix-disc-setup "$drive"
 
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
   echo "No display: running the player on a virtual X server (nothing will be visible)." >&2
