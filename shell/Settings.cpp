@@ -3,17 +3,21 @@
 #include "catalog/CatalogRecord.h"
 #include "catalogwin/CatUnit2.h"
 #include "catalogwin/fcTreeView.h"
+#include "media/MediaPlayer_TLB.h"
 #include "platform/IniFile.h"
 #include "player/Unit1.h"
 #include "shell/Exceptions.h"
 #include "shell/OuterFrame.h"
 #include "shell/Pathes.h"
 #include "shell/PlayListFile.h"
+#include "video/VidOutUnit.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <QLabel>
 #include <QStandardPaths>
+
+#include <cmath>
 
 namespace {
 
@@ -36,6 +40,28 @@ QString ConfigFolder() {
     if (base.isEmpty() || !QDir::isAbsolutePath(base))
         base = QDir::homePath() + QStringLiteral("/.config");
     return base + QStringLiteral("/quorvix-player");
+}
+
+// The place is kept to the millisecond, in the C locale's notation.
+QByteArray PositionText(double seconds) {
+    return QByteArray::number(seconds, 'f', 3);
+}
+
+void WritePlace(TIniFile& user, const QByteArray& section, double position) {
+    user.WriteInteger(section, "LastEntry", CurrentIndex);
+    user.WriteString(section, "LastPosition", PositionText(position));
+}
+
+// A place to carry on from: a checked entry whose clip is there, and a
+// position within its segment.
+bool Resumable(int32_t N, double position) {
+    if (N < 0 || static_cast<size_t>(N) >= Catalog.size() || !std::isfinite(position))
+        return false;
+    const CatalogRecord& entry = Catalog[static_cast<size_t>(N)];
+    const TfcTreeNode* node = CatForm2->NodeOfEntry(entry.EntryIndex);
+    return node && node->Checked() && position >= entry.StartPos &&
+           (entry.EndPos == 0.0 || position < entry.EndPos) &&
+           QFileInfo(LocateFile(EntryVideoFile(entry))).isFile();
 }
 
 void ApplyPlayListLine(const std::string& line) {
@@ -105,6 +131,8 @@ void TMainForm::WriteUserSettings() {
                  const QByteArray section = IniSection.toUtf8();
                  TIniFile user(UserSettingsPath(IniFileName));
                  user.WriteString(section, "FavFileName", FavFileName.toUtf8());
+                 if (CurrentIndex >= 0 && VidOutForm)
+                     WritePlace(user, section, VidOutForm->ActiveMovie1->CurrentPosition());
                  if (CatForm2) {
                      const QRect frame = CatForm2->frameGeometry();
                      user.WriteInteger(section, "left", frame.left());
@@ -118,6 +146,26 @@ void TMainForm::WriteUserSettings() {
                  if (slash >= 0 && FolderExists(FavFileName.left(slash + 1)))
                      SavePlayList();
              }});
+}
+
+void TMainForm::SavePlace(double position) {
+    if (!SettingsValid || CurrentIndex < 0)
+        return;
+    TIniFile user(UserSettingsPath(IniFileName));
+    WritePlace(user, IniSection.toUtf8(), position);
+}
+
+// Starts the entry where the user left this volume, when it can carry on there.
+bool TMainForm::PlayStoredPlace() {
+    const QByteArray section = IniSection.toUtf8();
+    const TIniFile user(UserSettingsPath(IniFileName));
+    const int32_t N = user.ReadInteger(section, "LastEntry", -1);
+    bool valid = false;
+    const double position = user.ReadString(section, "LastPosition", "ERROR").toDouble(&valid);
+    if (!valid || !Resumable(N, position))
+        return false;
+    PlayEntry(N, position);
+    return true;
 }
 
 void TMainForm::SavePlayList() {

@@ -3,6 +3,7 @@
 
 #include "catalog/CatalogRecord.h"
 #include "catalogwin/CatUnit2.h"
+#include "media/MediaPlayer_TLB.h"
 #include "shell/Exceptions.h"
 #include "shell/Pathes.h"
 #include "shell/Settings.h"
@@ -15,7 +16,10 @@ void TMainForm::Timer2Timer() {
     if (!DiscPresent && present) {
         DiscPresent = true;
         if (ReadDiscVolume() == DiscVolume) {
+            if (CatalogLoaded)
+                VidOutForm->ShowInsertDiscLine(false);
             VidOutForm->PlayMedia();
+            KeepScreenAwake();
             return;
         }
         Timer2->stop();
@@ -23,6 +27,9 @@ void TMainForm::Timer2Timer() {
     } else if (DiscPresent && !present) {
         DiscPresent = false;
         VidOutForm->PauseIfPlaying();
+        KeepScreenAwake();
+        VidOutForm->ShowInsertDiscLine(true);
+        SavePlace(VidOutForm->ActiveMovie1->CurrentPosition());
     }
 }
 
@@ -32,20 +39,23 @@ void TMainForm::LoadDisc() {
         Timer2->start();
         return;
     }
+    VidOutForm->ShowInsertDiscLine(false);
     CatForm2->show();
     LoadUserSettings();
     CatForm2->BuildCatalogTree();
     CatForm2->CheckAllNodes();
     CatForm2->ApplyingPlayList = true;
     Finally([this] { RestorePlayList(); }, [] { CatForm2->ApplyingPlayList = false; });
-    PlayEntry(CatForm2->RandomCheckedEntry());
+    if (!PlayStoredPlace())
+        PlayEntry(CatForm2->RandomCheckedEntry());
 }
 
 // The media close even when a save fails.
 void TMainForm::FormClose() {
-    RunEach({[this] { WriteUserSettings(); },
-             [] {
+    RunEach({[this] { WriteUserSettings(); }, [this] { SaveLoudness(); },
+             [this] {
                  if (VidOutForm)
                      VidOutForm->CloseMedia();
+                 KeepScreenAwake();
              }});
 }

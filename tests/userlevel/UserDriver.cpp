@@ -191,6 +191,7 @@ QString TUserSession::InstallProgram() {
 }
 
 void TUserSession::StartPlayer() {
+    Windows.clear(); // those of a run before
     Program = std::make_unique<QProcess>();
     Program->setProcessEnvironment(Environment());
     Program->setStandardOutputFile(ArtifactsDir + "/player.log");
