@@ -130,8 +130,19 @@ TEST(DiscAndLoudness, SeekLoudnessPlayListAndDiscChanges) {
 
     // The third entry, some way into it, and muted, when the user leaves.
     const QString third = "Водопад, часть 3";
-    user.Click(bar + Bar::Next);
-    user.Click(bar + Bar::Next);
+    const auto showing = [&](const QString& title, int timeoutMs) {
+        return user.WaitForWindow(
+            CaptionRole, [&](const TWindowState& s) { return s.Name == title; }, timeoutMs);
+    };
+    // The first click may still be spent on the dialog's popup: again, lower
+    // on the button (a second click on the same spot would be a double click).
+    int tries = 0;
+    while (tries < 3 && !showing("Водопад, часть 2", 0)) {
+        user.Click(bar + Bar::Next + QPoint(0, 6 * (tries++ % 2)));
+        showing("Водопад, часть 2", 3000);
+    }
+    ASSERT_TRUE(showing("Водопад, часть 2", 0));
+    user.Click(bar + Bar::Next + QPoint(0, 6 * (tries % 2)));
     ASSERT_TRUE(user.WaitForWindow(CaptionRole, [&](const TWindowState& s) {
         return s.Name == third;
     })) << "Next twice did not reach the third entry";
