@@ -71,6 +71,7 @@ void TMainForm::StepVolume(int direction) {
 // A press unmutes at once; the level moves only if the button is still held
 // at the first tick.
 void TMainForm::StartVolumeRepeat(int direction) {
+    KeepRestoredMute = false; // the user has taken the loudness in hand
     if (VidOutForm) {
         VidOutForm->ActiveMovie1->SetMute(false);
         ShowMuteState();
@@ -93,6 +94,7 @@ void TMainForm::VolUpBtnMouseUp() {
 }
 
 void TMainForm::VolNoBtnClick() {
+    KeepRestoredMute = false;
     if (!VidOutForm)
         return;
     TWinMediaPlayer* control = VidOutForm->ActiveMovie1;

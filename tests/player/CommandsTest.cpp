@@ -233,6 +233,16 @@ TEST_F(CommandsTest, TheLoudnessIsKeptBetweenRuns) {
     EXPECT_FALSE(Player()->Mute());
     MainForm->SaveLoudness();
     EXPECT_EQ(TIniFile(settings).ReadString("Player", "Mute", ""), "0");
+
+    // Unmuted and muted again by hand before any clip opened: the knob then
+    // unmutes as it always does.
+    TIniFile(settings).WriteString("Player", "Mute", "1");
+    MainForm->RestoreLoudness();
+    MainForm->VolNoBtnClick();
+    MainForm->VolNoBtnClick();
+    EXPECT_TRUE(Player()->Mute());
+    MainForm->VolSlider->SetSliderPosValue(3.0L);
+    EXPECT_FALSE(Player()->Mute());
 }
 
 QImage IndicatorAt(long double level) {
