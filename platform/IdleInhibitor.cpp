@@ -20,6 +20,8 @@ constexpr uint PortalIdleFlag = 8;
 // A release must reach the service before the program ends; a service that
 // does not answer by then drops the inhibition with the connection anyway.
 constexpr int ReleaseTimeoutMs = 1000;
+// A service that may first have to start; the end of the program waits for it.
+constexpr int RequestTimeoutMs = 5000;
 
 // The X server's connection of this program; null on other platforms.
 Display* XDisplay() {
@@ -82,7 +84,7 @@ void TIdleInhibitor::Acquire() {
             PortalService, QStringLiteral("/org/freedesktop/portal/desktop"),
             QStringLiteral("org.freedesktop.portal.Inhibit"), QStringLiteral("Inhibit"));
         call << QString() << PortalIdleFlag << QVariantMap{{QStringLiteral("reason"), Reason}};
-        Pending = new QDBusPendingCallWatcher(Bus->asyncCall(call), this);
+        Pending = new QDBusPendingCallWatcher(Bus->asyncCall(call, RequestTimeoutMs), this);
         break;
     }
     case TWay::ScreenSaver:
@@ -107,7 +109,7 @@ void TIdleInhibitor::CallScreenSaver(const QString& path) {
     QDBusMessage call = QDBusMessage::createMethodCall(ScreenSaverService, path, ScreenSaverService,
                                                        QStringLiteral("Inhibit"));
     call << AppName << Reason;
-    Pending = new QDBusPendingCallWatcher(Bus->asyncCall(call), this);
+    Pending = new QDBusPendingCallWatcher(Bus->asyncCall(call, RequestTimeoutMs), this);
 }
 
 void TIdleInhibitor::Granted(QDBusPendingCallWatcher* call) {
