@@ -4,6 +4,8 @@
 #include "catalog/CatalogRecord.h"
 #include "catalogwin/CatUnit2.h"
 #include "media/MediaPlayer_TLB.h"
+#include "platform/IdleInhibitor.h"
+#include "platform/SessionBus.h"
 #include "shell/Pathes.h"
 #include "skin/MyGauges.h"
 #include "skin/TMyFlatSpeedButtonUnit.h"
@@ -15,7 +17,7 @@
 #include <QLabel>
 #include <QTimer>
 
-void TMainForm::PlayEntry(int N) {
+void TMainForm::PlayEntry(int N, std::optional<double> start) {
     if (!CatalogLoaded || N == -1 || N < 0 || static_cast<size_t>(N) >= Catalog.size())
         return;
     const CatalogRecord& entry = Catalog[static_cast<size_t>(N)];
@@ -27,9 +29,12 @@ void TMainForm::PlayEntry(int N) {
     AllBtn->setVisible(entry.EndPos != 0.0);
     if (CaptionForm)
         CaptionForm->SetCaptionText(AnsiToQString(ShortString(entry.Title)));
-    VidOutForm->OpenMedia(path, entry.StartPos);
+    const double from = start.value_or(entry.StartPos);
+    VidOutForm->OpenMedia(path, from);
     const int32_t previous = CurrentIndex;
     CurrentIndex = N;
+    if (previous != N)
+        SavePlace(from);
     ShowEntryPicture(N);
     CatForm2->SelectEntry(N);
     CatForm2->RepaintEntry(previous);
@@ -40,19 +45,36 @@ void TMainForm::PlayEntry(int N) {
 
 void TMainForm::PlayBtnClick() {
     VidOutForm->PlayMedia();
+    KeepScreenAwake();
 }
 
 void TMainForm::PauseBtnClick() {
     VidOutForm->PauseMedia();
+    KeepScreenAwake();
 }
 
 void TMainForm::StopBtnClick() {
     VidOutForm->StopMedia();
+    KeepScreenAwake();
+}
+
+// The screen stays awake while a clip plays, and only then. The buttons
+// settle it at once; the position poll catches what the engine does by
+// itself (starting a clip, reaching the end).
+void TMainForm::KeepScreenAwake() {
+    const bool playing = VidOutForm && VidOutForm->ActiveMovie1->PlayState() == mpPlaying;
+    if (!ScreenAwake && !playing)
+        return;
+    if (!ScreenAwake)
+        ScreenAwake = new TIdleInhibitor(SessionBus(), QStringLiteral("Quorvix Player"),
+                                         QStringLiteral("Playing a clip"), this);
+    ScreenAwake->SetInhibited(playing);
 }
 
 void TMainForm::Timer1Timer() {
     if (VidOutForm)
         VidOutForm->PollPosition();
+    KeepScreenAwake();
 }
 
 void TMainForm::ShowTime(int32_t minutes, int32_t seconds) {

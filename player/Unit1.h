@@ -4,7 +4,9 @@
 #include <QWidget>
 
 #include <cstdint>
+#include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 class QLabel;
@@ -21,6 +23,7 @@ class TImageSlider;
 class TMyFlatSpeedButton;
 class TFlatHint;
 class TVolumeControl;
+class TIdleInhibitor;
 
 class TMainForm : public QWidget {
     Q_OBJECT
@@ -87,12 +90,17 @@ public:
     void WriteUserSettings();
     void SavePlayList();
     void RestorePlayList();
-    // Transport.
-    void PlayEntry(int N);
+    // Where the user left the volume: its entry and position, kept in the
+    // volume's section.
+    void SavePlace(double position);
+    bool PlayStoredPlace();
+    // Transport. A start other than the entry's own start mark resumes it.
+    void PlayEntry(int N, std::optional<double> start = std::nullopt);
     void ShowEntryPicture(int N);
     void PlayBtnClick();
     void PauseBtnClick();
     void StopBtnClick();
+    void KeepScreenAwake();
     // Time and seeking.
     void Timer1Timer();
     void ShowTime(int32_t minutes, int32_t seconds);
@@ -123,6 +131,9 @@ public:
     void VolUpBtnMouseUp();
     void VolNoBtnClick();
     void DrawVolumeIndicator(QPainter& canvas) const;
+    // The loudness of the last run, from the program's own settings.
+    void RestoreLoudness();
+    void SaveLoudness();
     // Segment marks and maintenance.
     void SavePosButtonClick();
     void CustLoadBtnClick();
@@ -145,8 +156,13 @@ private:
     int32_t GaugePosition(int X) const;
     void ShowMuteState();
     void StartVolumeRepeat(int direction);
-    QWidget* VolumeIndicator = nullptr; // paints the level wedge over the skin
-    int VolumeStep = 0;                 // direction Timer3 steps in
+    QWidget* VolumeIndicator = nullptr;    // paints the level wedge over the skin
+    int VolumeStep = 0;                    // direction Timer3 steps in
+    TIdleInhibitor* ScreenAwake = nullptr; // made when a clip first plays
+    // The knob's travel and Mute as restored, so that only a change is saved.
+    std::pair<long double, bool> RestoredLoudness{0.0L, false};
+    bool KeepRestoredMute = false;
+    std::pair<long double, bool> Loudness() const;
 };
 
 // Where the missing-files list of the file test goes.

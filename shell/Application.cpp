@@ -62,6 +62,7 @@ int RunQuorvixPlayer(int argc, char* argv[]) {
     QApplication::setQuitOnLastWindowClosed(false);
 
     CreateForms();
+    MainForm->RestoreLoudness();
     QObject::connect(MainForm, &TMainForm::Closed, &app, &TApplication::EndProgram);
     ShowForms();
     if (const auto bus = SessionBus())

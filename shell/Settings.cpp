@@ -3,12 +3,14 @@
 #include "catalog/CatalogRecord.h"
 #include "catalogwin/CatUnit2.h"
 #include "catalogwin/fcTreeView.h"
+#include "media/MediaPlayer_TLB.h"
 #include "platform/IniFile.h"
 #include "player/Unit1.h"
 #include "shell/Exceptions.h"
 #include "shell/OuterFrame.h"
 #include "shell/Pathes.h"
 #include "shell/PlayListFile.h"
+#include "video/VidOutUnit.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -16,6 +18,7 @@
 #include <QStandardPaths>
 
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -74,6 +77,28 @@ QString PlainFileName(const QString& name) {
 // A settings folder the disc never named: settings are kept from the first run.
 bool NoWorkDir(const QString& workDir) {
     return workDir == Error || workDir.isEmpty();
+}
+
+// The place is kept to the millisecond, in the C locale's notation.
+QByteArray PositionText(double seconds) {
+    return QByteArray::number(seconds, 'f', 3);
+}
+
+void AddPlace(TIniValues& values, double position) {
+    values.push_back({"LastEntry", QByteArray::number(CurrentIndex)});
+    values.push_back({"LastPosition", PositionText(position)});
+}
+
+// A place to carry on from: a checked entry whose clip is there, and a
+// position within its segment.
+bool Resumable(int32_t N, double position) {
+    if (N < 0 || static_cast<size_t>(N) >= Catalog.size() || !std::isfinite(position))
+        return false;
+    const CatalogRecord& entry = Catalog[static_cast<size_t>(N)];
+    const TfcTreeNode* node = CatForm2->NodeOfEntry(entry.EntryIndex);
+    return node && node->Checked() && position >= entry.StartPos &&
+           (entry.EndPos == 0.0 || position < entry.EndPos) &&
+           QFileInfo(LocateFile(EntryVideoFile(entry))).isFile();
 }
 
 void ApplyPlayListLine(const std::string& line) {
@@ -164,6 +189,8 @@ void TMainForm::WriteUserSettings() {
                  if (StoreWorkDir)
                      values.push_back({"WorkDir", WorkDir.toUtf8()});
                  values.push_back({"FavFileName", FavFileName.toUtf8()});
+                 if (CurrentIndex >= 0 && VidOutForm)
+                     AddPlace(values, VidOutForm->ActiveMovie1->CurrentPosition());
                  if (CatForm2) {
                      const QRect frame = CatForm2->frameGeometry();
                      values.push_back({"left", QByteArray::number(frame.left())});
@@ -178,6 +205,29 @@ void TMainForm::WriteUserSettings() {
                  if (slash >= 0 && FolderExists(FavFileName.left(slash + 1)))
                      SavePlayList();
              }});
+}
+
+void TMainForm::SavePlace(double position) {
+    if (!SettingsValid || CurrentIndex < 0)
+        return;
+    TIniValues values;
+    AddPlace(values, position);
+    TIniFile(UserSettingsPath(IniFileName)).WriteStrings(IniSection.toUtf8(), values);
+}
+
+// Starts the entry where the user left this volume, when it can carry on there.
+bool TMainForm::PlayStoredPlace() {
+    if (!SettingsValid)
+        return false;
+    const QByteArray section = IniSection.toUtf8();
+    const TIniFile user(UserSettingsPath(IniFileName));
+    const int32_t N = user.ReadInteger(section, "LastEntry", -1);
+    bool valid = false;
+    const double position = user.ReadString(section, "LastPosition", "ERROR").toDouble(&valid);
+    if (!valid || !Resumable(N, position))
+        return false;
+    PlayEntry(N, position);
+    return true;
 }
 
 void TMainForm::SavePlayList() {

@@ -3,6 +3,7 @@
 
 #include "catalog/CatalogRecord.h"
 #include "catalogwin/CatUnit2.h"
+#include "media/MediaPlayer_TLB.h"
 #include "shell/Exceptions.h"
 #include "shell/Pathes.h"
 #include "shell/Settings.h"
@@ -17,7 +18,10 @@ void TMainForm::Timer2Timer() {
     if (!DiscPresent && present) {
         DiscPresent = true;
         if (ReadDiscVolume() == DiscVolume) {
+            if (CatalogLoaded)
+                VidOutForm->ShowInsertDiscLine(false);
             VidOutForm->PlayMedia();
+            KeepScreenAwake();
             return;
         }
         Timer2->stop();
@@ -25,6 +29,9 @@ void TMainForm::Timer2Timer() {
     } else if (DiscPresent && !present) {
         DiscPresent = false;
         VidOutForm->PauseIfPlaying();
+        KeepScreenAwake();
+        VidOutForm->ShowInsertDiscLine(true);
+        SavePlace(VidOutForm->ActiveMovie1->CurrentPosition());
     }
 }
 
@@ -34,6 +41,7 @@ void TMainForm::LoadDisc() {
         Timer2->start();
         return;
     }
+    VidOutForm->ShowInsertDiscLine(false);
     CatForm2->show();
     // Settings that can't be kept are reported once the disc plays.
     std::exception_ptr unkept;
@@ -46,16 +54,18 @@ void TMainForm::LoadDisc() {
     CatForm2->CheckAllNodes();
     CatForm2->ApplyingPlayList = true;
     Finally([this] { RestorePlayList(); }, [] { CatForm2->ApplyingPlayList = false; });
-    PlayEntry(CatForm2->RandomCheckedEntry());
+    if (!PlayStoredPlace())
+        PlayEntry(CatForm2->RandomCheckedEntry());
     if (unkept)
         std::rethrow_exception(unkept);
 }
 
 // The media close even when a save fails.
 void TMainForm::FormClose() {
-    RunEach({[this] { WriteUserSettings(); },
-             [] {
+    RunEach({[this] { WriteUserSettings(); }, [this] { SaveLoudness(); },
+             [this] {
                  if (VidOutForm)
                      VidOutForm->CloseMedia();
+                 KeepScreenAwake();
              }});
 }

@@ -60,6 +60,16 @@ TVidOutForm::TVidOutForm(QWidget* parent) : QWidget(parent, Qt::Tool | Qt::Custo
     Image1->setAlignment(Qt::AlignCenter);
     Image1->setPixmap(QPixmap(QStringLiteral(":/art/logo.png")));
     Image1->installEventFilter(this);
+    // Over the logo's dark foot, below its name; presses go to the logo.
+    Label1 = new QLabel(QStringLiteral("Insert the program disc or open a disc image."), this);
+    Label1->setAlignment(Qt::AlignCenter);
+    Label1->setAttribute(Qt::WA_TransparentForMouseEvents);
+    QFont font(QStringLiteral("Liberation Sans"));
+    font.setPixelSize(11);
+    Label1->setFont(font);
+    QPalette hint = Label1->palette();
+    hint.setColor(QPalette::WindowText, QColor(222, 206, 186));
+    Label1->setPalette(hint);
 
     ActiveMovie1 = CreateMediaPlayer(this);
     ShowControl(false);
@@ -174,6 +184,18 @@ void TVidOutForm::ShowControl(bool visible) {
     setUpdatesEnabled(!visible || !ActiveMovie1->HasOwnSurface());
 }
 
+void TVidOutForm::ShowInsertDiscLine(bool visible) {
+    Label1->setVisible(visible);
+}
+
+// The logo is centred; the line sits in its foot, under the program's name.
+void TVidOutForm::PlaceInsertDiscLine() {
+    const QSize logo = Image1->pixmap().size();
+    const QRect logoRect(QPoint((width() - logo.width()) / 2, (height() - logo.height()) / 2),
+                         logo);
+    Label1->setGeometry(logoRect.left(), logoRect.bottom() - 20, logoRect.width(), 16);
+}
+
 void TVidOutForm::ShowOriginalSize() {
     LeaveFullScreenState();
     const QSize frame = Outer->FrameSize();
@@ -265,6 +287,7 @@ void TVidOutForm::FormResize() {
 void TVidOutForm::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     Image1->setGeometry(rect());
+    PlaceInsertDiscLine();
     ActiveMovie1->setGeometry(rect());
     FormResize();
 }

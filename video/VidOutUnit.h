@@ -17,6 +17,7 @@ public:
     ~TVidOutForm() override;
 
     QLabel* Image1 = nullptr;                // logo, shown while the control is hidden
+    QLabel* Label1 = nullptr;                // what to do, under the logo while there is no disc
     TWinMediaPlayer* ActiveMovie1 = nullptr; // the playback control
 
     void OpenMedia(const QString& path, double start);
@@ -29,6 +30,7 @@ public:
     void PollPosition();
     void ShowOriginalSize();
     void ShowFullScreen();
+    void ShowInsertDiscLine(bool visible);
 
     void ActiveMovie1ReadyStateChange(int ReadyState);
     void ActiveMovie1OpenStateChange(int OldState, int NewState);
@@ -47,6 +49,7 @@ private:
     TOuterFrame* Outer = nullptr;
     void LeaveFullScreenState();
     void ShowControl(bool visible);
+    void PlaceInsertDiscLine();
 };
 
 extern TVidOutForm* VidOutForm;

@@ -3,14 +3,19 @@
 #include "player/Unit1.h"
 
 #include "media/MediaPlayer_TLB.h"
+#include "platform/IniFile.h"
+#include "shell/Settings.h"
 #include "skin/ImageSlider.h"
 #include "skin/TMyFlatSpeedButtonUnit.h"
 #include "video/VidOutUnit.h"
 
+#include <QLocale>
 #include <QPainter>
 #include <QTimer>
 
+#include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace {
 
@@ -46,7 +51,9 @@ void TMainForm::VolSliderSliderPosChange(long double x) {
     if (VidOutForm) {
         TWinMediaPlayer* control = VidOutForm->ActiveMovie1;
         control->SetVolume(-static_cast<int>(std::trunc(std::pow(10.0L, 4.0L - x))));
-        if (control->Mute()) {
+        // Opening the first clip writes the knob: a mute kept from the last
+        // run outlasts that.
+        if (control->Mute() && !std::exchange(KeepRestoredMute, false)) {
             control->SetMute(false);
             ShowMuteState();
         }
@@ -64,6 +71,7 @@ void TMainForm::StepVolume(int direction) {
 // A press unmutes at once; the level moves only if the button is still held
 // at the first tick.
 void TMainForm::StartVolumeRepeat(int direction) {
+    KeepRestoredMute = false; // the user has taken the loudness in hand
     if (VidOutForm) {
         VidOutForm->ActiveMovie1->SetMute(false);
         ShowMuteState();
@@ -86,11 +94,45 @@ void TMainForm::VolUpBtnMouseUp() {
 }
 
 void TMainForm::VolNoBtnClick() {
+    KeepRestoredMute = false;
     if (!VidOutForm)
         return;
     TWinMediaPlayer* control = VidOutForm->ActiveMovie1;
     control->SetMute(!control->Mute());
     ShowMuteState();
+}
+
+std::pair<long double, bool> TMainForm::Loudness() const {
+    return {VolumeLevel, VolNoBtn->Down()};
+}
+
+// The knob as a share of its travel, as desktop player widgets show it.
+void TMainForm::RestoreLoudness() {
+    const TIniFile settings(ProgramSettingsPath());
+    bool valid = false;
+    const double share = settings.ReadString("Player", "Volume", "ERROR").toDouble(&valid);
+    if (valid && std::isfinite(share))
+        VolSlider->SetSliderPosValue(std::clamp<long double>(share, 0.0L, 1.0L) *
+                                     VolSlider->SliderMaxValue());
+    if (settings.ReadInteger("Player", "Mute", 0) != 0 && VidOutForm) {
+        VidOutForm->ActiveMovie1->SetMute(true);
+        ShowMuteState();
+        KeepRestoredMute = true;
+    }
+    RestoredLoudness = Loudness();
+}
+
+// Only a change is written: a run that leaves the loudness alone writes nothing.
+void TMainForm::SaveLoudness() {
+    const auto [level, mute] = Loudness();
+    if (Loudness() == RestoredLoudness)
+        return;
+    TIniFile settings(ProgramSettingsPath());
+    settings.WriteString(
+        "Player", "Volume",
+        QByteArray::number(static_cast<double>(level / VolSlider->SliderMaxValue()), 'g',
+                           QLocale::FloatingPointShortest));
+    settings.WriteInteger("Player", "Mute", mute ? 1 : 0);
 }
 
 void TMainForm::DrawVolumeIndicator(QPainter& canvas) const {

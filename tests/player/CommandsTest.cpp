@@ -3,6 +3,7 @@
 
 #include "catalog/CatalogRecord.h"
 #include "catalogwin/CatUnit2.h"
+#include "platform/IniFile.h"
 #include "player/Unit1.h"
 #include "shell/Pathes.h"
 #include "skin/ImageSlider.h"
@@ -194,6 +195,54 @@ TEST_F(CommandsTest, MuteAndTheShortPress) {
     QMetaObject::invokeMethod(MainForm->Timer3, "timeout");
     EXPECT_NEAR(static_cast<double>(MainForm->VolSlider->SliderPosValue()), 2.3, 1e-9);
     MainForm->VolUpBtnMouseUp();
+}
+
+// The knob and Mute of the last run come back; a kept mute holds through
+// the opening of the first clip, and later openings unmute as they always do.
+TEST_F(CommandsTest, TheLoudnessIsKeptBetweenRuns) {
+    const QString settings =
+        HomeDir.filePath(QStringLiteral(".config/quorvix-player/quorvix-player.ini"));
+    MainForm->RestoreLoudness(); // nothing kept: nothing changes, nothing is written
+    EXPECT_EQ(MainForm->VolSlider->SliderPosValue(), 0.0L);
+    EXPECT_TRUE(Player()->Calls.isEmpty());
+    MainForm->SaveLoudness();
+    EXPECT_FALSE(QFile::exists(settings));
+
+    MainForm->VolSlider->SetSliderPosValue(2.6L);
+    MainForm->VolNoBtnClick();
+    MainForm->SaveLoudness();
+    EXPECT_EQ(TIniFile(settings).ReadString("Player", "Volume", ""), "0.65");
+    EXPECT_EQ(TIniFile(settings).ReadString("Player", "Mute", ""), "1");
+
+    MainForm->VolSlider->SetSliderPosValue(0.0L); // as a new run starts
+    Player()->SetMute(false);
+    MainForm->VolNoBtn->SetDown(false);
+    MainForm->RestoreLoudness();
+    EXPECT_NEAR(static_cast<double>(MainForm->VolSlider->SliderPosValue()), 2.6, 1e-9);
+    EXPECT_EQ(Player()->Volume(), -25);
+    EXPECT_TRUE(Player()->Mute());
+    EXPECT_TRUE(MainForm->VolNoBtn->Down());
+
+    MainForm->PlayEntry(0);
+    Player()->SetVolumeValue(-25);
+    Player()->FinishOpening();
+    EXPECT_TRUE(Player()->Mute()) << "the first clip unmuted the kept mute";
+    EXPECT_TRUE(MainForm->VolNoBtn->Down());
+    MainForm->PlayEntry(1);
+    Player()->FinishOpening();
+    EXPECT_FALSE(Player()->Mute());
+    MainForm->SaveLoudness();
+    EXPECT_EQ(TIniFile(settings).ReadString("Player", "Mute", ""), "0");
+
+    // Unmuted and muted again by hand before any clip opened: the knob then
+    // unmutes as it always does.
+    TIniFile(settings).WriteString("Player", "Mute", "1");
+    MainForm->RestoreLoudness();
+    MainForm->VolNoBtnClick();
+    MainForm->VolNoBtnClick();
+    EXPECT_TRUE(Player()->Mute());
+    MainForm->VolSlider->SetSliderPosValue(3.0L);
+    EXPECT_FALSE(Player()->Mute());
 }
 
 QImage IndicatorAt(long double level) {

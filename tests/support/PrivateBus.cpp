@@ -1,5 +1,9 @@
 #include "support/PrivateBus.h"
 
+#include <QDBusConnection>
+#include <QDBusConnectionInterface>
+#include <QDBusMessage>
+#include <QFile>
 #include <QProcessEnvironment>
 #include <QTest>
 
@@ -30,4 +34,61 @@ QString PrivateSessionBus::Playerctl(const QStringList& arguments, bool mayFail)
         EXPECT_EQ(process.exitCode(), 0) << process.readAllStandardError().toStdString();
     }
     return QString::fromUtf8(process.readAllStandardOutput()).trimmed();
+}
+
+MockBusService::MockBusService(const QString& busAddress, const QString& name, const QString& path,
+                               const QString& interface)
+    : Address(busAddress), Name(name), Path(path) {
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"), busAddress);
+    Mock.setProcessEnvironment(environment);
+    Mock.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    // The system's Python, which has the Debian package's module.
+    Mock.start(
+        QStringLiteral("/usr/bin/python3"),
+        {"-m", "dbusmock", "--session", "-l", LogFolder.filePath("calls"), name, path, interface});
+    const QString connection = QStringLiteral("mock-watch-") + name;
+    QDBusConnection bus = QDBusConnection::connectToBus(busAddress, connection);
+    IsRunning = QTest::qWaitFor(
+        [&] {
+            return Mock.state() != QProcess::NotRunning &&
+                   bus.interface()->isServiceRegistered(name).value();
+        },
+        15000);
+    QDBusConnection::disconnectFromBus(connection);
+}
+
+MockBusService::~MockBusService() {
+    Mock.terminate();
+    Mock.waitForFinished();
+}
+
+bool MockBusService::AddMethod(const QString& name, const QString& inSignature,
+                               const QString& outSignature, const QString& code) {
+    const QString connection = QStringLiteral("mock-add-") + Name;
+    QDBusMessage call = QDBusMessage::createMethodCall(
+        Name, Path, QStringLiteral("org.freedesktop.DBus.Mock"), QStringLiteral("AddMethod"));
+    call << QString() << name << inSignature << outSignature << code;
+    const QDBusMessage reply =
+        QDBusConnection::connectToBus(Address, connection).call(call, QDBus::Block, 10000);
+    QDBusConnection::disconnectFromBus(connection);
+    return reply.type() == QDBusMessage::ReplyMessage;
+}
+
+QStringList MockBusService::Calls() const {
+    QFile log(LogFolder.filePath("calls"));
+    QStringList calls;
+    if (!log.open(QIODevice::ReadOnly))
+        return calls;
+    // Each line: a time stamp, a space, the call.
+    for (const QByteArray& line : log.readAll().split('\n'))
+        if (const qsizetype space = line.indexOf(' '); space >= 0)
+            calls << QString::fromUtf8(line.mid(space + 1));
+    return calls;
+}
+
+QStringList MockBusService::CallsOf(const QString& method) const {
+    QStringList calls = Calls();
+    calls.removeIf([&](const QString& call) { return call.section(' ', 0, 0) != method; });
+    return calls;
 }

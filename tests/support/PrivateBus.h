@@ -5,6 +5,7 @@
 #include <QProcess>
 #include <QString>
 #include <QStringList>
+#include <QTemporaryDir>
 
 class PrivateSessionBus {
 public:
@@ -22,4 +23,33 @@ public:
 private:
     QProcess Daemon;
     QString BusAddress;
+};
+
+// A desktop service played on such a bus by python3-dbusmock: the test gives
+// it methods (their Python code sets `ret`), and it logs every call made.
+class MockBusService {
+public:
+    // Claims the name with one object; Running() tells whether it came up.
+    MockBusService(const QString& busAddress, const QString& name, const QString& path,
+                   const QString& interface);
+    ~MockBusService();
+    MockBusService(const MockBusService&) = delete;
+    MockBusService& operator=(const MockBusService&) = delete;
+
+    bool Running() const { return IsRunning; }
+    // On the object's interface; false when the mock refused it.
+    bool AddMethod(const QString& name, const QString& inSignature, const QString& outSignature,
+                   const QString& code = {});
+    // Every call so far, oldest first: the method's name, then its arguments
+    // as the mock writes them, e.g. `Inhibit "Quorvix Player" "Playing a clip"`.
+    QStringList Calls() const;
+    QStringList CallsOf(const QString& method) const;
+
+private:
+    QString Address;
+    QString Name;
+    QString Path;
+    QTemporaryDir LogFolder;
+    QProcess Mock;
+    bool IsRunning = false;
 };

@@ -9,6 +9,27 @@
 
 namespace {
 
+// How far the position bar is filled, in pixels: its middle row, up to where
+// it turns the colour of its unfilled end.
+int GaugeFill(const QImage& gauge) {
+    const int row = gauge.height() / 2;
+    const QRgb empty = gauge.pixel(gauge.width() - 1, row);
+    int fill = 0;
+    while (fill < gauge.width() && !Near(gauge.pixel(fill, row), empty, 8))
+        ++fill;
+    return fill;
+}
+
+// The same picture, or the same moved by a pixel sideways: opening a clip
+// reads the knob back from the engine's loudness, which may move it a pixel.
+bool SameButForAPixel(const QImage& a, const QImage& b) {
+    const QRect inner = a.rect().adjusted(1, 0, -1, 0);
+    for (int dx = -1; dx <= 1; ++dx)
+        if (a.copy(inner) == b.copy(inner.translated(dx, 0)))
+            return true;
+    return false;
+}
+
 QString ReadAll(const QString& path) {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
@@ -34,6 +55,7 @@ TEST(DiscAndLoudness, SeekLoudnessPlayListAndDiscChanges) {
     const QRect elapsed = Bar::Elapsed.translated(bar);
     const QImage before = user.Area(elapsed);
     const QPoint gauge = bar + Bar::Gauge.topLeft() + QPoint(0, 1);
+    const QRect gaugeBar = Bar::Gauge.translated(bar);
     user.MoveTo(gauge + QPoint(20, 0));
     user.Press();
     user.MoveTo(gauge + QPoint(200, 0));
@@ -105,6 +127,38 @@ TEST(DiscAndLoudness, SeekLoudnessPlayListAndDiscChanges) {
     // After a name typed in the file dialog, the dialog's completion popup
     // takes the next click, wherever it lands; a click on the desktop spends it.
     user.Click(QPoint(1200, 500));
+
+    // The third entry, some way into it, and muted, when the user leaves.
+    const QString third = "Водопад, часть 3";
+    const auto showing = [&](const QString& title, int timeoutMs) {
+        return user.WaitForWindow(
+            CaptionRole, [&](const TWindowState& s) { return s.Name == title; }, timeoutMs);
+    };
+    // The first click may still be spent on the dialog's popup: again, lower
+    // on the button (a second click on the same spot would be a double click).
+    int tries = 0;
+    while (tries < 3 && !showing("Водопад, часть 2", 0)) {
+        user.Click(bar + Bar::Next + QPoint(0, 6 * (tries++ % 2)));
+        showing("Водопад, часть 2", 3000);
+    }
+    ASSERT_TRUE(showing("Водопад, часть 2", 0));
+    user.Click(bar + Bar::Next + QPoint(0, 6 * (tries % 2)));
+    ASSERT_TRUE(user.WaitForWindow(CaptionRole, [&](const TWindowState& s) {
+        return s.Name == third;
+    })) << "Next twice did not reach the third entry";
+    ASSERT_TRUE(TUserSession::WaitUntil([&] { return GaugeFill(user.Area(gaugeBar)) > 0; }, 5000));
+    user.MoveTo(gauge + QPoint(200, 0));
+    user.Press();
+    user.Release();
+    user.Click(bar + Bar::Pause);
+    ASSERT_TRUE(user.Still(picture));
+    const int leftAt = GaugeFill(user.Area(gaugeBar));
+    user.Click(bar + Bar::Mute);
+    user.MoveTo(bar + Bar::BareSkin); // the button as it looks without the pointer
+    EXPECT_TRUE(TUserSession::WaitUntil([&] { return user.Area(muteButton) != unmuted; }, 3000));
+    const QImage mutedButton = user.Area(muteButton);
+    const QImage leftKnob = user.Area(knob);
+
     user.Click(bar + Bar::Exit);
     ASSERT_TRUE(user.WaitForExit(3000));
     // Written into the second volume's section, the first one left as it was.
@@ -119,6 +173,24 @@ TEST(DiscAndLoudness, SeekLoudnessPlayListAndDiscChanges) {
         EXPECT_TRUE(secondSection.contains(QString("\r\n%1=").arg(key))) << key;
     EXPECT_TRUE(QFile::exists(secondWork + "/Favorites.lst"));
     EXPECT_FALSE(QFile::exists(user.WorkDir() + "/Favorites.lst"));
+
+    // Started again, it carries on: the same entry, from about the same
+    // second (not from the entry's start, 6 s earlier), as loud and muted.
+    user.StartPlayer();
+    EXPECT_TRUE(user.WaitForWindow(CaptionRole, [&](const TWindowState& s) {
+        return s.Name == third;
+    })) << "another entry started";
+    int carriedOnAt = 0;
+    ASSERT_TRUE(TUserSession::WaitUntil(
+        [&] { return (carriedOnAt = GaugeFill(user.Area(gaugeBar))) > 0; }, 10000));
+    EXPECT_GE(carriedOnAt, leftAt - 3);
+    EXPECT_LE(carriedOnAt, leftAt + 22) << "more than 5 s past where it stopped";
+    EXPECT_TRUE(user.Changing(picture)) << "it did not play on";
+    EXPECT_TRUE(SameButForAPixel(user.Area(knob), leftKnob)) << "the loudness was not kept";
+    EXPECT_EQ(user.Area(muteButton), mutedButton) << "the mute was not kept";
+    user.Shot("carried-on");
+    user.Click(bar + Bar::Exit);
+    EXPECT_TRUE(user.WaitForExit(3000));
 }
 
 } // namespace

@@ -10,9 +10,19 @@
 
 namespace {
 
+// The desktop's screen saver, on the same bus: the screen stays awake while
+// a clip plays, and only then.
 TEST(MediaKeys, PlayerctlDrivesTheRunningPlayerAndQuitEndsIt) {
     PrivateSessionBus bus;
     ASSERT_FALSE(bus.Address().isEmpty()) << "no dbus-daemon";
+    const QString screenSaver = "org.freedesktop.ScreenSaver";
+    MockBusService saver(bus.Address(), screenSaver, "/org/freedesktop/ScreenSaver", screenSaver);
+    ASSERT_TRUE(saver.Running()) << "python3-dbusmock did not start";
+    ASSERT_TRUE(saver.AddMethod("Inhibit", "ss", "u", "ret = 42"));
+    ASSERT_TRUE(saver.AddMethod("UnInhibit", "u", ""));
+    const auto lastCall = [&] { return saver.Calls().value(saver.Calls().size() - 1); };
+    const QString inhibit = R"(Inhibit "Quorvix Player" "Playing a clip")";
+    const QString unInhibit = "UnInhibit 42";
     const QByteArray savedAddress = qgetenv("DBUS_SESSION_BUS_ADDRESS");
     qputenv("DBUS_SESSION_BUS_ADDRESS", bus.Address().toUtf8());
     TUserSession user("mediakeys");
@@ -23,12 +33,26 @@ TEST(MediaKeys, PlayerctlDrivesTheRunningPlayerAndQuitEndsIt) {
     const auto status = [&] { return bus.Playerctl({"status"}, true); };
     const auto title = [&] { return bus.Playerctl({"metadata", "title"}); };
     ASSERT_TRUE(TUserSession::WaitUntil([&] { return status() == "Playing"; }, 15000));
+    EXPECT_TRUE(TUserSession::WaitUntil([&] { return lastCall() == inhibit; }, 5000))
+        << "playing, yet the screen may blank";
     const QString first = title();
     EXPECT_FALSE(first.isEmpty());
     bus.Playerctl({"next"});
     EXPECT_TRUE(TUserSession::WaitUntil([&] { return title() != first; }, 5000));
     bus.Playerctl({"play-pause"});
     EXPECT_TRUE(TUserSession::WaitUntil([&] { return status() == "Paused"; }, 5000));
+    EXPECT_TRUE(TUserSession::WaitUntil([&] { return lastCall() == unInhibit; }, 5000))
+        << "paused, yet the screen is kept awake";
+    bus.Playerctl({"play"});
+    EXPECT_TRUE(TUserSession::WaitUntil([&] { return lastCall() == inhibit; }, 5000));
+    bus.Playerctl({"stop"});
+    EXPECT_TRUE(TUserSession::WaitUntil([&] { return lastCall() == unInhibit; }, 5000));
+    const qsizetype callsWhenStopped = saver.Calls().size();
+    EXPECT_FALSE(
+        TUserSession::WaitUntil([&] { return saver.Calls().size() > callsWhenStopped; }, 2000))
+        << "stopped, yet the screen saver was asked: " << lastCall().toStdString();
+    bus.Playerctl({"play"});
+    EXPECT_TRUE(TUserSession::WaitUntil([&] { return lastCall() == inhibit; }, 5000));
 
     QDBusConnection client = QDBusConnection::connectToBus(bus.Address(), "mediakeys");
     client.call(QDBusMessage::createMethodCall("org.mpris.MediaPlayer2.quorvix_player",
@@ -36,6 +60,7 @@ TEST(MediaKeys, PlayerctlDrivesTheRunningPlayerAndQuitEndsIt) {
                                                "Quit"));
     EXPECT_TRUE(user.WaitForExit(10000)) << "Quit is the Exit button";
     EXPECT_EQ(user.Player().exitCode(), 0);
+    EXPECT_EQ(lastCall(), unInhibit) << "the screen was left inhibited at exit";
     QDBusConnection::disconnectFromBus("mediakeys");
 }
 

@@ -236,6 +236,17 @@ TEST_F(Playing, ABrokenClipBringsTheLogoBack) {
         return Near(User.Pixel(User.State(VideoRole).Client.center() + QPoint(-7, -10)), playSign);
     };
     ASSERT_TRUE(TUserSession::WaitUntil(logoShown, 5000));
+    // Light writing in the logo's dark foot, under its name, while no disc is in.
+    const auto insertDiscLine = [this] {
+        const QPoint centre = User.State(VideoRole).Client.center();
+        const QImage foot = User.Area(QRect(centre + QPoint(-120, 107), QSize(240, 10)));
+        int light = 0;
+        for (int y = 0; y < foot.height(); ++y)
+            for (int x = 0; x < foot.width(); ++x)
+                light += qGray(foot.pixel(x, y)) > 120;
+        return light > 40;
+    };
+    EXPECT_TRUE(TUserSession::WaitUntil(insertDiscLine, 5000)) << "nothing says what to do";
     User.InsertDisc();
     ASSERT_TRUE(Showing("Водопад, часть 1"));
     ASSERT_TRUE(User.Changing(Picture())) << "nothing plays";
@@ -246,6 +257,7 @@ TEST_F(Playing, ABrokenClipBringsTheLogoBack) {
     User.Key("Return");
     ASSERT_TRUE(Showing("Горы"));
     EXPECT_TRUE(TUserSession::WaitUntil(logoShown, 5000)) << "the last picture stayed";
+    EXPECT_FALSE(insertDiscLine()) << "the disc is in, yet the line asks for it";
     EXPECT_TRUE(
         TUserSession::WaitUntil([&] { return User.Area(StateWord()) == stoppedWord; }, 5000));
     EXPECT_TRUE(User.Still(Picture(), 3000));

@@ -1,0 +1,52 @@
+#pragma once
+// Keeps the screen from blanking and the display from powering down while
+// asked to. Through the desktop portal where one runs, else the desktop's
+// screen saver service; both drop what a bus connection asked for when it
+// closes, so a crashed program leaves nothing behind. Without either, the X
+// server's own saver is suspended for this client, which ends with it too.
+
+#include <QDBusConnection>
+#include <QObject>
+#include <QString>
+
+#include <optional>
+
+class QDBusPendingCallWatcher;
+
+class TIdleInhibitor : public QObject {
+    Q_OBJECT
+public:
+    // Without a bus only the X server's saver can be held off.
+    TIdleInhibitor(std::optional<QDBusConnection> bus, QString appName, QString reason,
+                   QObject* parent = nullptr);
+    ~TIdleInhibitor() override; // lets go, and waits for the service to hear it
+
+    // Asks for the inhibition or lets it go. A request still under way is
+    // settled by its answer.
+    void SetInhibited(bool inhibited);
+    bool Held() const { return Cookie || !Handle.isEmpty() || XSuspended; }
+
+private:
+    enum class TWay { Undecided, Portal, ScreenSaver, XServer, Unavailable };
+
+    void Apply();
+    void Acquire();
+    void Release();
+    void Granted(QDBusPendingCallWatcher* call);
+    void Refused();
+    TWay ServiceWay() const;
+    bool ServiceAvailable(const QString& name) const;
+    void CallScreenSaver(const QString& path);
+    void SuspendXSaver(bool suspend);
+
+    std::optional<QDBusConnection> Bus;
+    QString AppName;
+    QString Reason;
+    TWay Way = TWay::Undecided;
+    QString ScreenSaverPath;
+    bool Wanted = false;
+    QDBusPendingCallWatcher* Pending = nullptr;
+    std::optional<uint> Cookie; // of the screen saver service
+    QString Handle;             // of the portal's request
+    bool XSuspended = false;
+};
