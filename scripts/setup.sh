@@ -14,7 +14,7 @@ packages=(
   pulseaudio pulseaudio-utils libasound2-plugins alsa-utils
   librsvg2-bin lintian desktop-file-utils appstream
   libavformat-dev dbus playerctl
-  clang libclang-rt-14-dev
+  clang-14 libclang-rt-14-dev
 )
 missing=()
 for p in "${packages[@]}"; do
