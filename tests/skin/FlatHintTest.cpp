@@ -93,7 +93,7 @@ TEST_F(FlatHint, ReplacesTheToolkitTooltipsOfItsWindow) {
     QElapsedTimer waited;
     waited.start();
     QApplication::sendEvent(button, &enter);
-    QTRY_VERIFY_WITH_TIMEOUT(Window()->isVisible(), 2000);
+    ASSERT_TRUE(QTest::qWaitFor([this] { return Window()->isVisible(); }, 2000));
     // The first hint waits its pause; a coarse timer may end 5 % early.
     EXPECT_GE(waited.elapsed(), hint->HintPause() * 95 / 100);
     EXPECT_EQ(Window()->Text(), "Exit");
@@ -124,13 +124,14 @@ TEST_F(FlatHint, ShowHintListenerMayRewriteOrRefuse) {
         QApplication::sendEvent(w, &e);
     };
     enter(a);
-    QTRY_VERIFY_WITH_TIMEOUT(Window()->isVisible(), 2000);
+    ASSERT_TRUE(QTest::qWaitFor([this] { return Window()->isVisible(); }, 2000));
     EXPECT_EQ(Window()->Text(), "Play!");
     // From a shown hint to the next control takes only the short pause.
     QElapsedTimer waited;
     waited.start();
     enter(c);
-    QTRY_VERIFY_WITH_TIMEOUT(Window()->isVisible() && Window()->Text() == "Next!", 2000);
+    ASSERT_TRUE(QTest::qWaitFor(
+        [this] { return Window()->isVisible() && Window()->Text() == "Next!"; }, 2000));
     EXPECT_LT(waited.elapsed(), hint->HintPause() * 95 / 100);
     enter(b);
     QTest::qWait(700);
