@@ -1,5 +1,5 @@
-// A user seeks, changes the loudness, saves a play list, takes the disc out
-// and puts it back, then changes to the second disc of the set.
+// A user seeks, takes the disc out and puts it back, changes the loudness,
+// saves a play list, then changes to the second disc of the set.
 #include "userlevel/UserDriver.h"
 
 #include <QDir>
@@ -12,6 +12,32 @@ namespace {
 QString ReadAll(const QString& path) {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+}
+
+// How far the position bar is filled, in its pixels: the place in the file.
+int GaugeFill(const TUserSession& user, QPoint bar) {
+    const QImage gauge = user.Area(Bar::Gauge.translated(bar));
+    int fill = 0;
+    while (fill < gauge.width() && Near(gauge.pixel(fill, 1), qRgb(198, 0, 0)))
+        ++fill;
+    return fill;
+}
+
+// The middle of the volume knob, from its top edge: the only thing on that
+// row of the track that differs from the bare skin at the row's start.
+int KnobMiddle(const TUserSession& user, QPoint bar) {
+    constexpr int kKnobTopRow = 45;
+    const QRect track = Bar::VolumeKnobTrack;
+    const QImage row =
+        user.Area(QRect(track.left(), kKnobTopRow, track.width(), 1).translated(bar));
+    int first = -1, last = -1;
+    for (int x = 0; x < row.width(); ++x) {
+        if (row.pixel(x, 0) != row.pixel(0, 0)) {
+            first = first < 0 ? x : first;
+            last = x;
+        }
+    }
+    return first < 0 ? -1 : track.left() + (first + last + 1) / 2;
 }
 
 TEST(DiscAndLoudness, SeekLoudnessPlayListAndDiscChanges) {
@@ -28,18 +54,39 @@ TEST(DiscAndLoudness, SeekLoudnessPlayListAndDiscChanges) {
     const QRect picture = user.State(VideoRole).Client.adjusted(4, 4, -4, -4);
     ASSERT_TRUE(user.Changing(picture));
 
-    // Paused, the elapsed time follows the pointer along the position bar.
+    // Paused, the elapsed time follows the pointer along the position bar; the
+    // release seeks there and plays on from there. The first entry plays the
+    // first seconds of a one-minute clip, and the bar maps the whole clip.
+    const QRect stateWord = Bar::StateWord.translated(bar);
+    const QImage playing = user.Area(stateWord);
     user.Click(bar + Bar::Pause);
     ASSERT_TRUE(user.Still(picture));
     const QRect elapsed = Bar::Elapsed.translated(bar);
     const QImage before = user.Area(elapsed);
     const QPoint gauge = bar + Bar::Gauge.topLeft() + QPoint(0, 1);
+    constexpr int kSeekTo = 150;
     user.MoveTo(gauge + QPoint(20, 0));
     user.Press();
-    user.MoveTo(gauge + QPoint(200, 0));
+    user.MoveTo(gauge + QPoint(kSeekTo, 0));
     EXPECT_TRUE(TUserSession::WaitUntil([&] { return user.Area(elapsed) != before; }, 3000));
     user.Release();
+    EXPECT_TRUE(TUserSession::WaitUntil([&] { return user.Area(stateWord) == playing; }, 5000))
+        << "the seek did not resume playback";
     EXPECT_TRUE(user.Changing(picture)) << "playback did not go on after the seek";
+    // The release alone fills the bar up to the release point, never past it.
+    EXPECT_TRUE(TUserSession::WaitUntil([&] { return GaugeFill(user, bar) > kSeekTo; }, 5000))
+        << "playback did not go on from the seek: " << GaugeFill(user, bar);
+
+    // The disc out pauses; the same disc back plays on from where it was, not
+    // from the entry's start (before the seek) nor another entry's.
+    user.EjectDisc();
+    EXPECT_TRUE(user.Still(picture));
+    const int pausedAt = GaugeFill(user, bar);
+    user.InsertDisc(1);
+    EXPECT_TRUE(user.Changing(picture)) << "the same disc back did not resume";
+    EXPECT_TRUE(TUserSession::WaitUntil([&] { return GaugeFill(user, bar) > pausedAt; }, 5000))
+        << "the same disc back did not resume where it was: " << pausedAt << " then "
+        << GaugeFill(user, bar);
 
     // Volume Down and Volume Up held step on and on; Mute; the knob by the
     // pointer, which also ends the mute.
@@ -57,7 +104,8 @@ TEST(DiscAndLoudness, SeekLoudnessPlayListAndDiscChanges) {
     holdSteps(Bar::VolumeDown);
     user.Release();
     holdSteps(Bar::VolumeUp);
-    EXPECT_TRUE(user.Still(knob)) << "the knob never reached the top";
+    EXPECT_TRUE(user.Still(knob)) << "the knob never stopped";
+    EXPECT_EQ(KnobMiddle(user, bar), Bar::VolumeKnobTop.x()) << "the knob never reached the top";
     user.Release();
     const QRect muteButton(bar + QPoint(245, 49), QSize(27, 11));
     const QImage unmuted = user.Area(muteButton);
@@ -91,12 +139,6 @@ TEST(DiscAndLoudness, SeekLoudnessPlayListAndDiscChanges) {
     user.Type("mine.lst");
     user.Key("Return");
     EXPECT_TRUE(TUserSession::WaitUntil([&] { return user.Area(listName) != favourites; }, 5000));
-
-    // The disc out pauses; the same disc back resumes.
-    user.EjectDisc();
-    EXPECT_TRUE(user.Still(picture));
-    user.InsertDisc(1);
-    EXPECT_TRUE(user.Changing(picture)) << "the same disc back did not resume";
 
     // The second disc of the set: its own catalog load and its own settings.
     user.EjectDisc();
