@@ -16,12 +16,15 @@ probe=$(mktemp -d)
 trap 'rm -rf "$probe"' EXIT
 echo 'extern "C" int LLVMFuzzerTestOneInput(const unsigned char*, unsigned long) { return 0; }' \
   >"$probe/probe.cpp"
-if ! command -v "$cxx" >/dev/null ||
-   ! "$cxx" -fsanitize=fuzzer,address,undefined "$probe/probe.cpp" -o "$probe/probe" 2>"$probe/probe.log" ||
-   ! "$probe/probe" -runs=1 >>"$probe/probe.log" 2>&1; then
+fuzzer_works() {
+  command -v "$cxx" >/dev/null || { echo "$cxx: not found"; return 1; }
+  "$cxx" -fsanitize=fuzzer,address,undefined "$probe/probe.cpp" -o "$probe/probe" &&
+    "$probe/probe" -runs=1
+}
+if ! fuzzer_works >"$probe/probe.log" 2>&1; then
   if [ -n "${QV_REQUIRE_ALL:-}" ]; then
     echo "fuzz: FAILED: $cxx cannot build or run a libFuzzer target:"
-    cat "$probe/probe.log" 2>/dev/null || true
+    cat "$probe/probe.log"
     exit 1
   fi
   echo "fuzz: $cxx with libFuzzer is not installed; fuzz targets skipped"
