@@ -1,6 +1,7 @@
 // Placement by the outer frame while a window manager takes the window over.
-// The test plays the window manager on the X server: it reparents the window
-// into a frame of its own and moves it, as a manager does.
+// The test plays the window manager on the X server: it moves the window,
+// reparents it into a frame of its own and tells it where it is, as a
+// manager does.
 #include "shell/OuterFrame.h"
 
 #include "support/SampleDisc.h"
@@ -45,17 +46,8 @@ protected:
         xcb_reparent_window(X, Window->winId(), Frame, int16_t(client.x()), int16_t(client.y()));
         xcb_flush(X);
     }
-    void MoveFrame(const QRect& frame) {
-        const uint32_t values[] = {uint32_t(frame.x()), uint32_t(frame.y()),
-                                   uint32_t(frame.width()), uint32_t(frame.height())};
-        xcb_configure_window(X, Frame,
-                             XCB_CONFIG_WINDOW_X | XCB_CONFIG_WINDOW_Y | XCB_CONFIG_WINDOW_WIDTH |
-                                 XCB_CONFIG_WINDOW_HEIGHT,
-                             values);
-        xcb_flush(X);
-    }
-    // Tells the client where it is on the screen, as a manager must after
-    // moving its frame.
+    // Tells the client where it is on the screen, as a manager must once its
+    // frame is placed.
     void Announce(const QRect& client) {
         xcb_configure_notify_event_t event{};
         event.response_type = XCB_CONFIGURE_NOTIFY;
