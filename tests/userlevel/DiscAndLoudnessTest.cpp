@@ -58,6 +58,7 @@ TEST(DiscAndLoudness, SeekLoudnessPlayListAndDiscChanges) {
     // release seeks there and plays on from there. The first entry plays the
     // first seconds of a one-minute clip, and the bar maps the whole clip.
     const QRect stateWord = Bar::StateWord.translated(bar);
+    ASSERT_TRUE(user.Still(stateWord)); // the position poll has shown the state
     const QImage playing = user.Area(stateWord);
     user.Click(bar + Bar::Pause);
     ASSERT_TRUE(user.Still(picture));
@@ -74,7 +75,7 @@ TEST(DiscAndLoudness, SeekLoudnessPlayListAndDiscChanges) {
         << "the seek did not resume playback";
     EXPECT_TRUE(user.Changing(picture)) << "playback did not go on after the seek";
     // The release alone fills the bar up to the release point, never past it.
-    EXPECT_TRUE(TUserSession::WaitUntil([&] { return GaugeFill(user, bar) > kSeekTo; }, 5000))
+    EXPECT_TRUE(TUserSession::WaitUntil([&] { return GaugeFill(user, bar) > kSeekTo; }, 8000))
         << "playback did not go on from the seek: " << GaugeFill(user, bar);
 
     // The disc out pauses; the same disc back plays on from where it was, not
@@ -84,7 +85,7 @@ TEST(DiscAndLoudness, SeekLoudnessPlayListAndDiscChanges) {
     const int pausedAt = GaugeFill(user, bar);
     user.InsertDisc(1);
     EXPECT_TRUE(user.Changing(picture)) << "the same disc back did not resume";
-    EXPECT_TRUE(TUserSession::WaitUntil([&] { return GaugeFill(user, bar) > pausedAt; }, 5000))
+    EXPECT_TRUE(TUserSession::WaitUntil([&] { return GaugeFill(user, bar) > pausedAt; }, 8000))
         << "the same disc back did not resume where it was: " << pausedAt << " then "
         << GaugeFill(user, bar);
 
