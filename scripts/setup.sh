@@ -5,7 +5,7 @@ set -euo pipefail
 packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev libgl-dev
-  libmpv-dev libturbojpeg0-dev libasound2-dev
+  libmpv-dev libturbojpeg0-dev libasound2-dev libxcb1-dev
   googletest libgtest-dev libbenchmark-dev
   ffmpeg genisoimage fuseiso fuse3 libfuse3-dev
   xvfb xauth libgl1-mesa-dri fonts-liberation
@@ -14,7 +14,7 @@ packages=(
   pulseaudio pulseaudio-utils libasound2-plugins alsa-utils
   librsvg2-bin lintian desktop-file-utils appstream
   libavformat-dev dbus playerctl python3-dbusmock libxss-dev
-  clang libclang-rt-14-dev
+  clang-14 libclang-rt-14-dev
 )
 missing=()
 for p in "${packages[@]}"; do

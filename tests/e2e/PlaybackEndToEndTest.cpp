@@ -151,9 +151,12 @@ TEST_F(PlaybackEndToEndTest, NothingIsKeptBehindThePictureAndTheLogoComesBack) {
     VidOutForm->CloseMedia();
     ASSERT_TRUE(WaitFor(imageFitsWindow));
     // The corner is the window's own colour again, not a stale picture.
-    QTest::qWait(200);
-    const QImage shown = VidOutForm->screen()->grabWindow(VidOutForm->winId()).toImage();
-    EXPECT_EQ(shown.pixelColor(2, 2), VidOutForm->palette().color(QPalette::Window));
+    const QColor background = VidOutForm->palette().color(QPalette::Window);
+    QColor corner;
+    EXPECT_TRUE(WaitFor([&] {
+        corner = VidOutForm->screen()->grabWindow(VidOutForm->winId()).toImage().pixelColor(2, 2);
+        return corner == background;
+    })) << corner.name().toStdString();
 }
 
 } // namespace

@@ -3,12 +3,16 @@
 #include "shell/Application.h"
 #include "shell/Exceptions.h"
 
+#include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
 #include <gtest/gtest.h>
+
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
 
 namespace {
 
@@ -37,6 +41,27 @@ TEST(ApplicationTest, AnErrorInAnEventIsShownAndTheProgramGoesOn) {
     });
 }
 
+// The process holds a lock on the file, as the kernel lists its locks:
+// "1: FLOCK  ADVISORY  WRITE <pid> <major>:<minor>:<inode> 0 EOF".
+bool HoldsLock(const QProcess& process, const QString& path) {
+    struct stat file;
+    QFile locks("/proc/locks");
+    if (::stat(QFile::encodeName(path).constData(), &file) != 0 || !locks.open(QIODevice::ReadOnly))
+        return false;
+    const QByteArray pid = QByteArray::number(process.processId());
+    const QByteArray node = QStringLiteral("%1:%2:%3")
+                                .arg(major(file.st_dev), 2, 16, QChar('0'))
+                                .arg(minor(file.st_dev), 2, 16, QChar('0'))
+                                .arg(file.st_ino)
+                                .toLatin1();
+    for (const QByteArray& line : locks.readAll().split('\n')) {
+        const QList<QByteArray> fields = line.simplified().split(' ');
+        if (fields.size() > 5 && fields[4] == pid && fields[5] == node)
+            return true;
+    }
+    return false;
+}
+
 TEST(ApplicationTest, ASecondStartEndsAtOnceAndLeavesTheFirstAlone) {
     QTemporaryDir runtime, config;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
@@ -45,9 +70,10 @@ TEST(ApplicationTest, ASecondStartEndsAtOnceAndLeavesTheFirstAlone) {
     QProcess first, second;
     first.setProcessEnvironment(env);
     second.setProcessEnvironment(env);
+    const QString lock = runtime.path() + "/quorvix-player.lock";
     first.start(QV_PLAYER, {});
     ASSERT_TRUE(first.waitForStarted());
-    QTest::qWait(1500); // the first instance holds its lock and shows its windows
+    ASSERT_TRUE(QTest::qWaitFor([&] { return HoldsLock(first, lock); }, 20000));
 
     second.start(QV_PLAYER, {});
     ASSERT_TRUE(second.waitForFinished(5000));
@@ -61,7 +87,7 @@ TEST(ApplicationTest, ASecondStartEndsAtOnceAndLeavesTheFirstAlone) {
     third.setProcessEnvironment(env);
     third.start(QV_PLAYER, {});
     ASSERT_TRUE(third.waitForStarted());
-    EXPECT_FALSE(third.waitForFinished(1500)); // still running: it took the lock
+    EXPECT_TRUE(QTest::qWaitFor([&] { return HoldsLock(third, lock); }, 20000));
     third.kill();
     third.waitForFinished();
 }

@@ -1,5 +1,6 @@
 #include "skin/TFlatHintUnit.h"
 
+#include <QElapsedTimer>
 #include <QPushButton>
 #include <QTest>
 #include <QToolTip>
@@ -89,10 +90,12 @@ TEST_F(FlatHint, ReplacesTheToolkitTooltipsOfItsWindow) {
     EXPECT_FALSE(QToolTip::isVisible());
 
     QEnterEvent enter(QPointF(5, 5), QPointF(5, 5), QPointF(button->mapToGlobal(QPoint(5, 5))));
+    QElapsedTimer waited;
+    waited.start();
     QApplication::sendEvent(button, &enter);
-    QTest::qWait(200);
-    EXPECT_FALSE(Window()->isVisible()); // first hint waits half a second
-    QTRY_VERIFY_WITH_TIMEOUT(Window()->isVisible(), 2000);
+    ASSERT_TRUE(QTest::qWaitFor([this] { return Window()->isVisible(); }, 2000));
+    // The first hint waits its pause; a coarse timer may end 5 % early.
+    EXPECT_GE(waited.elapsed(), hint->HintPause() * 95 / 100);
     EXPECT_EQ(Window()->Text(), "Exit");
     QTest::mousePress(button, Qt::LeftButton);
     EXPECT_FALSE(Window()->isVisible());
@@ -121,13 +124,15 @@ TEST_F(FlatHint, ShowHintListenerMayRewriteOrRefuse) {
         QApplication::sendEvent(w, &e);
     };
     enter(a);
-    QTRY_VERIFY_WITH_TIMEOUT(Window()->isVisible(), 2000);
+    ASSERT_TRUE(QTest::qWaitFor([this] { return Window()->isVisible(); }, 2000));
     EXPECT_EQ(Window()->Text(), "Play!");
     // From a shown hint to the next control takes only the short pause.
+    QElapsedTimer waited;
+    waited.start();
     enter(c);
-    QTest::qWait(150);
-    EXPECT_TRUE(Window()->isVisible());
-    EXPECT_EQ(Window()->Text(), "Next!");
+    ASSERT_TRUE(QTest::qWaitFor(
+        [this] { return Window()->isVisible() && Window()->Text() == "Next!"; }, 2000));
+    EXPECT_LT(waited.elapsed(), hint->HintPause() * 95 / 100);
     enter(b);
     QTest::qWait(700);
     EXPECT_FALSE(Window()->isVisible());

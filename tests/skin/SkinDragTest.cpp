@@ -58,7 +58,7 @@ TEST_F(SkinDrag, BareSkinDragsOnceTheCursorLeavesTheTolerance) {
     EXPECT_FALSE(form->Dragging());
 
     MoveTo(start + QPoint(6, 0));
-    QTRY_COMPARE(moves.count(), 1);
+    ASSERT_TRUE(QTest::qWaitFor([&moves] { return moves.count() == 1; }));
     EXPECT_EQ(moves.at(0).at(0).value<QObject*>(), form);
     EXPECT_EQ(host->geometry().topLeft(), origin + QPoint(6, 0)); // grab point under the cursor
     EXPECT_TRUE(form->Dragging());
@@ -67,9 +67,9 @@ TEST_F(SkinDrag, BareSkinDragsOnceTheCursorLeavesTheTolerance) {
     MoveTo(start + QPoint(20, 3));
     MoveTo(start + QPoint(30, 7));
     MoveTo(start + QPoint(40, 9));
-    QTest::qWait(40);
+    ASSERT_TRUE(
+        QTest::qWaitFor([this] { return host->geometry().topLeft() == origin + QPoint(40, 9); }));
     EXPECT_EQ(moves.count(), 2);
-    EXPECT_EQ(host->geometry().topLeft(), origin + QPoint(40, 9));
 
     ReleaseAt(start + QPoint(40, 9));
     EXPECT_EQ(QWidget::mouseGrabber(), nullptr);

@@ -1,5 +1,5 @@
-// A user seeks, changes the loudness, saves a play list, takes the disc out
-// and puts it back, then changes to the second disc of the set.
+// A user seeks, takes the disc out and puts it back, changes the loudness,
+// saves a play list, then changes to the second disc of the set.
 #include "userlevel/UserDriver.h"
 
 #include <QDir>
@@ -8,17 +8,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-// How far the position bar is filled, in pixels: its middle row, up to where
-// it turns the colour of its unfilled end.
-int GaugeFill(const QImage& gauge) {
-    const int row = gauge.height() / 2;
-    const QRgb empty = gauge.pixel(gauge.width() - 1, row);
-    int fill = 0;
-    while (fill < gauge.width() && !Near(gauge.pixel(fill, row), empty, 8))
-        ++fill;
-    return fill;
-}
 
 // The same picture, or the same moved by a pixel sideways: opening a clip
 // reads the knob back from the engine's loudness, which may move it a pixel.
@@ -35,6 +24,32 @@ QString ReadAll(const QString& path) {
     return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
 }
 
+// How far the position bar is filled, in its pixels: the place in the file.
+int GaugeFill(const TUserSession& user, QPoint bar) {
+    const QImage gauge = user.Area(Bar::Gauge.translated(bar));
+    int fill = 0;
+    while (fill < gauge.width() && Near(gauge.pixel(fill, 1), qRgb(198, 0, 0)))
+        ++fill;
+    return fill;
+}
+
+// The middle of the volume knob, from its top edge: the only thing on that
+// row of the track that differs from the bare skin at the row's start.
+int KnobMiddle(const TUserSession& user, QPoint bar) {
+    constexpr int kKnobTopRow = 45;
+    const QRect track = Bar::VolumeKnobTrack;
+    const QImage row =
+        user.Area(QRect(track.left(), kKnobTopRow, track.width(), 1).translated(bar));
+    int first = -1, last = -1;
+    for (int x = 0; x < row.width(); ++x) {
+        if (row.pixel(x, 0) != row.pixel(0, 0)) {
+            first = first < 0 ? x : first;
+            last = x;
+        }
+    }
+    return first < 0 ? -1 : track.left() + (first + last + 1) / 2;
+}
+
 TEST(DiscAndLoudness, SeekLoudnessPlayListAndDiscChanges) {
     TUserSession user("disc");
     const QString secondWork = user.WorkDir() + "2";
@@ -49,19 +64,40 @@ TEST(DiscAndLoudness, SeekLoudnessPlayListAndDiscChanges) {
     const QRect picture = user.State(VideoRole).Client.adjusted(4, 4, -4, -4);
     ASSERT_TRUE(user.Changing(picture));
 
-    // Paused, the elapsed time follows the pointer along the position bar.
+    // Paused, the elapsed time follows the pointer along the position bar; the
+    // release seeks there and plays on from there. The first entry plays the
+    // first seconds of a one-minute clip, and the bar maps the whole clip.
+    const QRect stateWord = Bar::StateWord.translated(bar);
+    ASSERT_TRUE(user.Still(stateWord)); // the position poll has shown the state
+    const QImage playing = user.Area(stateWord);
     user.Click(bar + Bar::Pause);
     ASSERT_TRUE(user.Still(picture));
     const QRect elapsed = Bar::Elapsed.translated(bar);
     const QImage before = user.Area(elapsed);
     const QPoint gauge = bar + Bar::Gauge.topLeft() + QPoint(0, 1);
-    const QRect gaugeBar = Bar::Gauge.translated(bar);
+    constexpr int kSeekTo = 150;
     user.MoveTo(gauge + QPoint(20, 0));
     user.Press();
-    user.MoveTo(gauge + QPoint(200, 0));
+    user.MoveTo(gauge + QPoint(kSeekTo, 0));
     EXPECT_TRUE(TUserSession::WaitUntil([&] { return user.Area(elapsed) != before; }, 3000));
     user.Release();
+    EXPECT_TRUE(TUserSession::WaitUntil([&] { return user.Area(stateWord) == playing; }, 5000))
+        << "the seek did not resume playback";
     EXPECT_TRUE(user.Changing(picture)) << "playback did not go on after the seek";
+    // The release alone fills the bar up to the release point, never past it.
+    EXPECT_TRUE(TUserSession::WaitUntil([&] { return GaugeFill(user, bar) > kSeekTo; }, 8000))
+        << "playback did not go on from the seek: " << GaugeFill(user, bar);
+
+    // The disc out pauses; the same disc back plays on from where it was, not
+    // from the entry's start (before the seek) nor another entry's.
+    user.EjectDisc();
+    EXPECT_TRUE(user.Still(picture));
+    const int pausedAt = GaugeFill(user, bar);
+    user.InsertDisc(1);
+    EXPECT_TRUE(user.Changing(picture)) << "the same disc back did not resume";
+    EXPECT_TRUE(TUserSession::WaitUntil([&] { return GaugeFill(user, bar) > pausedAt; }, 8000))
+        << "the same disc back did not resume where it was: " << pausedAt << " then "
+        << GaugeFill(user, bar);
 
     // Volume Down and Volume Up held step on and on; Mute; the knob by the
     // pointer, which also ends the mute.
@@ -79,7 +115,8 @@ TEST(DiscAndLoudness, SeekLoudnessPlayListAndDiscChanges) {
     holdSteps(Bar::VolumeDown);
     user.Release();
     holdSteps(Bar::VolumeUp);
-    EXPECT_TRUE(user.Still(knob)) << "the knob never reached the top";
+    EXPECT_TRUE(user.Still(knob)) << "the knob never stopped";
+    EXPECT_EQ(KnobMiddle(user, bar), Bar::VolumeKnobTop.x()) << "the knob never reached the top";
     user.Release();
     const QRect muteButton(bar + QPoint(245, 49), QSize(27, 11));
     const QImage unmuted = user.Area(muteButton);
@@ -114,12 +151,6 @@ TEST(DiscAndLoudness, SeekLoudnessPlayListAndDiscChanges) {
     user.Key("Return");
     EXPECT_TRUE(TUserSession::WaitUntil([&] { return user.Area(listName) != favourites; }, 5000));
 
-    // The disc out pauses; the same disc back resumes.
-    user.EjectDisc();
-    EXPECT_TRUE(user.Still(picture));
-    user.InsertDisc(1);
-    EXPECT_TRUE(user.Changing(picture)) << "the same disc back did not resume";
-
     // The second disc of the set: its own catalog load and its own settings.
     user.EjectDisc();
     user.InsertDisc(2);
@@ -146,13 +177,13 @@ TEST(DiscAndLoudness, SeekLoudnessPlayListAndDiscChanges) {
     ASSERT_TRUE(user.WaitForWindow(CaptionRole, [&](const TWindowState& s) {
         return s.Name == third;
     })) << "Next twice did not reach the third entry";
-    ASSERT_TRUE(TUserSession::WaitUntil([&] { return GaugeFill(user.Area(gaugeBar)) > 0; }, 5000));
+    ASSERT_TRUE(TUserSession::WaitUntil([&] { return GaugeFill(user, bar) > 0; }, 5000));
     user.MoveTo(gauge + QPoint(200, 0));
     user.Press();
     user.Release();
     user.Click(bar + Bar::Pause);
     ASSERT_TRUE(user.Still(picture));
-    const int leftAt = GaugeFill(user.Area(gaugeBar));
+    const int leftAt = GaugeFill(user, bar);
     user.Click(bar + Bar::Mute);
     user.MoveTo(bar + Bar::BareSkin); // the button as it looks without the pointer
     EXPECT_TRUE(TUserSession::WaitUntil([&] { return user.Area(muteButton) != unmuted; }, 3000));
@@ -182,7 +213,7 @@ TEST(DiscAndLoudness, SeekLoudnessPlayListAndDiscChanges) {
     })) << "another entry started";
     int carriedOnAt = 0;
     ASSERT_TRUE(TUserSession::WaitUntil(
-        [&] { return (carriedOnAt = GaugeFill(user.Area(gaugeBar))) > 0; }, 10000));
+        [&] { return (carriedOnAt = GaugeFill(user, bar)) > 0; }, 10000));
     EXPECT_GE(carriedOnAt, leftAt - 3);
     EXPECT_LE(carriedOnAt, leftAt + 22) << "more than 5 s past where it stopped";
     EXPECT_TRUE(user.Changing(picture)) << "it did not play on";
