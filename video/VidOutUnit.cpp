@@ -2,8 +2,10 @@
 
 #include "catalog/CatalogRecord.h"
 #include "media/MediaPlayer_TLB.h"
+#include "platform/IniFile.h"
 #include "player/Unit1.h"
 #include "shell/OuterFrame.h"
+#include "shell/Settings.h"
 #include "skin/ImageSlider.h"
 #include "skin/MyGauges.h"
 #include "skin/SkinColors.h"
@@ -41,6 +43,20 @@ const CatalogRecord* CurrentRecord() {
     return &Catalog[static_cast<size_t>(CurrentIndex)];
 }
 
+// The user's choices in the program's own settings; anything else is auto.
+TMediaPlayerOptions ReadPlayerOptions() {
+    const TIniFile settings(ProgramSettingsPath());
+    const QByteArray video = settings.ReadString("Player", "Video", "auto").toLower();
+    TMediaPlayerOptions options;
+    if (video == "opengl")
+        options.Video = TVideoOutput::OpenGL;
+    else if (video == "software")
+        options.Video = TVideoOutput::Software;
+    options.HardwareDecoding =
+        settings.ReadString("Player", "HardwareDecoding", "auto").toLower() != "no";
+    return options;
+}
+
 } // namespace
 
 QString TimeText(int32_t hours, int32_t minutes, int32_t seconds) {
@@ -61,7 +77,7 @@ TVidOutForm::TVidOutForm(QWidget* parent) : QWidget(parent, Qt::Tool | Qt::Custo
     Image1->setPixmap(QPixmap(QStringLiteral(":/art/logo.png")));
     Image1->installEventFilter(this);
 
-    ActiveMovie1 = CreateMediaPlayer(this);
+    ActiveMovie1 = CreateMediaPlayer(this, ReadPlayerOptions());
     ShowControl(false);
     connect(ActiveMovie1, &TWinMediaPlayer::OpenStateChange, this,
             &TVidOutForm::ActiveMovie1OpenStateChange);
