@@ -257,8 +257,9 @@ TEST_F(Playing, ABrokenClipBringsTheLogoBack) {
     ASSERT_TRUE(Showing("Водопад, часть 1"));
     ASSERT_TRUE(User.Changing(Picture())) << "nothing plays";
     EXPECT_FALSE(logoShown()) << "the picture does not cover the logo";
-    if (!GraphicsHardwarePresent())
+    if (!GraphicsHardwarePresent()) {
         EXPECT_TRUE(User.Maps("libLLVM")) << "the setting did not bring OpenGL";
+    }
 
     User.Focus(CatalogRole);
     User.Click(User.At(CatalogRole, RowTitle(4)));
