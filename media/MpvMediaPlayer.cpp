@@ -84,7 +84,8 @@ TMpvMediaPlayer::TMpvMediaPlayer(QWidget* parent, TMediaPlayerOptions options)
     try {
         // Decoded frames would come back from the graphics memory for
         // software drawing, which costs more than decoding them here.
-        Configure(options.HardwareDecoding && Path == TVideoOutput::OpenGL);
+        Configure(options.HardwareDecoding && Path == TVideoOutput::OpenGL &&
+                  GraphicsHardwarePresent());
         CreateView(std::move(gl));
     } catch (...) {
         delete View;

@@ -44,8 +44,6 @@ public:
     // Frames the decoder and the video output dropped since the control was made.
     std::int64_t DecoderFramesDropped() const { return DecoderDrops.Total; }
     std::int64_t OutputFramesDropped() const { return OutputDrops.Total; }
-    // The hardware decoder last used for a picture, "no" for none.
-    const QByteArray& DecoderUsed() const { return HardwareDecoder; }
 
 signals:
     // A new video frame was drawn.
@@ -123,5 +121,5 @@ private:
     };
     TDropCount DecoderDrops;
     TDropCount OutputDrops;
-    QByteArray HardwareDecoder = "no";
+    QByteArray HardwareDecoder = "no"; // the last one used for a picture
 };
