@@ -356,8 +356,6 @@ INSTANTIATE_TEST_SUITE_P(RenderPaths, MpvMediaPlayerTest,
                              return info.param == TVideoOutput::OpenGL ? "OpenGL" : "Software";
                          });
 
-} // namespace
-
 // The graphics device is judged from the device and sysfs trees alone.
 class GraphicsDevices : public ::testing::Test {
 protected:
@@ -403,3 +401,5 @@ TEST_F(GraphicsDevices, AWrongGuessFallsBackToSoftware) {
     TMpvMediaPlayer forced(nullptr, {TVideoOutput::OpenGL});
     EXPECT_EQ(forced.RenderPath(), TVideoOutput::OpenGL);
 }
+
+} // namespace
