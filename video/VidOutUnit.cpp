@@ -4,6 +4,7 @@
 #include "media/MediaPlayer_TLB.h"
 #include "platform/IniFile.h"
 #include "player/Unit1.h"
+#include "shell/Exceptions.h"
 #include "shell/OuterFrame.h"
 #include "shell/Settings.h"
 #include "skin/ImageSlider.h"
@@ -57,6 +58,18 @@ TMediaPlayerOptions ReadPlayerOptions() {
     return options;
 }
 
+// OpenGL asked for where none can be made: drawn as the program would choose.
+TWinMediaPlayer* CreatePlayer(QWidget* parent) {
+    const TMediaPlayerOptions options = ReadPlayerOptions();
+    try {
+        return CreateMediaPlayer(parent, options);
+    } catch (const Exception&) {
+        if (options.Video != TVideoOutput::OpenGL)
+            throw;
+    }
+    return CreateMediaPlayer(parent, {TVideoOutput::Auto, options.HardwareDecoding});
+}
+
 } // namespace
 
 QString TimeText(int32_t hours, int32_t minutes, int32_t seconds) {
@@ -77,7 +90,7 @@ TVidOutForm::TVidOutForm(QWidget* parent) : QWidget(parent, Qt::Tool | Qt::Custo
     Image1->setPixmap(QPixmap(QStringLiteral(":/art/logo.png")));
     Image1->installEventFilter(this);
 
-    ActiveMovie1 = CreateMediaPlayer(this, ReadPlayerOptions());
+    ActiveMovie1 = CreatePlayer(this);
     ShowControl(false);
     connect(ActiveMovie1, &TWinMediaPlayer::OpenStateChange, this,
             &TVidOutForm::ActiveMovie1OpenStateChange);
