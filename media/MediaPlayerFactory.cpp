@@ -14,8 +14,8 @@ void SetMediaPlayerFactory(TMediaPlayerFactory factory) {
     CurrentFactory() = std::move(factory);
 }
 
-TWinMediaPlayer* CreateMediaPlayer(QWidget* parent) {
+TWinMediaPlayer* CreateMediaPlayer(QWidget* parent, const TMediaPlayerOptions& options) {
     if (CurrentFactory())
         return CurrentFactory()(parent);
-    return new TMpvMediaPlayer(parent);
+    return new TMpvMediaPlayer(parent, options);
 }

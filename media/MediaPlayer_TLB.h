@@ -50,8 +50,19 @@ signals:
     void Error();
 };
 
+// How the picture is drawn. Auto: with OpenGL where it runs on real
+// hardware, in software where it is only emulated or missing.
+enum class TVideoOutput { Auto, OpenGL, Software };
+
+// The user's choices for the control, read by whoever makes it.
+struct TMediaPlayerOptions {
+    TVideoOutput Video = TVideoOutput::Auto;
+    // Decoding on the graphics hardware, only ever with OpenGL on real hardware.
+    bool HardwareDecoding = true;
+};
+
 // How the video window makes its control; tests install the scripted double.
 // An empty factory brings back the libmpv control.
 using TMediaPlayerFactory = std::function<TWinMediaPlayer*(QWidget* parent)>;
 void SetMediaPlayerFactory(TMediaPlayerFactory factory);
-TWinMediaPlayer* CreateMediaPlayer(QWidget* parent);
+TWinMediaPlayer* CreateMediaPlayer(QWidget* parent, const TMediaPlayerOptions& options = {});

@@ -24,6 +24,7 @@ constexpr std::uint64_t ObserveTimePos = 1;
 constexpr std::uint64_t ObserveEof = 2;
 constexpr std::uint64_t ObserveDecoderDrops = 3;
 constexpr std::uint64_t ObserveOutputDrops = 4;
+constexpr std::uint64_t ObserveDecoder = 5;
 
 // Replies carry their kind in the top byte and a serial below it, so a late
 // reply for an earlier file or seek is recognised and dropped.
@@ -68,15 +69,24 @@ double EngineVolume(int hundredthsOfDb) {
 
 } // namespace
 
-TMpvMediaPlayer::TMpvMediaPlayer(QWidget* parent, TMpvRenderPath path)
-    : TWinMediaPlayer(parent), Path(path) {
+TMpvMediaPlayer::TMpvMediaPlayer(QWidget* parent, TMediaPlayerOptions options)
+    : TWinMediaPlayer(parent) {
+    std::unique_ptr<QOpenGLContext> gl;
+    if (options.Video != TVideoOutput::Software)
+        gl = CreatePictureGlContext(options.Video == TVideoOutput::Auto);
+    if (options.Video == TVideoOutput::OpenGL && !gl)
+        throw Exception("No OpenGL context could be made for the picture");
+    Path = gl ? TVideoOutput::OpenGL : TVideoOutput::Software;
     std::setlocale(LC_NUMERIC, "C"); // mpv refuses to start under any other
     Mpv = mpv_create();
     if (!Mpv)
         throw Exception("The playback engine could not be started");
     try {
-        Configure();
-        CreateView();
+        // Decoded frames would come back from the graphics memory for
+        // software drawing, which costs more than decoding them here.
+        Configure(options.HardwareDecoding && Path == TVideoOutput::OpenGL &&
+                  GraphicsHardwarePresent());
+        CreateView(std::move(gl));
     } catch (...) {
         delete View;
         mpv_terminate_destroy(Mpv);
@@ -86,16 +96,16 @@ TMpvMediaPlayer::TMpvMediaPlayer(QWidget* parent, TMpvRenderPath path)
 
 TMpvMediaPlayer::~TMpvMediaPlayer() {
     if (qEnvironmentVariableIsSet("QUORVIX_PRINT_FRAME_DROPS"))
-        std::fprintf(stderr, "frame-drop-count %lld\nvo-drop-frame-count %lld\n",
+        std::fprintf(stderr, "frame-drop-count %lld\nvo-drop-frame-count %lld\nhwdec-current %s\n",
                      static_cast<long long>(DecoderDrops.Total),
-                     static_cast<long long>(OutputDrops.Total));
+                     static_cast<long long>(OutputDrops.Total), HardwareDecoder.constData());
     mpv_set_wakeup_callback(Mpv, nullptr, nullptr);
     delete View; // frees the render context, which must go before the engine
     mpv_terminate_destroy(Mpv);
 }
 
-void TMpvMediaPlayer::Configure() {
-    static const char* const options[][2] = {
+void TMpvMediaPlayer::Configure(bool hardwareDecoding) {
+    const char* const options[][2] = {
         // Nothing from the user's own mpv setup, no scripts, keys or on-screen UI.
         {"config", "no"},
         {"load-scripts", "no"},
@@ -115,8 +125,10 @@ void TMpvMediaPlayer::Configure() {
         {"demuxer-lavf-o", "protocol_whitelist=file"},
         {"sub-auto", "no"},
         {"audio-file-auto", "no"},
-        {"hwdec", "no"},
-        {"gpu-hwdec-interop", "no"},
+        // The safe list only, and the engine decodes in software whenever
+        // the hardware can't; without it, no interop is even looked for.
+        {"hwdec", hardwareDecoding ? "auto-safe" : "no"},
+        {"gpu-hwdec-interop", hardwareDecoding ? "auto" : "no"},
         // Stay alive without a file, and stay on the last frame at the end.
         {"idle", "yes"},
         {"keep-open", "yes"},
@@ -141,21 +153,16 @@ void TMpvMediaPlayer::Configure() {
     mpv_observe_property(Mpv, ObserveEof, "eof-reached", MPV_FORMAT_FLAG);
     mpv_observe_property(Mpv, ObserveDecoderDrops, "frame-drop-count", MPV_FORMAT_INT64);
     mpv_observe_property(Mpv, ObserveOutputDrops, "vo-drop-frame-count", MPV_FORMAT_INT64);
+    mpv_observe_property(Mpv, ObserveDecoder, "hwdec-current", MPV_FORMAT_STRING);
     mpv_set_wakeup_callback(Mpv, &TMpvMediaPlayer::OnWakeup, this);
     const int error = mpv_initialize(Mpv);
     if (error < 0)
         throw EngineError(error, "initialize");
 }
 
-void TMpvMediaPlayer::CreateView() {
+void TMpvMediaPlayer::CreateView(std::unique_ptr<QOpenGLContext> gl) {
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    std::unique_ptr<QOpenGLContext> gl;
-    if (Path != TMpvRenderPath::Software)
-        gl = CreatePictureGlContext();
-    if (Path == TMpvRenderPath::OpenGL && !gl)
-        throw Exception("No OpenGL context could be made for the picture");
-    Path = gl ? TMpvRenderPath::OpenGL : TMpvRenderPath::Software;
     if (gl) {
         auto* window = new TMpvGlWindow(Mpv, std::move(gl));
         // A file loaded before the render context exists would get no picture.
@@ -429,7 +436,7 @@ void TMpvMediaPlayer::HandleEvent(const mpv_event& event) {
 }
 
 void TMpvMediaPlayer::HandlePropertyChange(const mpv_event& event) {
-    if (CountDrops(event) || !EventsAreForCurrentFile())
+    if (CountDrops(event) || NoteDecoder(event) || !EventsAreForCurrentFile())
         return;
     const auto* property = static_cast<const mpv_event_property*>(event.data);
     if (event.reply_userdata == ObserveTimePos && property->format == MPV_FORMAT_DOUBLE)
@@ -447,6 +454,19 @@ bool TMpvMediaPlayer::CountDrops(const mpv_event& event) {
                                    ? *static_cast<const std::int64_t*>(property->data)
                                    : 0;
     (event.reply_userdata == ObserveDecoderDrops ? DecoderDrops : OutputDrops).Seen(value);
+    return true;
+}
+
+bool TMpvMediaPlayer::NoteDecoder(const mpv_event& event) {
+    if (event.reply_userdata != ObserveDecoder)
+        return false;
+    // Empty between files: the last decoder that ran is the one to report.
+    const auto* property = static_cast<const mpv_event_property*>(event.data);
+    if (property->format == MPV_FORMAT_STRING) {
+        const char* name = *static_cast<const char* const*>(property->data);
+        if (name && *name)
+            HardwareDecoder = name;
+    }
     return true;
 }
 

@@ -7,18 +7,19 @@
 
 #include <atomic>
 #include <cstdint>
+#include <memory>
 #include <optional>
+
+class QOpenGLContext;
 
 struct mpv_handle;
 struct mpv_event;
 
-enum class TMpvRenderPath { Auto, OpenGL, Software };
-
 class TMpvMediaPlayer : public TWinMediaPlayer {
     Q_OBJECT
 public:
-    // Auto draws with OpenGL where the platform can make a context, else in software.
-    explicit TMpvMediaPlayer(QWidget* parent = nullptr, TMpvRenderPath path = TMpvRenderPath::Auto);
+    // Throws Exception when OpenGL is asked for and no context can be made.
+    explicit TMpvMediaPlayer(QWidget* parent = nullptr, TMediaPlayerOptions options = {});
     ~TMpvMediaPlayer() override;
 
     QString FileName() const override { return FileNameValue; }
@@ -37,9 +38,9 @@ public:
     void Play() override;
     void Stop() override;
     void Pause() override;
-    bool HasOwnSurface() const override { return Path == TMpvRenderPath::OpenGL; }
+    bool HasOwnSurface() const override { return Path == TVideoOutput::OpenGL; }
 
-    TMpvRenderPath RenderPath() const { return Path; }
+    TVideoOutput RenderPath() const { return Path; }
     // Frames the decoder and the video output dropped since the control was made.
     std::int64_t DecoderFramesDropped() const { return DecoderDrops.Total; }
     std::int64_t OutputFramesDropped() const { return OutputDrops.Total; }
@@ -55,8 +56,8 @@ private:
     enum class TIntent { Stopped, Paused, Playing };
 
     void PictureMouseDown(const QMouseEvent& event, QPoint at);
-    void Configure();
-    void CreateView();
+    void Configure(bool hardwareDecoding);
+    void CreateView(std::unique_ptr<QOpenGLContext> gl);
     void SetProperty(const char* name, const QByteArray& value);
     void Command(const QList<QByteArray>& args, std::uint64_t tag);
     void ResetMedia();
@@ -65,6 +66,7 @@ private:
     void Seek(double seconds);
     bool EventsAreForCurrentFile() const;
     bool CountDrops(const mpv_event& event);
+    bool NoteDecoder(const mpv_event& event);
 
     static void OnWakeup(void* self);
     void DrainEvents();
@@ -79,7 +81,7 @@ private:
     void EndReported(bool reached);
 
     mpv_handle* Mpv = nullptr;
-    TMpvRenderPath Path;
+    TVideoOutput Path;
     QWidget* View = nullptr;
     bool RenderReady = false;
     std::atomic<bool> DrainQueued{false};
@@ -119,4 +121,5 @@ private:
     };
     TDropCount DecoderDrops;
     TDropCount OutputDrops;
+    QByteArray HardwareDecoder = "no"; // the last one used for a picture
 };

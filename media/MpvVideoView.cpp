@@ -2,13 +2,17 @@
 
 #include "shell/Exceptions.h"
 
+#include <QDir>
 #include <QGuiApplication>
 #include <QMouseEvent>
 #include <QOffscreenSurface>
 #include <QOpenGLContext>
+#include <QOpenGLFunctions>
 #include <QPainter>
 
 #include <utility>
+
+#include <unistd.h>
 
 #include <mpv/render.h>
 #include <mpv/render_gl.h>
@@ -49,15 +53,78 @@ void* GlProcAddress(void*, const char* name) {
     return context ? reinterpret_cast<void*>(context->getProcAddress(name)) : nullptr;
 }
 
+QString& DeviceRoot() {
+    static QString root;
+    return root;
+}
+
+bool EnvironmentAsksForSoftware() {
+    const QByteArray always = qgetenv("LIBGL_ALWAYS_SOFTWARE").toLower();
+    const QByteArray gallium = qgetenv("GALLIUM_DRIVER");
+    return (!always.isEmpty() && always != "0" && always != "false" && always != "no") ||
+           gallium == "llvmpipe" || gallium == "softpipe" || gallium == "swr";
+}
+
+// Render nodes of virtual devices that draw nothing themselves.
+bool IsGraphicsDriver(const QString& driver) {
+    return !driver.isEmpty() && driver != QLatin1String("vgem") && driver != QLatin1String("vkms");
+}
+
+bool UsableRenderNode() {
+    const QDir dri(DeviceRoot() + QStringLiteral("/dev/dri"));
+    for (const QFileInfo& node :
+         dri.entryInfoList({QStringLiteral("renderD*")}, QDir::System | QDir::Files)) {
+        const QString driver = QFileInfo(DeviceRoot() + QStringLiteral("/sys/class/drm/") +
+                                         node.fileName() + QStringLiteral("/device/driver"))
+                                   .symLinkTarget();
+        if (IsGraphicsDriver(QFileInfo(driver).fileName()) &&
+            ::access(QFile::encodeName(node.filePath()).constData(), R_OK | W_OK) == 0)
+            return true;
+    }
+    return false;
+}
+
+bool IsSoftwareRenderer(QOpenGLContext& context) {
+    QOffscreenSurface surface(context.screen());
+    surface.setFormat(context.format());
+    surface.create();
+    if (!context.makeCurrent(&surface))
+        return true;
+    const auto* name = reinterpret_cast<const char*>(context.functions()->glGetString(GL_RENDERER));
+    const QByteArray renderer = QByteArray(name ? name : "").toLower();
+    context.doneCurrent();
+    return renderer.contains("llvmpipe") || renderer.contains("softpipe") ||
+           renderer.contains("swrast") || renderer.contains("software rasterizer");
+}
+
 } // namespace
 
-std::unique_ptr<QOpenGLContext> CreatePictureGlContext() {
+void SetDeviceRootForTesting(const QString& root) {
+    DeviceRoot() = root;
+}
+
+bool GraphicsHardwarePresent() {
+    if (EnvironmentAsksForSoftware())
+        return false;
+    return QFileInfo::exists(DeviceRoot() + QStringLiteral("/dev/nvidiactl")) || UsableRenderNode();
+}
+
+std::unique_ptr<QOpenGLContext> CreatePictureGlContext(bool hardwareOnly) {
     // The offscreen platform has no GL and crashes when asked for one.
     const QString platform = QGuiApplication::platformName();
     if (platform == "offscreen" || platform == "minimal")
         return nullptr;
+    // Decided before any OpenGL is loaded, so that on a machine without a
+    // graphics device the rasteriser (libLLVM, 55 MB) never comes in.
+    if (hardwareOnly && !GraphicsHardwarePresent())
+        return nullptr;
     auto context = std::make_unique<QOpenGLContext>();
     if (!context->create())
+        return nullptr;
+    // The device can still be the wrong guess: a remote display, a virtual
+    // GPU without 3D, a driver Mesa can't use. What the context reports
+    // settles it; the rasteriser stays loaded then, but draws nothing.
+    if (hardwareOnly && IsSoftwareRenderer(*context))
         return nullptr;
     return context;
 }
@@ -97,8 +164,12 @@ void TMpvGlWindow::CreateRenderContext() {
         return;
     mpv_opengl_init_params glInit{&GlProcAddress, nullptr};
     char apiType[] = MPV_RENDER_API_TYPE_OPENGL;
+    // Hardware decoding hands its frames over through the display connection.
+    auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
     mpv_render_param params[] = {{MPV_RENDER_PARAM_API_TYPE, apiType},
                                  {MPV_RENDER_PARAM_OPENGL_INIT_PARAMS, &glInit},
+                                 {x11 ? MPV_RENDER_PARAM_X11_DISPLAY : MPV_RENDER_PARAM_INVALID,
+                                  x11 ? x11->display() : nullptr},
                                  {MPV_RENDER_PARAM_INVALID, nullptr}};
     const int error = mpv_render_context_create(&Context, Mpv, params);
     if (error < 0) {
@@ -176,11 +247,16 @@ TMpvSwView::~TMpvSwView() {
 
 bool TMpvSwView::RenderFrame() {
     // Rendered as soon as mpv has a frame, shown or not, so that playback
-    // never waits for a paint.
-    if (Frame.size() != size() || Frame.isNull())
-        Frame = QImage(size().expandedTo(QSize(1, 1)), QImage::Format_RGBX8888);
+    // never waits for a paint. Device pixels, as OpenGL draws them.
+    const qreal ratio = devicePixelRatioF();
+    const QSize pixels = (QSizeF(size()) * ratio).toSize().expandedTo(QSize(1, 1));
+    if (Frame.size() != pixels) {
+        // The backing store's own layout: painted with a plain copy.
+        Frame = QImage(pixels, QImage::Format_RGB32);
+        Frame.setDevicePixelRatio(ratio);
+    }
     int frameSize[2] = {Frame.width(), Frame.height()};
-    char format[] = "rgb0";
+    char format[] = "bgr0";
     size_t stride = Frame.bytesPerLine();
     mpv_render_param params[] = {{MPV_RENDER_PARAM_SW_SIZE, frameSize},
                                  {MPV_RENDER_PARAM_SW_FORMAT, format},

@@ -1,27 +1,28 @@
 #!/usr/bin/env bash
-# The player beside the mpv command-line player, on the same files with the
-# same kind of output, in one run:
+# The player beside the mpv command-line player on the same files, in one
+# run; mpv three times: with no options, with --vo=x11 (its cheapest output)
+# and with --vo=gpu --gpu-sw=yes (OpenGL, also where it is only emulated):
 #  - the sample disc: the program's windows play the first entry, then Next
 #    is pressed 100 times (each entry shown for DWELL ms); mpv plays the same
 #    file and then a play list of the same 100 segments;
-#  - a 1280x720 clip in a window of its own size and in full screen (the
-#    playback control alone against mpv);
-#  - the real program playing a 640x480 entry of the sample disc image,
-#    mounted with fuseiso in a mount namespace of its own (needs root; with
-#    opengl only, as the program draws with OpenGL wherever it can).
+#  - a 1280x720 MPEG-4 clip in a window of its own size and in full screen,
+#    and a 1920x1080 H.264 clip in full screen (the playback control alone);
+#  - the real program playing the 1280x720 clip as an entry of a disc image
+#    (the sample disc with that clip in place of its 640x480 one), mounted
+#    with fuseiso in a mount namespace of its own (needs root).
 # For each: time to first frame, CPU while playing, resident size at the first
 # frame, while playing and after the changes, peak resident size, and frames
-# dropped by the decoder and the video output.
-#   scripts/measure_playback.sh [opengl|software]
-# opengl: both draw with OpenGL (mpv --vo=gpu --gpu-sw=yes); software: the
-# control's software renderer against mpv --vo=x11. Sound: both look for the
-# system's output the same way and play on in silence without one, as the
-# player sets up its engine.
+# dropped by the decoder and the video output. The screen is 1920x1080.
+#   scripts/measure_playback.sh [auto|opengl|software]
+# auto (the default): the program draws as it would choose on this machine;
+# opengl or software force its way, as the [Player] Video setting does.
+# Sound: all look for the system's output the same way and play on in
+# silence without one, as the player sets up its engine.
 # The table is printed and written to $MEASURE_OUT (build/measure_playback.txt).
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${BUILD_DIR:-$root/build}
-mode=${1:-opengl}
+mode=${1:-auto}
 out=${MEASURE_OUT:-$build/measure_playback.txt}
 window=${MEASURE_SECONDS:-6} # CPU is sampled over this many seconds
 settle=2                     # ... after this many seconds of playing
@@ -30,7 +31,7 @@ dwell=${MEASURE_DWELL_MS:-300}
 play=$((settle + window + 1)) # seconds the first file plays
 
 if [ -z "${DISPLAY:-}" ]; then
-  exec xvfb-run -a -s '-screen 0 1280x1024x24' "$0" "$@"
+  exec xvfb-run -a -s '-screen 0 1920x1080x24' "$0" "$@"
 fi
 
 work=$(mktemp -d)
@@ -38,19 +39,35 @@ trap 'rm -rf "$work"' EXIT
 ninja -C "$build" -j2 measure_playback make_sample_disc Quorvix_Player >/dev/null
 "$build/tools/make_sample_disc" "$work/disc" --iso "$work/disc.iso"
 ffmpeg -v error -nostdin -y -f lavfi -i testsrc2=size=1280x720:rate=25 -f lavfi -i sine \
-  -t $((play + 2)) -c:v mpeg4 -vtag DIVX -q:v 5 -c:a libmp3lame "$work/clip720.AVI"
+  -t $((play + 6)) -c:v mpeg4 -vtag DIVX -q:v 5 -c:a libmp3lame "$work/clip720.AVI"
+# The sample disc's entry "Street at night" plays all of CLIP02.
+cp -r "$work/disc" "$work/disc720"
+cp "$work/clip720.AVI" "$work/disc720/Video/CLIP02.AVI"
+genisoimage -quiet -J -R -V QUORVIX_1 -o "$work/disc720.iso" "$work/disc720"
+ffmpeg -v error -nostdin -y -f lavfi -i testsrc2=size=1920x1080:rate=25 -f lavfi -i sine \
+  -t $((play + 2)) -c:v libx264 -preset veryfast -pix_fmt yuv420p -c:a aac "$work/clip1080.mp4"
 export HOME=$work/home XDG_CONFIG_HOME=$work/config XDG_DATA_HOME=$work/data \
   XDG_RUNTIME_DIR=$work/runtime
 mkdir -p "$HOME" "$XDG_CONFIG_HOME" "$XDG_DATA_HOME" "$XDG_RUNTIME_DIR"
 chmod 700 "$XDG_RUNTIME_DIR"
 
-if [ "$mode" = software ]; then
-  ours_render=(--software)
-  mpv_vo=(--vo=x11)
-else
-  ours_render=()
-  mpv_vo=(--vo=gpu --gpu-sw=yes)
-fi
+case $mode in
+auto) ours_render=() ;;
+opengl | software) ours_render=("--$mode") ;;
+*)
+  echo "usage: $0 [auto|opengl|software]" >&2
+  exit 2
+  ;;
+esac
+# mpv's outputs, by the column name: options.
+mpv_outputs=(plain x11 gpu-sw)
+mpv_options() {
+  case $1 in
+  plain) ;;
+  x11) echo --vo=x11 ;;
+  gpu-sw) echo --vo=gpu --gpu-sw=yes ;;
+  esac
+}
 
 ticks() { awk '{print $14 + $15}' "/proc/$1/stat"; }
 # CPU of a running process over the measuring window, in percent of one core.
@@ -125,25 +142,33 @@ measure_ours() { # name tool-arguments...
   wait "$pid"
   cat "$work/$name.ours.cpu" >>"$work/$name.ours"
 }
-# Runs mpv; its figures go to $work/NAME.mpv.
-measure_mpv() { # name mpv-arguments...
-  local name=$1 pid
-  shift
-  MEASURE_FIGURES=$work/$name.mpv MEASURE_PLAY=$play \
-    mpv --no-config --really-quiet "${mpv_vo[@]}" --audio-fallback-to-null=yes --hwdec=no \
-    --script="$work/figures.lua" --log-file="$work/$name.mpv.log" "$@" >/dev/null 2>&1 &
+# Runs mpv with one output; its figures go to $work/NAME.OUTPUT.
+measure_mpv_output() { # output name mpv-arguments...
+  local output=$1 name=$2 pid figures
+  shift 2
+  figures=$work/$name.$output
+  # shellcheck disable=SC2046 # the output's options are words
+  MEASURE_FIGURES=$figures MEASURE_PLAY=$play \
+    mpv --no-config --really-quiet $(mpv_options "$output") --audio-fallback-to-null=yes \
+    --script="$work/figures.lua" --log-file="$figures.log" "$@" >/dev/null 2>&1 &
   pid=$!
-  wait_for_line "$work/$name.mpv" rss_first_frame_mb
+  wait_for_line "$figures" rss_first_frame_mb
   local cpu
   cpu=$(cpu_percent "$pid")
   wait "$pid"
-  echo "cpu_percent $cpu" >>"$work/$name.mpv"
+  echo "cpu_percent $cpu" >>"$figures"
   # Its log times the first frame from opening the file.
   awk -F'[][]' '
     /\[file\] Opening/ && !open { open = $2 }
     /first video frame after restart shown/ && !shown { shown = $2 }
     END { printf "first_frame_ms %.1f\n", (shown - open) * 1000 }' \
-    "$work/$name.mpv.log" >>"$work/$name.mpv"
+    "$figures.log" >>"$figures"
+}
+# Runs mpv with each output in turn.
+measure_mpv() { # name mpv-arguments...
+  for output in "${mpv_outputs[@]}"; do
+    measure_mpv_output "$output" "$@"
+  done
 }
 
 # The segments that Next walks through on the sample disc, from its first
@@ -167,20 +192,26 @@ measure_mpv hd --length="$play" "$work/clip720.AVI"
 echo "measuring 1280x720, full screen ..." >&2
 measure_ours full "$work/clip720.AVI" "$play" --fullscreen "${ours_render[@]}"
 measure_mpv full --fs --length="$play" "$work/clip720.AVI"
+echo "measuring 1920x1080 H.264, full screen ..." >&2
+measure_ours fhd "$work/clip1080.mp4" "$play" --fullscreen "${ours_render[@]}"
+measure_mpv fhd --fs --length="$play" "$work/clip1080.mp4"
 
 # The real program: a mount namespace of its own, so that it sees only this
-# disc, and a favourites file that leaves one 640x480 entry checked.
+# disc, and a favourites file that leaves the 1280x720 entry checked.
 whole_program() {
   local mnt=$work/mnt config=$XDG_CONFIG_HOME/quorvix-player pid cpu rss peak ns p
   mkdir -p "$mnt" "$config"
   printf '[Volume1]\r\nWorkDir=%s\r\n' "$work" >"$config/QuorvixSample.ini"
+  if [ "$mode" != auto ]; then
+    printf '[Player]\r\nVideo=%s\r\n' "$mode" >"$config/quorvix-player.ini"
+  fi
   for i in 0 1 2 3 4 5 6 7 8; do
     printf '%s\xa4%s\r\n' "$([ $i = 4 ] && echo 1 || echo 0)" "$i"
   done >"$work/Favorites.lst"
   unshare -m --propagation private bash -c '
     awk '\''$0 ~ / - fuse\.fuseiso / { print $5 }'\'' /proc/self/mountinfo |
       while read -r m; do umount -l "$m" 2>/dev/null || true; done
-    fuseiso "$1" "$2" && exec "$3"' _ "$work/disc.iso" "$mnt" "$build/Quorvix_Player" \
+    fuseiso "$1" "$2" && exec "$3"' _ "$work/disc720.iso" "$mnt" "$build/Quorvix_Player" \
     >"$work/whole.log" 2>&1 &
   pid=$!
   sleep 2 # the disc watch finds the disc and the entry starts
@@ -197,14 +228,10 @@ whole_program() {
   printf 'cpu_percent %s\nrss_playing_mb %s\npeak_rss_mb %s\n' "$cpu" "$rss" "$peak" \
     >"$work/whole.ours"
 }
-if [ "$mode" = software ]; then
-  # The program draws with OpenGL wherever it can make a context.
-  echo "whole program skipped: it is measured with opengl" >&2
-elif [ "$(id -u)" = 0 ] && command -v fuseiso >/dev/null && [ -e /dev/fuse ]; then
+if [ "$(id -u)" = 0 ] && command -v fuseiso >/dev/null && [ -e /dev/fuse ]; then
   echo "measuring the whole program ..." >&2
   whole_program
-  MEASURE_QUIT_AFTER=$((play + 1)) measure_mpv whole --loop-file=inf \
-    "$work/disc/Video/CLIP02.AVI"
+  MEASURE_QUIT_AFTER=$((play + 1)) measure_mpv whole --loop-file=inf "$work/clip720.AVI"
 else
   echo "whole program skipped: needs root, fuseiso and /dev/fuse" >&2
 fi
@@ -213,10 +240,13 @@ fi
 cat "$work"/*.ours.log | grep -E '^(no frame|error)' >&2 || true
 
 row() { # label key scenario
-  local ours theirs
-  ours=$(value "$work/$3.ours" "$2" 2>/dev/null || true)
-  theirs=$(value "$work/$3.mpv" "$2" 2>/dev/null || true)
-  printf '  %-34s %10s %10s\n' "$1" "${ours:--}" "${theirs:--}"
+  local line figure
+  line=$(printf '  %-34s' "$1")
+  for column in ours "${mpv_outputs[@]}"; do
+    figure=$(value "$work/$3.$column" "$2" 2>/dev/null || true)
+    line+=$(printf ' %10s' "${figure:--}")
+  done
+  printf '%s\n' "$line"
 }
 scenario() { # title scenario keys...
   local name=$2
@@ -237,14 +267,17 @@ scenario() { # title scenario keys...
 }
 common=(first_frame_ms cpu_percent rss_first_frame_mb rss_playing_mb)
 drops=(peak_rss_mb frame_drop_count vo_drop_frame_count)
+drawn=$(value "$work/hd.ours" video_output 2>/dev/null || true)
 {
-  printf '%-36s %10s %10s\n' "output: ${mpv_vo[*]#--vo=}" "program" "mpv"
+  printf '%-36s %10s %10s %10s %10s\n' "" "program" "mpv" "mpv" "mpv"
+  printf '%-36s %10s %10s %10s %10s\n' "" "${drawn:-?}" "" "x11" "gpu-sw"
   scenario "sample disc, first entry 320x240, then $changes changes (${dwell} ms each)" disc \
     "${common[@]}" rss_after_changes_mb "${drops[@]}"
   scenario "1280x720 clip, 1:1 window" hd "${common[@]}" "${drops[@]}"
   scenario "1280x720 clip, full screen" full "${common[@]}" "${drops[@]}"
+  scenario "1920x1080 H.264 clip, full screen" fhd "${common[@]}" "${drops[@]}"
   if [ -f "$work/whole.ours" ]; then
-    scenario "whole program, 640x480 entry of the sample disc image" whole cpu_percent \
+    scenario "whole program, 1280x720 entry of a disc image, 1:1" whole cpu_percent \
       rss_playing_mb peak_rss_mb
   fi
 } | tee "$out"

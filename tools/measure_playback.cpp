@@ -1,14 +1,15 @@
 // Measures playback for scripts/measure_playback.sh, in two ways:
-//   measure_playback CLIP [SECONDS] [--software] [--fullscreen]
+//   measure_playback CLIP [SECONDS] [--opengl|--software] [--fullscreen]
 //     the libmpv control alone, in a window of the clip's own size (or the
 //     whole screen), playing CLIP;
-//   measure_playback --disc FOLDER [SECONDS] [--changes N] [--dwell MS] [--software]
+//   measure_playback --disc FOLDER [SECONDS] [--changes N] [--dwell MS] [--opengl|--software]
 //     the program's four windows on the disc mounted at FOLDER: the first
 //     entry plays, then Next is pressed N times, each entry shown for MS.
-// Both print "key value" lines: the time from loading to the first drawn
-// frame, the resident size then, after SECONDS of playing and after the
-// changes, the peak, and the frames dropped. Playing lasts SECONDS so that the
-// CPU use can be sampled from outside.
+// Without --opengl or --software the picture is drawn as the program would
+// choose. Both print "key value" lines: how the picture is drawn, the time
+// from loading to the first drawn frame, the resident size then, after
+// SECONDS of playing and after the changes, the peak, and the frames dropped.
+// Playing lasts SECONDS so that the CPU use can be sampled from outside.
 #include "catalog/CatalogRecord.h"
 #include "catalogwin/CatUnit2.h"
 #include "catalogwin/fcTreeView.h"
@@ -67,8 +68,14 @@ private:
     std::function<void()> Then;
 };
 
-int MeasureClip(const QString& clip, int seconds, TMpvRenderPath path, bool fullScreen) {
-    TMpvMediaPlayer player(nullptr, path);
+void PrintOutput(const TMpvMediaPlayer& player) {
+    std::printf("video_output %s\n",
+                player.RenderPath() == TVideoOutput::OpenGL ? "opengl" : "software");
+}
+
+int MeasureClip(const QString& clip, int seconds, TVideoOutput path, bool fullScreen) {
+    TMpvMediaPlayer player(nullptr, {path});
+    PrintOutput(player);
     TFirstFrame first(player, [&] {
         QTimer::singleShot(seconds * 1000, [&] {
             PrintRss("rss_playing_mb");
@@ -157,12 +164,13 @@ void UncheckMissingEntries() {
 }
 
 int MeasureDisc(const QString& mountPoint, int seconds, int changes, int dwellMs,
-                TMpvRenderPath path) {
+                TVideoOutput path) {
     QTemporaryDir work;
     UseDisc(mountPoint, work);
-    SetMediaPlayerFactory([path](QWidget* parent) { return new TMpvMediaPlayer(parent, path); });
+    SetMediaPlayerFactory([path](QWidget* parent) { return new TMpvMediaPlayer(parent, {path}); });
     CreateForms();
     auto& player = dynamic_cast<TMpvMediaPlayer&>(*VidOutForm->ActiveMovie1);
+    PrintOutput(player);
     TEntryChanges next(player, changes, dwellMs, [&] {
         PrintRss("rss_after_changes_mb");
         PrintEnd(player);
@@ -204,9 +212,10 @@ int main(int argc, char** argv) {
     QApplication::setQuitOnLastWindowClosed(false);
     const QStringList args = app.arguments();
     if (args.size() < 2) {
-        std::fprintf(stderr, "usage: measure_playback CLIP [SECONDS] [--software] [--fullscreen]\n"
-                             "       measure_playback --disc FOLDER [SECONDS] [--changes N] "
-                             "[--dwell MS] [--software]\n");
+        std::fprintf(stderr,
+                     "usage: measure_playback CLIP [SECONDS] [--opengl|--software] [--fullscreen]\n"
+                     "       measure_playback --disc FOLDER [SECONDS] [--changes N] "
+                     "[--dwell MS] [--opengl|--software]\n");
         return 2;
     }
     const bool disc = args[1] == "--disc";
@@ -214,7 +223,9 @@ int main(int argc, char** argv) {
     const QString secondsArg = args.value(disc ? 3 : 2);
     const int seconds =
         !secondsArg.startsWith("--") && secondsArg.toInt() > 0 ? secondsArg.toInt() : 10;
-    const auto path = args.contains("--software") ? TMpvRenderPath::Software : TMpvRenderPath::Auto;
+    const auto path = args.contains("--software") ? TVideoOutput::Software
+                      : args.contains("--opengl") ? TVideoOutput::OpenGL
+                                                  : TVideoOutput::Auto;
     if (disc)
         return MeasureDisc(target, seconds, ArgumentAfter(args, "--changes", 100),
                            ArgumentAfter(args, "--dwell", 500), path);

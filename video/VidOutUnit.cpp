@@ -2,8 +2,11 @@
 
 #include "catalog/CatalogRecord.h"
 #include "media/MediaPlayer_TLB.h"
+#include "platform/IniFile.h"
 #include "player/Unit1.h"
+#include "shell/Exceptions.h"
 #include "shell/OuterFrame.h"
+#include "shell/Settings.h"
 #include "skin/ImageSlider.h"
 #include "skin/MyGauges.h"
 #include "skin/SkinColors.h"
@@ -41,6 +44,32 @@ const CatalogRecord* CurrentRecord() {
     return &Catalog[static_cast<size_t>(CurrentIndex)];
 }
 
+// The user's choices in the program's own settings; anything else is auto.
+TMediaPlayerOptions ReadPlayerOptions() {
+    const TIniFile settings(ProgramSettingsPath());
+    const QByteArray video = settings.ReadString("Player", "Video", "auto").toLower();
+    TMediaPlayerOptions options;
+    if (video == "opengl")
+        options.Video = TVideoOutput::OpenGL;
+    else if (video == "software")
+        options.Video = TVideoOutput::Software;
+    options.HardwareDecoding =
+        settings.ReadString("Player", "HardwareDecoding", "auto").toLower() != "no";
+    return options;
+}
+
+// OpenGL asked for where none can be made: drawn as the program would choose.
+TWinMediaPlayer* CreatePlayer(QWidget* parent) {
+    const TMediaPlayerOptions options = ReadPlayerOptions();
+    try {
+        return CreateMediaPlayer(parent, options);
+    } catch (const Exception&) {
+        if (options.Video != TVideoOutput::OpenGL)
+            throw;
+    }
+    return CreateMediaPlayer(parent, {TVideoOutput::Auto, options.HardwareDecoding});
+}
+
 } // namespace
 
 QString TimeText(int32_t hours, int32_t minutes, int32_t seconds) {
@@ -71,7 +100,7 @@ TVidOutForm::TVidOutForm(QWidget* parent) : QWidget(parent, Qt::Tool | Qt::Custo
     hint.setColor(QPalette::WindowText, QColor(222, 206, 186));
     Label1->setPalette(hint);
 
-    ActiveMovie1 = CreateMediaPlayer(this);
+    ActiveMovie1 = CreatePlayer(this);
     ShowControl(false);
     connect(ActiveMovie1, &TWinMediaPlayer::OpenStateChange, this,
             &TVidOutForm::ActiveMovie1OpenStateChange);

@@ -5,11 +5,13 @@
 
 #include "catalog/CatalogRecord.h"
 #include "media/MediaPlayer_TLB.h"
+#include "platform/IniFile.h"
 #include "player/Unit1.h"
 #include "skin/MyGauges.h"
 #include "video/VidOutUnit.h"
 
 #include <QBackingStore>
+#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QScreen>
@@ -22,7 +24,12 @@ namespace {
 
 class PlaybackEndToEndTest : public FormsTest {
 protected:
-    PlaybackEndToEndTest() : FormsTest(TControl::Engine) {}
+    PlaybackEndToEndTest() : FormsTest(TControl::Engine) {
+        // The picture as a surface of its own, even where OpenGL is emulated.
+        QDir().mkpath(HomeDir.filePath(".config/quorvix-player"));
+        TIniFile(HomeDir.filePath(".config/quorvix-player/quorvix-player.ini"))
+            .WriteString("Player", "Video", "opengl");
+    }
 
     void SetUp() override {
         FormsTest::SetUp();
@@ -131,8 +138,7 @@ TEST_F(PlaybackEndToEndTest, AnEndDuringASeekCountsOnceAndAStartPastTheEndMovesO
 // window keeps no image of its own size, which at full screen would be
 // megabytes that are never seen. The logo is drawn again once it closes.
 TEST_F(PlaybackEndToEndTest, NothingIsKeptBehindThePictureAndTheLogoComesBack) {
-    if (!Control()->HasOwnSurface())
-        GTEST_SKIP() << "the control draws in software on this platform";
+    ASSERT_TRUE(Control()->HasOwnSurface());
     const auto imageFitsWindow = [] {
         return VidOutForm->backingStore()->size() == VidOutForm->size();
     };

@@ -19,7 +19,10 @@ protected:
     void SetUp() override { Start(); }
 
     // The sound needs no picture: software drawing starts without a window.
-    void Start() { Player = std::make_unique<TMpvMediaPlayer>(nullptr, TMpvRenderPath::Software); }
+    void Start() {
+        Player =
+            std::make_unique<TMpvMediaPlayer>(nullptr, TMediaPlayerOptions{TVideoOutput::Software});
+    }
 
     // Opens the sine clip and plays it until the position has moved.
     void PlaySine() {

@@ -51,11 +51,11 @@ bool WaitFor(const std::function<bool()>& done, int ms = 8000) {
     return QTest::qWaitFor(done, ms);
 }
 
-class MpvMediaPlayerTest : public ::testing::TestWithParam<TMpvRenderPath> {
+class MpvMediaPlayerTest : public ::testing::TestWithParam<TVideoOutput> {
 protected:
     void SetUp() override {
         ASSERT_TRUE(QFileInfo(TestClips().Small).size() > 0) << "no sample clip";
-        Player = std::make_unique<TMpvMediaPlayer>(nullptr, GetParam());
+        Player = std::make_unique<TMpvMediaPlayer>(nullptr, TMediaPlayerOptions{GetParam()});
         Player->resize(320, 240);
         Player->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(Player.get()));
@@ -336,7 +336,7 @@ TEST_P(MpvMediaPlayerTest, VolumeMuteAndMouse) {
 
     // The OpenGL picture is a native window of its own: presses land there
     // and must still be reported, in the control's coordinates.
-    if (GetParam() != TMpvRenderPath::OpenGL)
+    if (GetParam() != TVideoOutput::OpenGL)
         return;
     QWindow* native = nullptr;
     for (QWindow* window : Player->windowHandle()->findChildren<QWindow*>())
@@ -351,9 +351,55 @@ TEST_P(MpvMediaPlayerTest, VolumeMuteAndMouse) {
 }
 
 INSTANTIATE_TEST_SUITE_P(RenderPaths, MpvMediaPlayerTest,
-                         ::testing::Values(TMpvRenderPath::OpenGL, TMpvRenderPath::Software),
+                         ::testing::Values(TVideoOutput::OpenGL, TVideoOutput::Software),
                          [](const auto& info) {
-                             return info.param == TMpvRenderPath::OpenGL ? "OpenGL" : "Software";
+                             return info.param == TVideoOutput::OpenGL ? "OpenGL" : "Software";
                          });
+
+// The graphics device is judged from the device and sysfs trees alone.
+class GraphicsDevices : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(Root.isValid());
+        SetDeviceRootForTesting(Root.path());
+    }
+    void TearDown() override {
+        SetDeviceRootForTesting({});
+        qunsetenv("LIBGL_ALWAYS_SOFTWARE");
+    }
+    // A render node served by the named kernel driver.
+    void AddRenderNode(const QString& node, const QString& driver) {
+        ASSERT_TRUE(QDir(Root.path()).mkpath("dev/dri"));
+        QFile device(Root.filePath("dev/dri/" + node));
+        ASSERT_TRUE(device.open(QIODevice::WriteOnly));
+        const QString sys = Root.filePath("sys/class/drm/" + node + "/device");
+        ASSERT_TRUE(QDir().mkpath(sys));
+        ASSERT_TRUE(QDir().mkpath(Root.filePath("sys/bus/pci/drivers/" + driver)));
+        ASSERT_TRUE(QFile::link(Root.filePath("sys/bus/pci/drivers/" + driver), sys + "/driver"));
+    }
+    QTemporaryDir Root;
+};
+
+TEST_F(GraphicsDevices, OnlyARenderNodeOfAGraphicsDriverCounts) {
+    EXPECT_FALSE(GraphicsHardwarePresent()) << "no device at all";
+    AddRenderNode("renderD128", "vgem");
+    EXPECT_FALSE(GraphicsHardwarePresent()) << "a virtual device that draws nothing";
+    AddRenderNode("renderD129", "i915");
+    EXPECT_TRUE(GraphicsHardwarePresent());
+    qputenv("LIBGL_ALWAYS_SOFTWARE", "1");
+    EXPECT_FALSE(GraphicsHardwarePresent()) << "software rendering asked for";
+}
+
+// A device that promises hardware but gives an emulated OpenGL (as Xvfb's
+// always is) still ends in software drawing.
+TEST_F(GraphicsDevices, AWrongGuessFallsBackToSoftware) {
+    AddRenderNode("renderD128", "amdgpu");
+    ASSERT_TRUE(GraphicsHardwarePresent());
+    TMpvMediaPlayer player;
+    EXPECT_EQ(player.RenderPath(), TVideoOutput::Software);
+    EXPECT_FALSE(player.HasOwnSurface());
+    TMpvMediaPlayer forced(nullptr, {TVideoOutput::OpenGL});
+    EXPECT_EQ(forced.RenderPath(), TVideoOutput::OpenGL);
+}
 
 } // namespace

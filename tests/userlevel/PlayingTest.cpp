@@ -3,6 +3,7 @@
 #include "userlevel/UserDriver.h"
 
 #include "catalog/CatalogRecord.h"
+#include "media/MpvVideoView.h"
 #include "support/SampleDisc.h"
 
 #include <QDir>
@@ -143,6 +144,12 @@ TEST_F(Playing, TransportCatalogAndWindowCommands) {
         return s.Frame.contains(QRect(0, 0, kScreenWidth, kScreenHeight));
     }));
     User.Shot("fullscreen");
+    // Where OpenGL would only be emulated the picture is drawn in software,
+    // and the emulator (libLLVM, tens of megabytes) never comes in.
+    if (!GraphicsHardwarePresent()) {
+        EXPECT_TRUE(User.Changing(Picture()));
+        EXPECT_FALSE(User.Maps("libLLVM")) << "the player loaded OpenGL's software rasteriser";
+    }
     ClickBar(Bar::OriginalSize);
     const QSize clip = ClipSize(SampleDisc().Folder + "/Video/CLIP01.AVI");
     ASSERT_TRUE(clip.isValid());
@@ -237,6 +244,8 @@ TEST_F(Playing, TransportCatalogAndWindowCommands) {
 // A clip that can't be played, after one that played: the picture goes and
 // the logo's window is drawn again, the bar reads stopped, and Next goes on.
 TEST_F(Playing, ABrokenClipBringsTheLogoBack) {
+    // The picture as a surface of its own, drawn with OpenGL even where it is emulated.
+    User.SetPlayerSetting("Video", "opengl");
     // Files beside the program come before the disc's: "Горы" gets a broken clip.
     const QString programFolder = User.InstallProgram();
     ASSERT_TRUE(QDir().mkpath(programFolder + "/Video"));
@@ -267,6 +276,9 @@ TEST_F(Playing, ABrokenClipBringsTheLogoBack) {
     ASSERT_TRUE(Showing("Водопад, часть 1"));
     ASSERT_TRUE(User.Changing(Picture())) << "nothing plays";
     EXPECT_FALSE(logoShown()) << "the picture does not cover the logo";
+    if (!GraphicsHardwarePresent()) {
+        EXPECT_TRUE(User.Maps("libLLVM")) << "the setting did not bring OpenGL";
+    }
 
     User.Focus(CatalogRole);
     User.Click(User.At(CatalogRole, RowTitle(4)));

@@ -1,5 +1,6 @@
 #include "userlevel/UserDriver.h"
 
+#include "platform/IniFile.h"
 #include "support/SampleDisc.h"
 
 #include <QDir>
@@ -166,6 +167,11 @@ void TUserSession::SetWorkDir(int volume, const QString& folder) {
     file.write(QString("[Volume%1]\r\nWorkDir=%2\r\n").arg(volume).arg(folder).toUtf8());
 }
 
+void TUserSession::SetPlayerSetting(const QByteArray& key, const QByteArray& value) {
+    MakeFolder(Home + "/config/quorvix-player");
+    TIniFile(Home + "/config/quorvix-player/quorvix-player.ini").WriteString("Player", key, value);
+}
+
 void TUserSession::InsertDisc(int volume) {
     if (!QFile::exists(SettingsFile()))
         SetWorkDir(volume, WorkDir());
@@ -221,6 +227,13 @@ std::unique_ptr<QProcess> TUserSession::StartSecondPlayer() const {
 
 bool TUserSession::WaitForExit(int timeoutMs) {
     return Program->waitForFinished(timeoutMs);
+}
+
+bool TUserSession::Maps(const QString& library) const {
+    QFile maps(QString("/proc/%1/maps").arg(Program->processId()));
+    if (!maps.open(QIODevice::ReadOnly))
+        Fail("cannot read " + maps.fileName());
+    return QString::fromLocal8Bit(maps.readAll()).contains(library);
 }
 
 QString TUserSession::RoleOf(const QString& window) const {

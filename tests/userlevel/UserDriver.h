@@ -98,6 +98,8 @@ public:
     void EjectDisc();
     QString DiscFolder() const; // where the disc in the drive is mounted
     void SetWorkDir(int volume, const QString& folder);
+    // A key of the "[Player]" section of the program's own settings.
+    void SetPlayerSetting(const QByteArray& key, const QByteArray& value);
 
     // A copy of the program in a folder of the session, for what it writes
     // beside itself; started from there from now on. Returns that folder.
@@ -105,6 +107,8 @@ public:
     void StartPlayer(); // and waits for the bar
     std::unique_ptr<QProcess> StartSecondPlayer() const;
     bool WaitForExit(int timeoutMs); // the program ended
+    // Whether a library whose file name holds the text is mapped into the program.
+    bool Maps(const QString& library) const;
     QProcess& Player() { return *Program; }
 
     // Windows.
