@@ -2,7 +2,8 @@
 
 #include <QMetaObject>
 
-TPictureLoader::TPictureLoader(QObject* parent) : QObject(parent) {
+TPictureLoader::TPictureLoader(QObject* parent, TDecode decode)
+    : QObject(parent), Decode(std::move(decode)) {
     Decoder.setMaxThreadCount(1);
 }
 
@@ -18,7 +19,7 @@ void TPictureLoader::Load(const QString& path, QSize box) {
         std::optional<TJpegPicture> picture;
         if (request == Latest) {
             try {
-                picture = LoadJpegFile(path, box);
+                picture = Decode(path, box);
             } catch (...) {
                 // Shown as a missing picture is: the default one.
             }

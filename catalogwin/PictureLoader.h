@@ -15,7 +15,8 @@
 class TPictureLoader : public QObject {
     Q_OBJECT
 public:
-    explicit TPictureLoader(QObject* parent = nullptr);
+    using TDecode = std::function<TJpegPicture(const QString& path, QSize box)>;
+    explicit TPictureLoader(QObject* parent = nullptr, TDecode decode = LoadJpegFile);
     ~TPictureLoader() override; // waits for a decode under way
 
     // Called on the thread the loader belongs to, with the picture of the
@@ -29,6 +30,7 @@ public:
     bool Busy() const { return Outstanding > 0; }
 
 private:
+    TDecode Decode;
     QThreadPool Decoder;
     std::atomic<uint64_t> Latest = 0; // number of the latest request
     int Outstanding = 0;

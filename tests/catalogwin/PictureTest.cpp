@@ -11,6 +11,7 @@
 #include <QCoreApplication>
 #include <QImage>
 #include <QLabel>
+#include <QSemaphore>
 #include <QTest>
 #include <QtEndian>
 
@@ -210,10 +211,40 @@ TEST_F(EntryPictureTest, AMissingPictureShowsTheDefault) {
     ExpectDefaultPicture();
 }
 
-TEST_F(EntryPictureTest, OnlyTheLatestPictureIsShown) {
-    Main->ShowEntryPicture(0);
-    Show(2); // before the first one is decoded
-    ExpectDefaultPicture();
+// Decodes that the test lets finish one by one.
+TEST(PictureLoader, AnswersOnlyTheLatestRequestAndNothingCancelled) {
+    QSemaphore started, finish;
+    TPictureLoader loader(nullptr, [&](const QString& path, QSize) {
+        started.release();
+        finish.acquire();
+        if (path == "bad")
+            throw Exception("cannot");
+        return TJpegPicture{QImage(1, 1, QImage::Format_RGBX8888), QSize(path.size(), 1)};
+    });
+    QStringList answers;
+    loader.OnLoaded = [&](const std::optional<TJpegPicture>& picture) {
+        answers << (picture ? QString::number(picture->Size.width()) : "none");
+    };
+    const auto settle = [&] { return QTest::qWaitFor([&] { return !loader.Busy(); }, 10000); };
+    loader.Load("a", {});
+    started.acquire(); // under way when the next one is asked for
+    loader.Load("bb", {});
+    loader.Load("ccc", {}); // "bb" is never begun
+    finish.release(2);
+    ASSERT_TRUE(settle());
+    started.acquire(); // "ccc"
+    EXPECT_EQ(answers, QStringList{"3"});
+    loader.Load("bad", {});
+    finish.release();
+    ASSERT_TRUE(settle());
+    started.acquire();
+    EXPECT_EQ(answers, (QStringList{"3", "none"}));
+    loader.Load("dddd", {});
+    started.acquire();
+    loader.Cancel();
+    finish.release();
+    ASSERT_TRUE(settle());
+    EXPECT_EQ(answers, (QStringList{"3", "none"})) << "a cancelled picture came back";
 }
 
 // The entry change completes whatever its picture: current entry, caption
