@@ -1,6 +1,7 @@
 #include "catalogwin/CatUnit2.h"
 
 #include "catalog/CatalogRecord.h"
+#include "catalogwin/PictureLoader.h"
 #include "catalogwin/fcTreeView.h"
 #include "player/Unit1.h"
 #include "shell/FitPicture.h"
@@ -131,12 +132,19 @@ void TCatForm2::CreateComponents() {
     layout->addWidget(FlatPanel6);
 
     ImageList1 = QPixmap(QStringLiteral(":/art/nopicture.png"));
+    PictureLoader = new TPictureLoader(this);
 }
 
 void TCatForm2::ConnectEvents() {
     connect(FlatButton5, &QPushButton::clicked, this, [this] { FlatButton1Click(); });
     connect(FlatButton6, &QPushButton::clicked, this, [this] { FlatButton2Click(); });
     FlatPanel1->OnResize = [this] { FlatPanel1Resize(); };
+    PictureLoader->OnLoaded = [this](const std::optional<TJpegPicture>& picture) {
+        if (picture)
+            ShowPicture(QPixmap::fromImage(picture->Image), picture->Size);
+        else
+            ShowPicture(ImageList1);
+    };
     fcTreeView1->OnToggleCheckbox = [this](TfcTreeNode* n) { fcTreeView1ToggleCheckbox(n); };
     fcTreeView1->OnMouseDown = [this](TfcTreeNode* n) { fcTreeView1MouseDown(n); };
     fcTreeView1->OnClick = [this] { fcTreeView1Click(); };
@@ -370,9 +378,14 @@ void TCatForm2::fcTreeView1CalcNodeAttributes(TfcTreeNode* node, TfcNodeAttribut
 // The picture.
 
 void TCatForm2::ShowPicture(const QPixmap& picture, QSize size) {
+    PictureLoader->Cancel();
     Image1->setPixmap(picture);
     PictureSize = size;
     FitImage();
+}
+
+void TCatForm2::ShowPictureFile(const QString& path) {
+    PictureLoader->Load(path, PictureCoverSize());
 }
 
 QSize TCatForm2::PictureCoverSize() const {

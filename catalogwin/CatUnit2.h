@@ -32,6 +32,7 @@ protected:
 };
 
 class TOuterFrame;
+class TPictureLoader;
 
 class TCatForm2 : public QWidget {
     Q_OBJECT
@@ -52,6 +53,7 @@ public:
     QFileDialog* OpenDialog1 = nullptr;
     QFileDialog* SaveDialog1 = nullptr;
     QPixmap ImageList1; // the default picture, 121 x 95
+    TPictureLoader* PictureLoader = nullptr;
 
     // Window state.
     int32_t LastPressedNode = 0;
@@ -81,6 +83,9 @@ public:
     // scale gives apart from its pixels.
     void ShowPicture(const QPixmap& picture, QSize size);
     void ShowPicture(const QPixmap& picture) { ShowPicture(picture, picture.size()); }
+    // Shows a picture file once it is decoded; the default picture when it
+    // can't be shown. Until then the previous picture stays.
+    void ShowPictureFile(const QString& path);
     // The box a picture is fitted into, at the widest the panel can become:
     // pictures decoded to cover it never need enlarging.
     QSize PictureCoverSize() const;

@@ -1,6 +1,5 @@
 #include "catalog/CatalogRecord.h"
 #include "catalogwin/CatUnit2.h"
-#include "platform/JpegImage.h"
 #include "player/Unit1.h"
 #include "shell/Pathes.h"
 
@@ -10,9 +9,8 @@ void TMainForm::ShowEntryPicture(int N) {
     if (!CatForm2 || N < 0 || N >= static_cast<int>(Catalog.size()))
         return;
     const QString path = LocateFile(EntryPictureFile(Catalog[N]));
-    if (!path.isEmpty() && QFileInfo(path).isFile()) {
-        const TJpegPicture picture = LoadJpegFile(path, CatForm2->PictureCoverSize());
-        CatForm2->ShowPicture(QPixmap::fromImage(picture.Image), picture.Size);
-    } else
+    if (!path.isEmpty() && QFileInfo(path).isFile())
+        CatForm2->ShowPictureFile(path);
+    else
         CatForm2->ShowPicture(CatForm2->ImageList1);
 }

@@ -67,9 +67,7 @@ int Check(const QString& root, std::ostream& out) {
     return errors == 0 ? 0 : Failed;
 }
 
-} // namespace
-
-int RunCatalogTool(const QStringList& arguments, std::ostream& out, std::ostream& err) {
+int RunCommand(const QStringList& arguments, std::ostream& out, std::ostream& err) {
     const QString command = arguments.value(0);
     try {
         if (command == QLatin1String("dump") && arguments.size() == 2)
@@ -84,4 +82,16 @@ int RunCatalogTool(const QStringList& arguments, std::ostream& out, std::ostream
     }
     err << Usage;
     return Misused;
+}
+
+} // namespace
+
+int RunCatalogTool(const QStringList& arguments, std::ostream& out, std::ostream& err) {
+    const int status = RunCommand(arguments, out, err);
+    // Output lost to a full disk or a failing device is a failure too.
+    if (!out.flush()) {
+        err << "quorvix-catalog: the output could not be written\n";
+        return Failed;
+    }
+    return status;
 }

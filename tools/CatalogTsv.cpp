@@ -252,6 +252,15 @@ void ApplyOtherBytes(int line, const QString& field, TRecordBytes& bytes) {
     }
 }
 
+// The index is the dump's, for reading: a number, or nothing at all.
+void CheckIndex(int line, const QString& field) {
+    if (!std::all_of(field.cbegin(), field.cend(),
+                     [](QChar c) { return c.isDigit() && c.unicode() < 0x80; }))
+        throw TCatalogTextError(
+            line, QStringLiteral("index is not a number: \"%1\" (records are numbered by line)")
+                      .arg(field));
+}
+
 CatalogRecord ParseRecord(int line, const QString& text, size_t index) {
     const QStringList columns = text.split(QLatin1Char('\t'));
     if (columns.size() != ColumnCount && columns.size() != ColumnCount - 1)
@@ -259,6 +268,7 @@ CatalogRecord ParseRecord(int line, const QString& text, size_t index) {
                                 QStringLiteral("expected %1 columns separated by tabs, found %2")
                                     .arg(ColumnCount)
                                     .arg(columns.size()));
+    CheckIndex(line, columns[0]);
     TRecordBytes bytes = DefaultBytes(index);
     if (columns.size() == ColumnCount)
         ApplyOtherBytes(line, columns[7], bytes);
@@ -309,9 +319,16 @@ std::vector<CatalogRecord> CatalogFromTsv(const QByteArray& text) {
     if (lines.isEmpty() || DecodeLine(1, lines[0]) != QLatin1String(CatalogTsvHeader))
         throw TCatalogTextError(1, QStringLiteral("the first line must be the header \"%1\"")
                                        .arg(QString(CatalogTsvHeader).replace('\t', "\\t")));
+    if (lines.size() == 1)
+        throw TCatalogTextError(2, QStringLiteral("no record follows the header; the player "
+                                                  "would find no catalog"));
     std::vector<CatalogRecord> records;
     for (qsizetype n = 1; n < lines.size(); ++n) {
         const int line = static_cast<int>(n + 1);
+        if (records.size() == MaxCatalogRecords)
+            throw TCatalogTextError(line, QStringLiteral("more than %1 records; the player "
+                                                         "reads no catalog that large")
+                                              .arg(MaxCatalogRecords));
         records.push_back(ParseRecord(line, DecodeLine(line, lines[n]), records.size()));
     }
     return records;

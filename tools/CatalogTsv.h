@@ -18,5 +18,6 @@ public:
 extern const char* const CatalogTsvHeader;
 
 QByteArray CatalogToTsv(const std::vector<CatalogRecord>& records);
-// Throws TCatalogTextError for text that does not fit the file's fields.
+// Throws TCatalogTextError for text that does not fit the file's fields, for
+// no record, and for more records than the player reads.
 std::vector<CatalogRecord> CatalogFromTsv(const QByteArray& text);

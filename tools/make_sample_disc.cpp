@@ -1,8 +1,13 @@
 // Writes a small program disc for demos and tests: setup.inf, the catalog,
 // generated clips and pictures, the program's name in the root, and an ISO
-// image of it all.
-//   make_sample_disc <outdir> [--volume N] [--iso path]
+// image of it all. Two builds give the same files.
+//   make_sample_disc <outdir> [--volume N] [--iso path] [--kind sample|real]
+// The real kind is made as discs made for Windows are: upper-case 8.3 names
+// on an ISO 9660 image with Joliet names, a Windows-1251 settings name, CMYK
+// and progressive pictures, and record bytes the program never reads left as
+// the authoring tool left them.
 #include "catalog/CatalogRecord.h"
+#include "platform/JpegImage.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -17,20 +22,57 @@
 
 namespace {
 
+enum class TDiscKind { Sample, Real };
+
+enum class TPicture { None, Plain, Cmyk, Progressive };
+
 struct Clip {
     const char* name;   // file base name on the disc
-    const char* source; // lavfi video source
+    const char* source; // lavfi video source, with options beyond size and rate
     const char* size;
     int seconds;
-    bool picture;
+    TPicture picture;     // on the sample disc
+    TPicture realPicture; // on the real one
 };
 
 // Clip06 stays unmade: its entry stands for a missing video file.
 const Clip Clips[] = {
-    {"CLIP01", "testsrc", "320x240", 60, true},     {"CLIP02", "smptebars", "640x480", 8, true},
-    {"CLIP03", "testsrc2", "320x240", 6, true},     {"CLIP04", "rgbtestsrc", "640x480", 10, true},
-    {"CLIP05", "mandelbrot", "320x240", 10, false}, {"CLIP07", "cellauto", "320x240", 4, true},
+    {"CLIP01", "testsrc", "320x240", 60, TPicture::Plain, TPicture::Cmyk},
+    {"CLIP02", "smptebars", "640x480", 8, TPicture::Plain, TPicture::Progressive},
+    {"CLIP03", "testsrc2", "320x240", 6, TPicture::Plain, TPicture::None},
+    {"CLIP04", "rgbtestsrc", "640x480", 10, TPicture::Plain, TPicture::Plain},
+    {"CLIP05", "mandelbrot", "320x240", 10, TPicture::None, TPicture::None},
+    {"CLIP07", "cellauto=seed=7", "320x240", 4, TPicture::Plain, TPicture::Plain},
 };
+
+// Where each kind keeps its files.
+struct TDiscLayout {
+    bool UpperCase; // every name; else the pictures' names are lower-case
+    QString SetupInf, Catalog, Video, Pic;
+    QByteArray IniFileName; // as setup.inf holds it
+    TPicture Clip::*Picture;
+    QStringList IsoOptions;
+};
+
+TDiscLayout Layout(TDiscKind kind) {
+    if (kind == TDiscKind::Real)
+        return {.UpperCase = true,
+                .SetupInf = "SETUP.INF",
+                .Catalog = "DATA/ALL.DAT",
+                .Video = "VIDEO",
+                .Pic = "PIC",
+                .IniFileName = QStringToAnsi("Клипы"),
+                .Picture = &Clip::realPicture,
+                .IsoOptions = {"-J"}};
+    return {.UpperCase = false,
+            .SetupInf = "setup.inf",
+            .Catalog = "Data/All.dat",
+            .Video = "Video",
+            .Pic = "Pic",
+            .IniFileName = "QuorvixSample",
+            .Picture = &Clip::picture,
+            .IsoOptions = {"-J", "-R"}};
+}
 
 struct Entry {
     uint8_t groupKey;
@@ -63,8 +105,16 @@ void WriteFile(const QString& path, const QByteArray& bytes) {
         Fail("cannot write " + path + ": " + file.errorString());
 }
 
-QStringList EncoderArguments(const Clip& clip, const QString& disc) {
+QString PictureFile(const Clip& clip, const QString& disc, const TDiscLayout& layout) {
+    const QString name = QString(clip.name);
+    return disc + "/" + layout.Pic + "/" +
+           (layout.UpperCase ? name + ".JPG" : name.toLower() + ".jpg");
+}
+
+QStringList EncoderArguments(const Clip& clip, const QString& disc, const TDiscLayout& layout) {
     const QString seconds = QString::number(clip.seconds);
+    const QString source = QString(clip.source);
+    const QString options = source.contains('=') ? ":" : "=";
     QStringList args{"-v",
                      "error",
                      "-nostdin",
@@ -74,7 +124,7 @@ QStringList EncoderArguments(const Clip& clip, const QString& disc) {
                      "-f",
                      "lavfi",
                      "-i",
-                     QString("%1=size=%2:rate=12").arg(clip.source, clip.size),
+                     source + options + QString("size=%1:rate=12").arg(clip.size),
                      "-t",
                      seconds,
                      "-f",
@@ -99,15 +149,28 @@ QStringList EncoderArguments(const Clip& clip, const QString& disc) {
                      "1",
                      "-threads",
                      "1",
-                     disc + "/Video/" + clip.name + ".AVI"};
-    if (clip.picture)
+                     disc + "/" + layout.Video + "/" + clip.name + ".AVI"};
+    if (clip.*layout.Picture != TPicture::None)
         args << "-map"
              << "0:v"
              << "-frames:v"
              << "1"
              << "-update"
-             << "1" << disc + "/Pic/" + QString(clip.name).toLower() + ".jpg";
+             << "1" << PictureFile(clip, disc, layout);
     return args;
+}
+
+// The encoder's picture again, as print tools or web authoring tools write it.
+void Rewrite(const QString& path, TPicture kind) {
+    if (kind != TPicture::Cmyk && kind != TPicture::Progressive)
+        return;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        Fail("cannot read " + path + ": " + file.errorString());
+    const QImage picture = DecodeJpeg(file.readAll(), path).Image;
+    file.close();
+    WriteFile(path, EncodeJpeg(picture, {.Progressive = kind == TPicture::Progressive,
+                                         .Cmyk = kind == TPicture::Cmyk}));
 }
 
 void Run(QProcess& process) {
@@ -117,27 +180,41 @@ void Run(QProcess& process) {
              QString::fromLocal8Bit(process.readAllStandardError()));
 }
 
-void MakeClips(const QString& disc) {
+void MakeClips(const QString& disc, const TDiscLayout& layout) {
     std::vector<std::unique_ptr<QProcess>> running;
     for (const Clip& clip : Clips) {
         running.push_back(std::make_unique<QProcess>());
-        running.back()->start("ffmpeg", EncoderArguments(clip, disc));
+        running.back()->start("ffmpeg", EncoderArguments(clip, disc, layout));
     }
     for (auto& process : running)
         Run(*process);
+    for (const Clip& clip : Clips)
+        Rewrite(PictureFile(clip, disc, layout), clip.*layout.Picture);
 }
 
-std::vector<CatalogRecord> MakeCatalog() {
+// What an authoring tool leaves past a short string's text: the rest of
+// whatever the field held before.
+void FillLikeATool(uint8_t (&field)[256], size_t record) {
+    const std::string earlier = "Untitled " + std::to_string(record) + " ";
+    for (size_t i = 0; i < sizeof field; ++i)
+        field[i] = static_cast<uint8_t>(earlier[i % earlier.size()]);
+}
+
+std::vector<CatalogRecord> MakeCatalog(TDiscKind kind) {
     std::vector<CatalogRecord> records;
     for (const Entry& entry : Entries) {
-        CatalogRecord r;
+        CatalogRecord r{};
         // Bytes no reader interprets, yet every writer must keep.
         for (size_t i = 0; i < sizeof r.Reserved; ++i)
             r.Reserved[i] = static_cast<uint8_t>(i * 31 + records.size());
+        if (kind == TDiscKind::Real) {
+            for (auto* field : {&r.GroupName, &r.Title, &r.MediaName})
+                FillLikeATool(*field, records.size());
+            r.EntryIndex = 0xCC; // the load numbers records itself
+        }
         r.GroupKey = entry.groupKey;
         SetShortString(r.GroupName,
                        QStringToAnsi(QString::fromUtf8(entry.groupName)).toStdString());
-        r.EntryIndex = 0;
         SetShortString(r.Title, QStringToAnsi(QString::fromUtf8(entry.title)).toStdString());
         SetShortString(r.MediaName, entry.mediaName);
         r.StartPos = entry.startPos;
@@ -147,19 +224,21 @@ std::vector<CatalogRecord> MakeCatalog() {
     return records;
 }
 
-void MakeDisc(const QString& disc, int volume, const QString& iso) {
-    for (const char* folder : {"Data", "Video", "Pic"})
+void MakeDisc(const QString& disc, int volume, const QString& iso, TDiscKind kind) {
+    const TDiscLayout layout = Layout(kind);
+    const QString data = layout.Catalog.section('/', 0, 0);
+    for (const QString& folder : {data, layout.Video, layout.Pic})
         if (!QDir().mkpath(disc + "/" + folder))
             Fail("cannot create " + disc + "/" + folder);
-    WriteFile(
-        disc + "/setup.inf",
-        QString("[Main]\r\nVolume=%1\r\nIniFileName=QuorvixSample\r\n").arg(volume).toLatin1());
+    WriteFile(disc + "/" + layout.SetupInf, "[Main]\r\nVolume=" + QByteArray::number(volume) +
+                                                "\r\nIniFileName=" + layout.IniFileName + "\r\n");
     WriteFile(disc + "/QUORVIX_PLAYER.EXE", "MZ");
-    WriteCatalogFile(disc + "/Data/All.dat", MakeCatalog());
-    MakeClips(disc);
+    WriteCatalogFile(disc + "/" + layout.Catalog, MakeCatalog(kind));
+    MakeClips(disc, layout);
     QProcess genisoimage;
-    genisoimage.start("genisoimage", {"-quiet", "-J", "-R", "-V", QString("QUORVIX_%1").arg(volume),
-                                      "-o", iso, disc});
+    genisoimage.start("genisoimage",
+                      QStringList{"-quiet"} + layout.IsoOptions +
+                          QStringList{"-V", QString("QUORVIX_%1").arg(volume), "-o", iso, disc});
     Run(genisoimage);
 }
 
@@ -171,25 +250,29 @@ int main(int argc, char* argv[]) {
     QString disc;
     QString iso;
     int volume = 1;
+    QString kind = "sample";
     for (qsizetype i = 0; i < args.size(); ++i) {
         if (args[i] == "--volume" && i + 1 < args.size())
             volume = args[++i].toInt();
         else if (args[i] == "--iso" && i + 1 < args.size())
             iso = args[++i];
+        else if (args[i] == "--kind" && i + 1 < args.size())
+            kind = args[++i];
         else if (disc.isEmpty() && !args[i].startsWith("--"))
             disc = args[i];
         else
             disc.clear(), args.clear();
     }
-    if (disc.isEmpty() || volume <= 0) {
-        std::fprintf(stderr, "usage: make_sample_disc <outdir> [--volume N] [--iso path]\n");
+    if (disc.isEmpty() || volume <= 0 || (kind != "sample" && kind != "real")) {
+        std::fprintf(stderr, "usage: make_sample_disc <outdir> [--volume N] [--iso path] "
+                             "[--kind sample|real]\n");
         return 2;
     }
     disc = QDir(disc).absolutePath();
     if (iso.isEmpty())
         iso = disc + ".iso";
     try {
-        MakeDisc(disc, volume, iso);
+        MakeDisc(disc, volume, iso, kind == "real" ? TDiscKind::Real : TDiscKind::Sample);
     } catch (const std::exception& e) {
         std::fprintf(stderr, "make_sample_disc: %s\n", e.what());
         return 1;

@@ -54,7 +54,7 @@ int main(int argc, char* argv[]) {
         Say(stderr, parser.errorText() + QLatin1Char('\n') + parser.helpText());
         return 2;
     }
-    if (parser.isSet(help)) {
+    if (parser.isSet(help) || parser.isSet(QStringLiteral("help-all"))) {
         Say(stdout, parser.helpText());
         return 0;
     }

@@ -261,7 +261,7 @@ TEST_F(CatalogFileTest, FullDiskReportsDiskFull) {
     const QString mountPoint = Temp.filePath("tiny");
     QDir().mkpath(mountPoint);
     if (::mount("tmpfs", mountPoint.toLocal8Bit().constData(), "tmpfs", 0, "size=8k") != 0)
-        GTEST_SKIP() << "cannot mount a small tmpfs here: " << std::strerror(errno);
+        QV_REQUIRE(QStringLiteral("cannot mount a small tmpfs here: ") + std::strerror(errno));
     const QString path = mountPoint + "/All.dat";
     WriteAll(path, Bytes(MakeRecords(2)));
     const std::string error = ErrorText([&] { WriteCatalogFile(path, MakeRecords(10)); });

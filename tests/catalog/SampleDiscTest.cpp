@@ -2,14 +2,20 @@
 #include "support/SampleDisc.h"
 
 #include "catalog/CatalogRecord.h"
+#include "platform/JpegImage.h"
+#include "support/FileBytes.h"
 
+#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <QSettings>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <map>
 #include <set>
 
 namespace {
@@ -63,6 +69,77 @@ TEST(SampleDisc, DescribesItsVolumeAndCarriesTheProgram) {
     EXPECT_EQ(setup.value("Main/IniFileName").toString(), "QuorvixSample");
     EXPECT_TRUE(QFile::exists(disc.Folder + "/QUORVIX_PLAYER.EXE"));
     EXPECT_GT(QFileInfo(disc.Iso).size(), 1000000);
+}
+
+// Every file of the folder, by its path in it.
+std::map<QString, QByteArray> FilesIn(const QString& folder) {
+    std::map<QString, QByteArray> files;
+    for (QDirIterator it(folder, QDir::Files, QDirIterator::Subdirectories); it.hasNext();) {
+        const QString path = it.next();
+        files[QDir(folder).relativeFilePath(path)] = ReadAll(path);
+    }
+    return files;
+}
+
+// The ISO images differ: genisoimage stamps them with the time they were made.
+TEST(SampleDisc, TwoBuildsGiveTheSameFiles) {
+    QTemporaryDir again;
+    RunOrThrow(QV_MAKE_SAMPLE_DISC, {again.filePath("disc"), "--iso", again.filePath("disc.iso")});
+    const auto first = FilesIn(SampleDisc().Folder);
+    const auto second = FilesIn(again.filePath("disc"));
+    ASSERT_GE(first.size(), 10u);
+    for (const auto& [name, bytes] : first) {
+        ASSERT_TRUE(second.contains(name)) << name.toStdString();
+        EXPECT_TRUE(second.at(name) == bytes) << name.toStdString() << " differs";
+    }
+    EXPECT_EQ(first.size(), second.size());
+}
+
+bool Zero(const uint8_t* bytes, size_t count) {
+    return std::all_of(bytes, bytes + count, [](uint8_t b) { return b == 0; });
+}
+
+TEST(SampleDisc, RealDiscIsMadeAsDiscsForWindowsAre) {
+    const SampleDiscFiles& disc = SampleDisc(1, SampleDiscKind::Real);
+    const auto files = FilesIn(disc.Folder);
+    const QRegularExpression shortName("^([A-Z0-9_]{1,8}/)?[A-Z0-9_]{1,8}(\\.[A-Z0-9_]{1,3})?$");
+    for (const auto& [name, bytes] : files)
+        EXPECT_TRUE(name == "QUORVIX_PLAYER.EXE" || shortName.match(name).hasMatch())
+            << name.toStdString();
+    ASSERT_TRUE(files.contains("SETUP.INF"));
+    EXPECT_TRUE(files.at("SETUP.INF")
+                    .contains("\r\nIniFileName=" + QStringToAnsi(disc.IniFileName) + "\r\n"));
+    EXPECT_EQ(disc.IniFileName, QStringLiteral("Клипы"));
+
+    const auto records = ReadCatalogFile(disc.Folder + "/DATA/ALL.DAT");
+    ASSERT_GE(records.size(), 3u);
+    std::vector<size_t> missing;
+    for (size_t i = 0; i < records.size(); ++i) {
+        const CatalogRecord& r = records[i];
+        if (!files.contains("VIDEO/" + QString::fromLatin1(ShortString(r.MediaName)).toUpper() +
+                            ".AVI"))
+            missing.push_back(i);
+        for (const auto* field : {&r.GroupName, &r.Title, &r.MediaName})
+            EXPECT_FALSE(Zero(*field + 1 + (*field)[0], sizeof *field - 1 - (*field)[0]))
+                << "a text's unused bytes are left as a tool leaves them";
+        EXPECT_FALSE(Zero(r.Reserved, sizeof r.Reserved));
+    }
+    ASSERT_EQ(missing.size(), 1u);
+    EXPECT_GT(missing[0], 0u) << "in the middle of the order";
+    EXPECT_LT(missing[0], records.size() - 1);
+    EXPECT_EQ(AnsiToQString(ShortString(records[0].Title)), QStringLiteral("Водопад, часть 1"));
+
+    int cmyk = 0, progressive = 0;
+    for (const auto& [name, bytes] : files) {
+        if (!name.startsWith("PIC/"))
+            continue;
+        cmyk += bytes.contains("\xFF\xEE\x00\x0E"
+                               "Adobe");
+        progressive += bytes.contains("\xFF\xC2");
+        EXPECT_NO_THROW(DecodeJpeg(bytes, name)) << name.toStdString();
+    }
+    EXPECT_EQ(cmyk, 1);
+    EXPECT_EQ(progressive, 1);
 }
 
 } // namespace

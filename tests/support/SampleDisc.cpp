@@ -57,16 +57,21 @@ bool ShowsInMountInfo(const QString& folder) {
 
 } // namespace
 
-const SampleDiscFiles& SampleDisc(int volume) {
-    static std::map<int, std::pair<std::unique_ptr<QTemporaryDir>, SampleDiscFiles>> made;
-    auto& slot = made[volume];
+const SampleDiscFiles& SampleDisc(int volume, SampleDiscKind kind) {
+    static std::map<std::pair<int, SampleDiscKind>,
+                    std::pair<std::unique_ptr<QTemporaryDir>, SampleDiscFiles>>
+        made;
+    auto& slot = made[{volume, kind}];
     if (!slot.first) {
         auto dir = std::make_unique<QTemporaryDir>();
         if (!dir->isValid())
             throw std::runtime_error("no temporary folder for the sample disc");
-        const SampleDiscFiles files{dir->filePath("disc"), dir->filePath("disc.iso")};
-        RunOrThrow(QV_MAKE_SAMPLE_DISC,
-                   {files.Folder, "--volume", QString::number(volume), "--iso", files.Iso});
+        const bool real = kind == SampleDiscKind::Real;
+        const SampleDiscFiles files{dir->filePath("disc"), dir->filePath("disc.iso"),
+                                    real ? QStringLiteral("Клипы")
+                                         : QStringLiteral("QuorvixSample")};
+        RunOrThrow(QV_MAKE_SAMPLE_DISC, {files.Folder, "--volume", QString::number(volume), "--iso",
+                                         files.Iso, "--kind", real ? "real" : "sample"});
         slot = {std::move(dir), files};
     }
     return slot.second;

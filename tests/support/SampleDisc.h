@@ -7,17 +7,22 @@
 
 #include <gtest/gtest.h>
 
+// The sample disc as the demo shows it, or made as real discs are (upper-case
+// 8.3 names, Windows-1251 settings name, CMYK and progressive pictures).
+enum class SampleDiscKind { Sample, Real };
+
 struct SampleDiscFiles {
-    QString Folder; // the disc's files as a folder
-    QString Iso;    // the same as an ISO 9660 image
+    QString Folder;      // the disc's files as a folder
+    QString Iso;         // the same as an ISO 9660 image
+    QString IniFileName; // the settings file's name that its setup.inf gives
 };
 
 // Runs a tool to its end; throws with its error output when it fails.
 void RunOrThrow(const QString& program, const QStringList& arguments);
 
-// Made on first use for each volume number and kept until the program ends;
-// throws when the tool fails.
-const SampleDiscFiles& SampleDisc(int volume = 1);
+// Made on first use for each volume number and kind and kept until the
+// program ends; throws when the tool fails.
+const SampleDiscFiles& SampleDisc(int volume = 1, SampleDiscKind kind = SampleDiscKind::Sample);
 
 // Gives the test program a mount namespace of its own, without the discs it
 // inherited: discs that others mount on this machine meanwhile stay out of

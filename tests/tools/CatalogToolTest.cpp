@@ -11,6 +11,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QProcess>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -46,6 +47,13 @@ ToolRun RunTool(const QStringList& arguments) {
     const int status = RunCatalogTool(arguments, out, err);
     return {status, out.str(), err.str()};
 }
+
+// Takes the text in and fails to pass it on, as /dev/full does when the
+// buffered output is flushed.
+class FullDevice : public std::stringbuf {
+protected:
+    int sync() override { return -1; }
+};
 
 class CatalogToolTest : public ::testing::Test {
 protected:
@@ -139,6 +147,8 @@ TEST_F(CatalogToolTest, TextThatDoesNotFitIsRefusedWithItsLineAndNothingIsWritte
         {"\t1\tG\tTitle\tclip\t1,5\t0\n", "start is not a number"},
         {"\t1\tG\tTitle\tclip\t0\n", "expected 8 columns"},
         {"\t1\tG\tTi\xFF\tclip\t0\t0\n", "not UTF-8"},
+        {"x\t1\tG\tTitle\tclip\t0\t0\n", "index is not a number: \"x\""},
+        {"-1\t1\tG\tTitle\tclip\t0\t0\n", "index is not a number"},
     };
     for (const auto& [line, reason] : cases) {
         WriteAll(Path("out.dat"), "old");
@@ -153,8 +163,49 @@ TEST_F(CatalogToolTest, TextThatDoesNotFitIsRefusedWithItsLineAndNothingIsWritte
     EXPECT_EQ(noHeader.Status, 1);
     EXPECT_NE(noHeader.Err.find("line 1: the first line must be the header"), std::string::npos);
     EXPECT_EQ(RunTool({"build", Path("in.tsv")}).Status, 2) << "usage";
+    const ToolRun empty = BuildFrom("");
+    EXPECT_EQ(empty.Status, 1);
+    EXPECT_NE(empty.Err.find("line 2: no record follows the header"), std::string::npos)
+        << empty.Err;
+    QByteArray tooMany;
+    for (int i = 0; i <= 65536; ++i)
+        tooMany += "\t1\tG\tTitle\tclip\t0\t0\n";
+    const ToolRun large = BuildFrom(tooMany);
+    EXPECT_EQ(large.Status, 1);
+    EXPECT_NE(large.Err.find("line 65538: more than 65536 records"), std::string::npos)
+        << large.Err;
+    EXPECT_EQ(ReadAll(Path("out.dat")), "old");
     EXPECT_NE(RunTool({"dump", Path("none.dat")}).Err.find("none.dat: File not found"),
               std::string::npos);
+}
+
+TEST_F(CatalogToolTest, OutputThatCannotBeWrittenFails) {
+    const QString catalog = SampleDisc().Folder + "/Data/All.dat";
+    for (const QStringList& command :
+         {QStringList{"dump", catalog}, QStringList{"check", SampleDisc().Folder}}) {
+        FullDevice device;
+        std::ostream out(&device);
+        std::ostringstream err;
+        EXPECT_EQ(RunCatalogTool(command, out, err), 1) << command.join(' ').toStdString();
+        EXPECT_EQ(err.str(), "quorvix-catalog: the output could not be written\n");
+    }
+}
+
+// The set-up tool's help, however asked for, only helps.
+TEST_F(CatalogToolTest, DiscSetupHelpWritesNoSettings) {
+    for (const char* option : {"--help", "--help-all"}) {
+        QProcess tool;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("XDG_CONFIG_HOME", Path("config"));
+        environment.insert("XDG_DATA_HOME", Path("data"));
+        tool.setProcessEnvironment(environment);
+        tool.start(QV_DISC_SETUP, {option, SampleDisc().Folder});
+        ASSERT_TRUE(tool.waitForFinished(30000));
+        EXPECT_EQ(tool.exitCode(), 0) << option;
+        EXPECT_TRUE(tool.readAllStandardOutput().contains("--workdir")) << option;
+        EXPECT_FALSE(QFileInfo::exists(Path("config"))) << option << " set the disc up";
+        EXPECT_FALSE(QFileInfo::exists(Path("data"))) << option;
+    }
 }
 
 class DiscCheckTest : public CatalogToolTest {

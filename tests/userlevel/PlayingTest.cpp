@@ -1,5 +1,6 @@
 // A user plays the sample disc: transport buttons, the catalog tree, the
-// window commands and the disc tools, each by a click or a key.
+// window commands and the disc tools, each by a click or a key; also on a
+// disc made as real discs are.
 #include "userlevel/UserDriver.h"
 
 #include "catalog/CatalogRecord.h"
@@ -47,7 +48,11 @@ QSize ClipSize(const QString& clip) {
 
 class Playing : public ::testing::Test {
 protected:
-    TUserSession User{"playing"};
+    explicit Playing(SampleDiscKind kind = SampleDiscKind::Sample)
+        : Kind(kind), User(kind == SampleDiscKind::Real ? "playing-real" : "playing", kind) {}
+
+    const SampleDiscKind Kind;
+    TUserSession User;
 
     QRect Picture() const { return User.State(VideoRole).Client.adjusted(4, 4, -4, -4); }
     QRect StateWord() const {
@@ -64,12 +69,20 @@ protected:
     }
 };
 
-TEST_F(Playing, TransportCatalogAndWindowCommands) {
+// The real disc has the same entries, but no picture for "Горы" and a CMYK
+// picture for "Водопад".
+class PlayingEachDisc : public Playing, public ::testing::WithParamInterface<SampleDiscKind> {
+protected:
+    PlayingEachDisc() : Playing(GetParam()) {}
+};
+
+TEST_P(PlayingEachDisc, TransportCatalogAndWindowCommands) {
     // Installed with the disc's catalog beside it, which the disc tools rewrite.
     const QString programFolder = User.InstallProgram();
     ASSERT_TRUE(QDir().mkpath(programFolder + "/Data"));
+    const QString discCatalog = Kind == SampleDiscKind::Real ? "/DATA/ALL.DAT" : "/Data/All.dat";
     ASSERT_TRUE(
-        QFile::copy(SampleDisc().Folder + "/Data/All.dat", programFolder + "/Data/All.dat"));
+        QFile::copy(SampleDisc(1, Kind).Folder + discCatalog, programFolder + "/Data/All.dat"));
     User.StartPlayer();
     const QImage stoppedWord = User.Area(StateWord());
     User.InsertDisc();
@@ -129,7 +142,8 @@ TEST_F(Playing, TransportCatalogAndWindowCommands) {
         CaptionRole, [](const TWindowState& s) { return s.Name != "Горы"; }, 1500));
     User.Shot("catalog");
 
-    // A click on an entry shows its picture.
+    // A click on an entry shows its picture (on the real disc, a CMYK one in
+    // place of the default).
     const QRect pictureBox(User.At(CatalogRole, {10, 4}), QSize(118, 86));
     const QImage mountains = User.Area(pictureBox);
     User.Click(User.At(CatalogRole, RowTitle(1)));
@@ -240,6 +254,12 @@ TEST_F(Playing, TransportCatalogAndWindowCommands) {
     ClickBar(Bar::Exit);
     EXPECT_TRUE(User.WaitForExit(3000));
 }
+
+INSTANTIATE_TEST_SUITE_P(Discs, PlayingEachDisc,
+                         ::testing::Values(SampleDiscKind::Sample, SampleDiscKind::Real),
+                         [](const ::testing::TestParamInfo<SampleDiscKind>& info) {
+                             return info.param == SampleDiscKind::Real ? "Real" : "Sample";
+                         });
 
 // A clip that can't be played, after one that played: the picture goes and
 // the logo's window is drawn again, the bar reads stopped, and Next goes on.

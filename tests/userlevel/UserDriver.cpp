@@ -60,7 +60,7 @@ bool TUserSession::WaitUntil(const std::function<bool()>& condition, int timeout
     return true;
 }
 
-TUserSession::TUserSession(const QString& name) : Name(name) {
+TUserSession::TUserSession(const QString& name, SampleDiscKind kind) : Name(name), Kind(kind) {
     Root = std::make_unique<QTemporaryDir>(QDir::temp().filePath("qv-userlevel-XXXXXX"));
     if (!Root->isValid())
         Fail("no temporary folder");
@@ -156,7 +156,7 @@ QString TUserSession::X(const QStringList& arguments) const {
 }
 
 QString TUserSession::SettingsFile() const {
-    return Home + "/config/quorvix-player/QuorvixSample.ini";
+    return Home + "/config/quorvix-player/" + SampleDisc(1, Kind).IniFileName + ".ini";
 }
 
 void TUserSession::SetWorkDir(int volume, const QString& folder) {
@@ -175,7 +175,7 @@ void TUserSession::SetPlayerSetting(const QByteArray& key, const QByteArray& val
 void TUserSession::InsertDisc(int volume) {
     if (!QFile::exists(SettingsFile()))
         SetWorkDir(volume, WorkDir());
-    InsertImage(SampleDisc(volume).Iso);
+    InsertImage(SampleDisc(volume, Kind).Iso);
 }
 
 void TUserSession::InsertImage(const QString& iso) {

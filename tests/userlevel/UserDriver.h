@@ -4,6 +4,8 @@
 // its own, pointer and keys through XTest, windows found through X11, pixels
 // read from screenshots. Nothing waits a fixed time: every wait has a deadline.
 
+#include "support/SampleDisc.h"
+
 #include <QImage>
 #include <QProcess>
 #include <QRect>
@@ -80,7 +82,8 @@ public:
     // and XDG folders. After a failure (or always, with QV_USERLEVEL_KEEP=1)
     // the screenshots and the program's output stay in
     // /tmp/qv-userlevel-<name>-nowm or -openbox, and the path is printed.
-    explicit TUserSession(const QString& name);
+    // The discs inserted are sample discs of the given kind.
+    explicit TUserSession(const QString& name, SampleDiscKind kind = SampleDiscKind::Sample);
     ~TUserSession();
 
     bool UnderWindowManager() const { return WindowManager != nullptr; }
@@ -163,6 +166,7 @@ private:
     QString WindowWithoutRole(const std::function<bool(const QString&)>& named) const;
 
     QString Name;
+    SampleDiscKind Kind;
     QString Home;
     QString ProgramPath = QV_PLAYER;
     QString ArtifactsDir;
