@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <optional>
 
+class QTimer;
 struct mpv_handle;
 struct mpv_event;
 
@@ -80,6 +81,7 @@ private:
 
     mpv_handle* Mpv = nullptr;
     TMpvRenderPath Path;
+    QTimer* TrimTimer; // gives freed memory back a while after a file ended
     QWidget* View = nullptr;
     bool RenderReady = false;
     std::atomic<bool> DrainQueued{false};

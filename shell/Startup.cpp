@@ -32,13 +32,13 @@ void TMainForm::LoadDisc() {
         Timer2->start();
         return;
     }
-    CatForm2->show();
+    ShowCatalogWindow();
     LoadUserSettings();
     CatForm2->BuildCatalogTree();
     CatForm2->CheckAllNodes();
     CatForm2->ApplyingPlayList = true;
     Finally([this] { RestorePlayList(); }, [] { CatForm2->ApplyingPlayList = false; });
-    PlayEntry(CatForm2->RandomCheckedEntry());
+    PlayEntry(RandomPlayableEntry());
 }
 
 // The media close even when a save fails.

@@ -24,6 +24,7 @@ public:
     void PauseMedia();
     void PauseIfPlaying();
     void StopMedia();
+    void StopAndRewind(); // whatever the play state
     void CloseMedia();
     void ShowPlayState();
     void PollPosition();
