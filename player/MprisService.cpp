@@ -82,12 +82,8 @@ public:
     QStringList None() const { return {}; }
 
 public slots:
-    void Raise(const QDBusMessage& call) {
-        Service->Queue(call, [service = Service] { service->Raise(); });
-    }
-    void Quit(const QDBusMessage& call) {
-        Service->Queue(call, [service = Service] { service->Quit(); });
-    }
+    void Raise(const QDBusMessage& call) { Service->Queue(call, &TMprisService::Raise); }
+    void Quit(const QDBusMessage& call) { Service->Queue(call, &TMprisService::Quit); }
 
 private:
     TMprisService* Service;
@@ -145,24 +141,12 @@ signals:
     void Seeked(qlonglong Position);
 
 public slots:
-    void Next(const QDBusMessage& call) {
-        Service->Queue(call, [service = Service] { service->Next(); });
-    }
-    void Previous(const QDBusMessage& call) {
-        Service->Queue(call, [service = Service] { service->Previous(); });
-    }
-    void Pause(const QDBusMessage& call) {
-        Service->Queue(call, [service = Service] { service->Pause(); });
-    }
-    void PlayPause(const QDBusMessage& call) {
-        Service->Queue(call, [service = Service] { service->PlayPause(); });
-    }
-    void Stop(const QDBusMessage& call) {
-        Service->Queue(call, [service = Service] { service->Stop(); });
-    }
-    void Play(const QDBusMessage& call) {
-        Service->Queue(call, [service = Service] { service->Play(); });
-    }
+    void Next(const QDBusMessage& call) { Service->Queue(call, &TMprisService::Next); }
+    void Previous(const QDBusMessage& call) { Service->Queue(call, &TMprisService::Previous); }
+    void Pause(const QDBusMessage& call) { Service->Queue(call, &TMprisService::Pause); }
+    void PlayPause(const QDBusMessage& call) { Service->Queue(call, &TMprisService::PlayPause); }
+    void Stop(const QDBusMessage& call) { Service->Queue(call, &TMprisService::Stop); }
+    void Play(const QDBusMessage& call) { Service->Queue(call, &TMprisService::Play); }
     void Seek(qlonglong Offset, const QDBusMessage& call) {
         Service->Queue(call, [service = Service, Offset] { service->Seek(Offset); });
     }
@@ -247,6 +231,10 @@ void TMprisService::Queue(const QDBusMessage& call, std::function<void()> comman
         call.setDelayedReply(true);
     Commands.push_back({call, std::move(command)});
     ScheduleNext();
+}
+
+void TMprisService::Queue(const QDBusMessage& call, void (TMprisService::*command)()) {
+    Queue(call, [this, command] { (this->*command)(); });
 }
 
 void TMprisService::ScheduleNext() {

@@ -44,6 +44,7 @@ public:
     // and never inside another one; the call is answered when it has run, with
     // an error reply when it failed. A call of none is not answered.
     void Queue(const QDBusMessage& call, std::function<void()> command);
+    void Queue(const QDBusMessage& call, void (TMprisService::*command)());
 
     void Raise();
     void Quit();
