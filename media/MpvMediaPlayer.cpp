@@ -54,11 +54,6 @@ Exception EngineError(int error, const QString& what) {
 
 constexpr char ClientName[] = "Quorvix Player";
 
-// A trim takes milliseconds and holds the heap while the decoders wait: it
-// runs this long after a file ends, never on the way to a first frame or a
-// seek, and once for a run of quick entry changes.
-constexpr int TrimDelayMs = 500;
-
 // Desktop mixers list the program by the client's properties on the sound
 // server; the engine names the application but leaves its icon (the one the
 // desktop entry names) to the environment, where a user's own setting wins.
@@ -77,7 +72,7 @@ double EngineVolume(int hundredthsOfDb) {
 TMpvMediaPlayer::TMpvMediaPlayer(QWidget* parent, TMpvRenderPath path)
     : TWinMediaPlayer(parent), Path(path), TrimTimer(new QTimer(this)) {
     TrimTimer->setSingleShot(true);
-    TrimTimer->setInterval(TrimDelayMs);
+    TrimTimer->setInterval(FreedMemoryDelayMs);
     connect(TrimTimer, &QTimer::timeout, this, [] { ReleaseFreedMemory(); });
     std::setlocale(LC_NUMERIC, "C"); // mpv refuses to start under any other
     Mpv = mpv_create();
@@ -414,14 +409,15 @@ void TMpvMediaPlayer::HandleEvent(const mpv_event& event) {
         if (end->reason == MPV_END_FILE_REASON_ERROR && EventsAreForCurrentFile() &&
             end->playlist_entry_id == *ExpectedEntry)
             LoadFailed();
-        // The engine has torn the file down by now; what it freed goes back
-        // once the next file has started.
+        // The engine has torn the file down by now; what it freed goes back.
         TrimTimer->start();
         break;
     }
     case MPV_EVENT_PLAYBACK_RESTART:
         if (SeekAcknowledged && SeekTarget)
             SeekLanded();
+        // So do the buffers of opening the file and of seeking in it.
+        TrimTimer->start();
         break;
     case MPV_EVENT_PROPERTY_CHANGE:
         HandlePropertyChange(event);

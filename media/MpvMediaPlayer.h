@@ -81,7 +81,7 @@ private:
 
     mpv_handle* Mpv = nullptr;
     TMpvRenderPath Path;
-    QTimer* TrimTimer; // gives freed memory back a while after a file ended
+    QTimer* TrimTimer; // gives freed memory back once the engine has settled
     QWidget* View = nullptr;
     bool RenderReady = false;
     std::atomic<bool> DrainQueued{false};

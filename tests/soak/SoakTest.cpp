@@ -74,11 +74,12 @@ protected:
         return QTest::qWaitFor(Playing, 10000);
     }
 
-    // Figures are compared at the same point: the first entry playing for a moment.
+    // Figures are compared at the same point: the first entry playing for a
+    // moment, past the release of freed memory that follows its start.
     static TProcessFigures PlaySettled(int entry) {
         MainForm->PlayEntry(entry);
         EXPECT_TRUE(QTest::qWaitFor(Playing, 10000)) << State();
-        QTest::qWait(500);
+        QTest::qWait(FreedMemoryDelayMs + 500);
         return ReadProcessFigures();
     }
 
