@@ -269,16 +269,23 @@ int32_t TCatForm2::NextCheckedEntry(int32_t N, int direction) const {
     return fcTreeView1->NodeAt(candidates[k])->Data();
 }
 
-int32_t TCatForm2::RandomCheckedEntry() const {
+// An entry that fails the test is drawn out and the choice made again among
+// the rest: each one that passes is as likely, and only the entries drawn are
+// tested. When all pass, one draw, as without a test.
+int32_t TCatForm2::RandomCheckedEntry(const std::function<bool(int32_t)>& accept) const {
     if (!CatalogLoaded)
         return -1;
     std::vector<int32_t> candidates;
     for (const TfcTreeNode* node : fcTreeView1->DisplayOrder())
         if (IsEntry(node) && node->Checked())
             candidates.push_back(node->Data());
-    if (candidates.empty())
-        return -1;
-    return candidates[RandomNumber(static_cast<uint32_t>(candidates.size()))];
+    while (!candidates.empty()) {
+        const auto k = RandomNumber(static_cast<uint32_t>(candidates.size()));
+        if (!accept || accept(candidates[k]))
+            return candidates[k];
+        candidates.erase(candidates.begin() + k);
+    }
+    return -1;
 }
 
 void TCatForm2::CollectPlayListLines(std::vector<std::string>& list) const {
@@ -423,9 +430,8 @@ void TCatForm2::FlatButton1Click() {
         throw;
     }
     ApplyingPlayList = false;
-    const int32_t r = RandomCheckedEntry();
-    if (r != -1 && MainForm)
-        MainForm->PlayEntry(r);
+    if (MainForm)
+        MainForm->PlayEntry(MainForm->RandomPlayableEntry());
 }
 
 void TCatForm2::FlatButton2Click() {

@@ -72,7 +72,8 @@ public:
     void SelectEntry(int32_t N);
     void RepaintEntry(int32_t N);                             // redraws the entry's node, if any
     int32_t NextCheckedEntry(int32_t N, int direction) const; // 0 forward, 1 backward
-    int32_t RandomCheckedEntry() const;
+    // A checked entry at random; with a test, among those that pass it.
+    int32_t RandomCheckedEntry(const std::function<bool(int32_t)>& accept = {}) const;
     void CollectPlayListLines(std::vector<std::string>& list) const;
     // Initial folder and filter of both play-list dialogs.
     void SetDialogFolder(const QString& folder);

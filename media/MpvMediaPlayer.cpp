@@ -8,6 +8,7 @@
 #include <QMouseEvent>
 #include <QOpenGLContext>
 #include <QPointer>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include <mpv/client.h>
@@ -70,7 +71,10 @@ double EngineVolume(int hundredthsOfDb) {
 } // namespace
 
 TMpvMediaPlayer::TMpvMediaPlayer(QWidget* parent, TMediaPlayerOptions options)
-    : TWinMediaPlayer(parent) {
+    : TWinMediaPlayer(parent), TrimTimer(new QTimer(this)) {
+    TrimTimer->setSingleShot(true);
+    TrimTimer->setInterval(FreedMemoryDelayMs);
+    connect(TrimTimer, &QTimer::timeout, this, [] { ReleaseFreedMemory(); });
     std::unique_ptr<QOpenGLContext> gl;
     if (options.Video != TVideoOutput::Software)
         gl = CreatePictureGlContext(options.Video == TVideoOutput::Auto);
@@ -413,14 +417,14 @@ void TMpvMediaPlayer::HandleEvent(const mpv_event& event) {
             end->playlist_entry_id == *ExpectedEntry)
             LoadFailed();
         // The engine has torn the file down by now; what it freed goes back.
-        ReleaseFreedMemory();
+        TrimTimer->start();
         break;
     }
     case MPV_EVENT_PLAYBACK_RESTART:
         if (SeekAcknowledged && SeekTarget)
             SeekLanded();
         // So do the buffers of opening the file and of seeking in it.
-        ReleaseFreedMemory();
+        TrimTimer->start();
         break;
     case MPV_EVENT_PROPERTY_CHANGE:
         HandlePropertyChange(event);

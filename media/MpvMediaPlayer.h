@@ -11,6 +11,7 @@
 #include <optional>
 
 class QOpenGLContext;
+class QTimer;
 
 struct mpv_handle;
 struct mpv_event;
@@ -82,6 +83,7 @@ private:
 
     mpv_handle* Mpv = nullptr;
     TVideoOutput Path;
+    QTimer* TrimTimer; // gives freed memory back once the engine has settled
     QWidget* View = nullptr;
     bool RenderReady = false;
     std::atomic<bool> DrainQueued{false};

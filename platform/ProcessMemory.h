@@ -5,6 +5,10 @@
 void LimitHeapArenas();
 // Gives the pages that the heap holds free back to the system.
 void ReleaseFreedMemory();
+// A release takes milliseconds and holds the heap while the decoders wait:
+// the player releases this long after the last file end or seek, never on
+// the way to a first frame or right after a seek, and once for a run of them.
+constexpr int FreedMemoryDelayMs = 1000;
 
 // Figures from /proc/self: what measurements and soak runs compare.
 struct TProcessFigures {

@@ -5,8 +5,10 @@
 #include "media/MediaPlayer_TLB.h"
 #include "platform/SessionBus.h"
 #include "player/Unit1.h"
+#include "shell/Application.h"
 #include "shell/Pathes.h"
 #include "skin/ImageSlider.h"
+#include "skin/TMyFlatSpeedButtonUnit.h"
 #include "video/VidOutUnit.h"
 
 #include <QDBusAbstractAdaptor>
@@ -31,9 +33,14 @@ constexpr qlonglong Microseconds = 1000000;
 constexpr qlonglong SeekTolerance = Microseconds;
 constexpr int PollInterval = 250;
 constexpr long double SliderMaximum = 4.0L;
+// Far beyond any file, and far enough below the largest count that sums of
+// two positions stay exact.
+constexpr double LongestSeconds = 1e12;
 
 qlonglong ToMicroseconds(double seconds) {
-    return std::isfinite(seconds) ? std::llround(std::max(seconds, 0.0) * Microseconds) : 0;
+    return std::isfinite(seconds)
+               ? std::llround(std::clamp(seconds, 0.0, LongestSeconds) * Microseconds)
+               : 0;
 }
 
 // The tree names a group after the first record of its run.
@@ -75,8 +82,8 @@ public:
     QStringList None() const { return {}; }
 
 public slots:
-    void Raise() { Service->Raise(); }
-    void Quit() { Service->Quit(); }
+    void Raise(const QDBusMessage& call) { Service->Queue(call, &TMprisService::Raise); }
+    void Quit(const QDBusMessage& call) { Service->Queue(call, &TMprisService::Quit); }
 
 private:
     TMprisService* Service;
@@ -92,6 +99,8 @@ class TMprisPlayerAdaptor : public QDBusAbstractAdaptor {
     Q_PROPERTY(double MaximumRate READ Rate)
     Q_PROPERTY(QVariantMap Metadata READ Metadata)
     Q_PROPERTY(double Volume READ Volume WRITE SetVolume)
+    Q_PROPERTY(QString LoopStatus READ LoopStatus WRITE SetLoopStatus)
+    Q_PROPERTY(bool Shuffle READ Shuffle WRITE SetShuffle)
     Q_PROPERTY(qlonglong Position READ Position)
     Q_PROPERTY(bool CanGoNext READ CanGoNext)
     Q_PROPERTY(bool CanGoPrevious READ CanGoNext)
@@ -110,7 +119,18 @@ public:
     void SetRate(double) {}
     QVariantMap Metadata() const { return Service->Metadata(); }
     double Volume() const { return Service->Volume(); }
-    void SetVolume(double volume) { Service->SetVolume(volume); }
+    QString LoopStatus() const { return Service->LoopStatus(); }
+    bool Shuffle() const { return Service->Shuffle(); }
+    // Writes wait their turn with the commands; Set is answered at once.
+    void SetVolume(double volume) {
+        Service->Queue({}, [service = Service, volume] { service->SetVolume(volume); });
+    }
+    void SetLoopStatus(const QString& status) {
+        Service->Queue({}, [service = Service, status] { service->SetLoopStatus(status); });
+    }
+    void SetShuffle(bool shuffle) {
+        Service->Queue({}, [service = Service, shuffle] { service->SetShuffle(shuffle); });
+    }
     qlonglong Position() const { return Service->Position(); }
     bool CanGoNext() const { return Service->CanGoNext(); }
     bool CanPlay() const { return Service->CanPlay(); }
@@ -121,15 +141,19 @@ signals:
     void Seeked(qlonglong Position);
 
 public slots:
-    void Next() { Service->Next(); }
-    void Previous() { Service->Previous(); }
-    void Pause() { Service->Pause(); }
-    void PlayPause() { Service->PlayPause(); }
-    void Stop() { Service->Stop(); }
-    void Play() { Service->Play(); }
-    void Seek(qlonglong Offset) { Service->Seek(Offset); }
-    void SetPosition(const QDBusObjectPath& TrackId, qlonglong Position) {
-        Service->SetPosition(TrackId, Position);
+    void Next(const QDBusMessage& call) { Service->Queue(call, &TMprisService::Next); }
+    void Previous(const QDBusMessage& call) { Service->Queue(call, &TMprisService::Previous); }
+    void Pause(const QDBusMessage& call) { Service->Queue(call, &TMprisService::Pause); }
+    void PlayPause(const QDBusMessage& call) { Service->Queue(call, &TMprisService::PlayPause); }
+    void Stop(const QDBusMessage& call) { Service->Queue(call, &TMprisService::Stop); }
+    void Play(const QDBusMessage& call) { Service->Queue(call, &TMprisService::Play); }
+    void Seek(qlonglong Offset, const QDBusMessage& call) {
+        Service->Queue(call, [service = Service, Offset] { service->Seek(Offset); });
+    }
+    void SetPosition(const QDBusObjectPath& TrackId, qlonglong Position, const QDBusMessage& call) {
+        Service->Queue(call, [service = Service, TrackId, Position] {
+            service->SetPosition(TrackId, Position);
+        });
     }
     // Only the disc's own entries play.
     void OpenUri(const QString&, const QDBusMessage& message) {
@@ -152,7 +176,8 @@ TMprisService::TMprisService(const QDBusConnection& connection, QObject* parent)
     Poll = new QTimer(this);
     Poll->setInterval(PollInterval);
     connect(Poll, &QTimer::timeout, this, &TMprisService::Refresh);
-    Poll->start();
+    if (IsRegistered)
+        Poll->start();
 }
 
 TMprisService::~TMprisService() {
@@ -177,6 +202,8 @@ QVariantMap TMprisService::AnnouncedProperties() {
     return {{QStringLiteral("PlaybackStatus"), PlaybackStatus()},
             {QStringLiteral("Metadata"), Metadata()},
             {QStringLiteral("Volume"), Volume()},
+            {QStringLiteral("LoopStatus"), LoopStatus()},
+            {QStringLiteral("Shuffle"), Shuffle()},
             {QStringLiteral("CanGoNext"), CanGoNext()},
             {QStringLiteral("CanGoPrevious"), CanGoNext()},
             {QStringLiteral("CanPlay"), CanPlay()},
@@ -197,6 +224,49 @@ void TMprisService::WatchPosition() {
     WatchedTrack = track;
     WatchedPosition = position;
     WatchedPlaying = Control() && Control()->PlayState() == mpPlaying;
+}
+
+void TMprisService::Queue(const QDBusMessage& call, std::function<void()> command) {
+    if (call.type() == QDBusMessage::MethodCallMessage)
+        call.setDelayedReply(true);
+    Commands.push_back({call, std::move(command)});
+    ScheduleNext();
+}
+
+void TMprisService::Queue(const QDBusMessage& call, void (TMprisService::*command)()) {
+    Queue(call, [this, command] { (this->*command)(); });
+}
+
+void TMprisService::ScheduleNext() {
+    if (Scheduled || Commands.empty())
+        return;
+    Scheduled = true;
+    QMetaObject::invokeMethod(this, &TMprisService::RunNext, Qt::QueuedConnection);
+}
+
+// A run that comes while a command is under way (from a loop the command or
+// its message runs) leaves the next one to that command's end. While a
+// failure is shown, later commands wait: one message at a time.
+void TMprisService::RunNext() {
+    Scheduled = false;
+    if (Running || Commands.empty())
+        return;
+    TCommand command = std::move(Commands.front());
+    Commands.pop_front();
+    Running = true;
+    QString error;
+    try {
+        command.Run();
+    } catch (...) {
+        error = CurrentExceptionText();
+    }
+    if (command.Call.type() == QDBusMessage::MethodCallMessage)
+        Bus.send(error.isEmpty() ? command.Call.createReply()
+                                 : command.Call.createErrorReply(QDBusError::Failed, error));
+    if (!error.isEmpty())
+        ReportError(error);
+    Running = false;
+    ScheduleNext();
 }
 
 void TMprisService::Raise() {
@@ -239,7 +309,13 @@ void TMprisService::PlayPause() {
                                                   : &TMainForm::PlayBtnClick);
 }
 
+// The bar's Stop acts only while playing; a paused entry is stopped too.
 void TMprisService::Stop() {
+    if (Control() && Control()->PlayState() == mpPaused && FormsExist()) {
+        VidOutForm->StopAndRewind();
+        Refresh();
+        return;
+    }
     Press(&TMainForm::StopBtnClick);
 }
 
@@ -247,15 +323,16 @@ void TMprisService::Play() {
     Press(&TMainForm::PlayBtnClick);
 }
 
-// Past the end of the entry is where the next one begins.
+// Past the end of the entry is where the next one begins. Positions are far
+// from the limits of the count, so only the offset can be extreme.
 void TMprisService::Seek(qlonglong offset) {
     if (!CanSeek())
         return;
-    const qlonglong target = std::max<qlonglong>(0, Position() + offset);
-    if (target > Length())
+    const qlonglong position = Position();
+    if (offset > Length() - position)
         Next();
     else
-        MoveTo(target);
+        MoveTo(offset < -position ? 0 : position + offset);
 }
 
 void TMprisService::SetPosition(const QDBusObjectPath& track, qlonglong position) {
@@ -345,6 +422,34 @@ void TMprisService::SetVolume(double volume) {
     if (!MainForm || !std::isfinite(volume))
         return;
     MainForm->VolSlider->SetSliderPosValue(std::clamp(volume * SliderMaximum, 0.0L, SliderMaximum));
+    Refresh();
+}
+
+QString TMprisService::LoopStatus() const {
+    return MainForm && MainForm->RepeatBtn->Down() ? QStringLiteral("Track")
+                                                   : QStringLiteral("None");
+}
+
+// The order goes round the checked entries by itself: Playlist is None here.
+void TMprisService::SetLoopStatus(const QString& status) {
+    if (MainForm && (status == "Track" || status == "None" || status == "Playlist"))
+        Latch(MainForm->RepeatBtn, status == "Track");
+}
+
+bool TMprisService::Shuffle() const {
+    return MainForm && MainForm->RndBtn->Down();
+}
+
+void TMprisService::SetShuffle(bool shuffle) {
+    if (MainForm)
+        Latch(MainForm->RndBtn, shuffle);
+}
+
+void TMprisService::Latch(TMyFlatSpeedButton* button, bool down) {
+    if (button->Down() == down)
+        return;
+    button->SetDown(down);
+    button->Click();
     Refresh();
 }
 

@@ -5,13 +5,18 @@
 // positions counted from the entry's start.
 
 #include <QDBusConnection>
+#include <QDBusMessage>
 #include <QElapsedTimer>
 #include <QObject>
 #include <QVariantMap>
 
+#include <deque>
+#include <functional>
+
 class QDBusObjectPath;
 class QTimer;
 class TMainForm;
+class TMyFlatSpeedButton;
 struct CatalogRecord;
 
 class TMprisService : public QObject {
@@ -27,8 +32,19 @@ public:
     const QDBusConnection& Connection() const { return Bus; }
 
     // Announces what changed since the last announcement: PropertiesChanged for
-    // the properties, Seeked for a jump of the position. Runs every 250 ms.
+    // the properties, Seeked for a jump of the position. Runs every 250 ms
+    // while the name is held: what clients are told changes in many places
+    // that know nothing of the bus (the engine's own end of a file or failure
+    // to load, the disc watch, the bar, the keys, the tree's check boxes), and
+    // one comparison with what they were last told catches them all for a few
+    // microseconds a look.
     void Refresh();
+
+    // Runs a command from the bus after those before it, from the event loop
+    // and never inside another one; the call is answered when it has run, with
+    // an error reply when it failed. A call of none is not answered.
+    void Queue(const QDBusMessage& call, std::function<void()> command);
+    void Queue(const QDBusMessage& call, void (TMprisService::*command)());
 
     void Raise();
     void Quit();
@@ -46,6 +62,11 @@ public:
     qlonglong Position() const;
     double Volume() const;
     void SetVolume(double volume);
+    // Track while Repeat Current is down, else None; Shuffle is Random.
+    QString LoopStatus() const;
+    void SetLoopStatus(const QString& status);
+    bool Shuffle() const;
+    void SetShuffle(bool shuffle);
     bool CanGoNext() const;
     bool CanPlay() const;
     bool CanSeek() const;
@@ -63,6 +84,18 @@ private:
     void MoveTo(qlonglong position);
     // One of the bar's buttons, then the news of what it changed.
     void Press(void (TMainForm::*button)());
+    // A click on a play-order button of the bar, when it is not yet as asked.
+    void Latch(TMyFlatSpeedButton* button, bool down);
+    void ScheduleNext();
+    void RunNext();
+
+    struct TCommand {
+        QDBusMessage Call;
+        std::function<void()> Run;
+    };
+    std::deque<TCommand> Commands;
+    bool Scheduled = false; // a run of the next command is on its way
+    bool Running = false;   // a command, or the message of its failure, is under way
 
     QDBusConnection Bus;
     bool IsRegistered = false;

@@ -4,6 +4,9 @@
 #include "catalog/CatalogRecord.h"
 #include "catalogwin/CatUnit2.h"
 #include "skin/TMyFlatSpeedButtonUnit.h"
+#include "video/VidOutUnit.h"
+
+#include <set>
 
 namespace {
 constexpr int Forward = 0;
@@ -23,25 +26,46 @@ void TMainForm::AllBtnClick() {
 }
 
 void TMainForm::NextBtnClick() {
-    PlayEntry(CatForm2->NextCheckedEntry(CurrentIndex, Forward));
+    PlayEntry(NextPlayableEntry(Forward));
 }
 
 void TMainForm::PrevBtnClick() {
-    PlayEntry(CatForm2->NextCheckedEntry(CurrentIndex, Backward));
+    PlayEntry(NextPlayableEntry(Backward));
 }
 
+// An entry whose file is missing is passed over, in the same direction; once
+// round the tree is the most it goes.
+int32_t TMainForm::NextPlayableEntry(int direction) const {
+    std::set<int32_t> tried;
+    for (int32_t n = CatForm2->NextCheckedEntry(CurrentIndex, direction);
+         n != -1 && tried.insert(n).second; n = CatForm2->NextCheckedEntry(n, direction))
+        if (EntryPlayable(n))
+            return n;
+    return -1;
+}
+
+int32_t TMainForm::RandomPlayableEntry() const {
+    return CatForm2->RandomCheckedEntry([this](int32_t n) { return EntryPlayable(n); });
+}
+
+// With nothing left that can play, the order ends: the bar reads Stopped.
 void TMainForm::MediaPlayer1Notify() {
+    int32_t next = -1;
     switch (PlayMode) {
     case 0:
-        PlayEntry(CatForm2->NextCheckedEntry(CurrentIndex, Forward));
+        next = NextPlayableEntry(Forward);
         break;
     case 2:
-        PlayEntry(CurrentIndex);
+        next = CurrentIndex;
         break;
     case 3:
-        PlayEntry(CatForm2->RandomCheckedEntry());
+        next = RandomPlayableEntry();
         break;
     default:
-        break;
+        return;
     }
+    if (next == -1)
+        VidOutForm->StopMedia();
+    else
+        PlayEntry(next);
 }

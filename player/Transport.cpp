@@ -12,19 +12,39 @@
 #include "video/CaptionUnit.h"
 #include "video/VidOutUnit.h"
 
-#include <QApplication>
 #include <QFileInfo>
 #include <QLabel>
 #include <QTimer>
 
+namespace {
+
+// The entry's media file; empty when it is missing.
+QString MediaPath(const CatalogRecord& entry) {
+    const QString path = LocateFile(EntryVideoFile(entry));
+    return !path.isEmpty() && QFileInfo(path).isFile() ? path : QString();
+}
+
+bool ValidEntry(int N) {
+    return CatalogLoaded && N >= 0 && static_cast<size_t>(N) < Catalog.size();
+}
+
+} // namespace
+
+bool TMainForm::EntryPlayable(int32_t N) const {
+    return ValidEntry(N) && !MediaPath(Catalog[static_cast<size_t>(N)]).isEmpty();
+}
+
+// Shows its result without running the message loop: a command that arrives
+// meanwhile waits for this one to finish.
 void TMainForm::PlayEntry(int N, std::optional<double> start) {
-    if (!CatalogLoaded || N == -1 || N < 0 || static_cast<size_t>(N) >= Catalog.size())
+    if (!ValidEntry(N))
         return;
     const CatalogRecord& entry = Catalog[static_cast<size_t>(N)];
-    StopAtSegmentEnd = true;
-    const QString path = LocateFile(EntryVideoFile(entry));
-    if (path.isEmpty() || !QFileInfo(path).isFile())
+    const QString path = MediaPath(entry);
+    // A missing file leaves the current entry playing as it was, end mark included.
+    if (path.isEmpty())
         return;
+    StopAtSegmentEnd = true;
     Label5->setText(EntryMediaFileName(entry));
     AllBtn->setVisible(entry.EndPos != 0.0);
     if (CaptionForm)
@@ -33,14 +53,14 @@ void TMainForm::PlayEntry(int N, std::optional<double> start) {
     VidOutForm->OpenMedia(path, from);
     const int32_t previous = CurrentIndex;
     CurrentIndex = N;
-    if (previous != N)
-        SavePlace(from);
     ShowEntryPicture(N);
     CatForm2->SelectEntry(N);
     CatForm2->RepaintEntry(previous);
     raise();
     VidOutForm->raise();
-    QApplication::processEvents();
+    // Last, so that a save that fails leaves the entry change whole.
+    if (previous != N)
+        SavePlace(from);
 }
 
 void TMainForm::PlayBtnClick() {

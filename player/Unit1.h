@@ -114,11 +114,16 @@ public:
     void NextBtnClick();
     void PrevBtnClick();
     void MediaPlayer1Notify();
+    // The checked entries the order can play: those whose media file is there.
+    bool EntryPlayable(int32_t N) const;
+    int32_t NextPlayableEntry(int direction) const; // 0 forward, 1 backward; -1 for none
+    int32_t RandomPlayableEntry() const;
     // Keyboard and window commands.
     void FormKeyDown(int Key, Qt::KeyboardModifiers Shift);
     void ExitBtnClick();
     void MinBtnClick();
     void CatBtnClick();
+    void ShowCatalogWindow();
     void OrgBtnClick();
     void FullBtnClick();
     void fcImageForm1PosChange();

@@ -44,9 +44,22 @@ void TMainForm::MinBtnClick() {
     CatForm2->hide();
 }
 
+// An iconified window counts as hidden: Catalog brings it back.
 void TMainForm::CatBtnClick() {
-    CatForm2->setVisible(!CatForm2->isVisible());
+    if (CatForm2->isVisible() && !CatForm2->isMinimized())
+        CatForm2->hide();
+    else
+        ShowCatalogWindow();
     CatBtn->SetDown(CatForm2->isVisible());
+}
+
+// From wherever the window manager put it: iconified (a tool window has no
+// task-bar entry to get it back from), behind others or on another desktop.
+void TMainForm::ShowCatalogWindow() {
+    CatForm2->setWindowState(CatForm2->windowState() & ~Qt::WindowMinimized);
+    CatForm2->show();
+    CatForm2->raise();
+    CatForm2->activateWindow();
 }
 
 void TMainForm::OrgBtnClick() {

@@ -33,14 +33,29 @@ void SetExceptionReporter(TExceptionReporter reporter) {
     Reporter = std::move(reporter);
 }
 
+QString CurrentExceptionText() {
+    try {
+        throw;
+    } catch (const std::exception& error) {
+        return QString::fromUtf8(error.what());
+    } catch (...) {
+        return QStringLiteral("Unknown error");
+    }
+}
+
+void ReportError(const QString& text) {
+    if (auto* app = dynamic_cast<TApplication*>(QCoreApplication::instance()))
+        app->Report(text);
+    else
+        ShowException(text);
+}
+
 bool TApplication::notify(QObject* receiver, QEvent* event) {
     bool result = false;
     try {
         result = QApplication::notify(receiver, event);
-    } catch (const std::exception& error) {
-        Report(QString::fromUtf8(error.what()));
     } catch (...) {
-        Report(QStringLiteral("Unknown error"));
+        Report(CurrentExceptionText());
     }
     // A message box still open runs its own loop, which exit() would end.
     if (EndRequested && !Reporting)

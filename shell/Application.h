@@ -14,9 +14,10 @@ public:
     // message about any failure in it has been dismissed. Unlike quit(), it
     // does not ask the windows, which may refuse their close.
     void EndProgram() { EndRequested = true; }
+    // Shows an error text as the default handler does.
+    void Report(const QString& text);
 
 private:
-    void Report(const QString& text);
     bool EndRequested = false;
     bool Reporting = false;
 };
@@ -24,6 +25,12 @@ private:
 // Where the application's error texts go; empty restores the message box.
 using TExceptionReporter = std::function<void(const QString& text)>;
 void SetExceptionReporter(TExceptionReporter reporter);
+
+// For a failure that must be caught on its way (to answer a caller first):
+// the text of the exception being handled, and showing it as the default
+// handler would.
+QString CurrentExceptionText();
+void ReportError(const QString& text);
 
 // Runs the program: single-instance rule, the four windows, the message loop.
 int RunQuorvixPlayer(int argc, char* argv[]);

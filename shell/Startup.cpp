@@ -42,7 +42,7 @@ void TMainForm::LoadDisc() {
         return;
     }
     VidOutForm->ShowInsertDiscLine(false);
-    CatForm2->show();
+    ShowCatalogWindow();
     // Settings that can't be kept are reported once the disc plays.
     std::exception_ptr unkept;
     try {
@@ -55,7 +55,7 @@ void TMainForm::LoadDisc() {
     CatForm2->ApplyingPlayList = true;
     Finally([this] { RestorePlayList(); }, [] { CatForm2->ApplyingPlayList = false; });
     if (!PlayStoredPlace())
-        PlayEntry(CatForm2->RandomCheckedEntry());
+        PlayEntry(RandomPlayableEntry());
     if (unkept)
         std::rethrow_exception(unkept);
 }

@@ -162,8 +162,11 @@ void TVidOutForm::PauseIfPlaying() {
 }
 
 void TVidOutForm::StopMedia() {
-    if (ActiveMovie1->PlayState() != mpPlaying)
-        return;
+    if (ActiveMovie1->PlayState() == mpPlaying)
+        StopAndRewind();
+}
+
+void TVidOutForm::StopAndRewind() {
     ActiveMovie1->Stop();
     if (const CatalogRecord* record = CurrentRecord())
         ActiveMovie1->SetCurrentPosition(record->StartPos);

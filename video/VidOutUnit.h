@@ -25,6 +25,7 @@ public:
     void PauseMedia();
     void PauseIfPlaying();
     void StopMedia();
+    void StopAndRewind(); // whatever the play state
     void CloseMedia();
     void ShowPlayState();
     void PollPosition();

@@ -139,6 +139,13 @@ TEST_F(CommandsTest, HideAndTheCatalogButton) {
     MainForm->CatBtnClick();
     EXPECT_FALSE(CatForm2->isVisible());
     EXPECT_FALSE(MainForm->CatBtn->Down());
+
+    // Iconified, it counts as hidden: Catalog brings it back, shown normally.
+    CatForm2->showMinimized();
+    MainForm->CatBtnClick();
+    EXPECT_TRUE(CatForm2->isVisible());
+    EXPECT_FALSE(CatForm2->isMinimized());
+    EXPECT_TRUE(MainForm->CatBtn->Down());
 }
 
 TEST_F(CommandsTest, KnobAndButtonsSetTheControlsLoudness) {

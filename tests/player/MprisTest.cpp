@@ -8,12 +8,14 @@
 #include "catalogwin/CatUnit2.h"
 #include "player/MprisService.h"
 #include "player/Unit1.h"
+#include "shell/Application.h"
 #include "skin/TMyFlatSpeedButtonUnit.h"
 
 #include <QDBusArgument>
 #include <QDBusConnection>
 #include <QDBusMessage>
 #include <QDBusObjectPath>
+#include <QDBusPendingCall>
 #include <QDBusVariant>
 #include <QDir>
 #include <QImage>
@@ -21,7 +23,10 @@
 #include <QTest>
 #include <QUrl>
 
+#include <algorithm>
+#include <limits>
 #include <memory>
+#include <optional>
 
 namespace {
 
@@ -206,6 +211,10 @@ TEST_F(MprisTest, TransportCommandsAreTheBarsButtons) {
     EXPECT_EQ(Player()->Calls.mid(4), QStringList({"Stop", "CurrentPosition=0"}));
     Call("PlayPause"); // from stopped it starts, as Play does
     EXPECT_EQ(Player()->Calls.last(), "Play");
+    Call("Pause");
+    Call("Stop"); // the bar's Stop would leave a paused entry paused
+    EXPECT_EQ(Player()->Calls.mid(7), QStringList({"Pause", "Stop", "CurrentPosition=0"}));
+    EXPECT_EQ(Get("PlaybackStatus").toString(), "Stopped");
 
     SetChecked(1, false);
     MainForm->RndBtn->SetDown(true);
@@ -245,16 +254,117 @@ TEST_F(MprisTest, SeeksStayWithinTheEntryAndVolumeIsTheKnob) {
     EXPECT_EQ(Listener.Seeks, QList<qlonglong>({7 * Second, 0, 12 * Second}));
     EXPECT_TRUE(StopAtSegmentEnd) << "the end mark still ends the entry";
 
-    Call("Seek", QVariantList{qlonglong(50 * Second)}); // beyond the end: the next entry
+    const auto extremes = Player()->Calls.size();
+    Call("SetPosition", {track, std::numeric_limits<qlonglong>::max()});
+    Call("SetPosition", {track, std::numeric_limits<qlonglong>::min()});
+    EXPECT_EQ(Player()->Calls.size(), extremes);
+    Call("Seek", QVariantList{std::numeric_limits<qlonglong>::min()});
+    EXPECT_EQ(Player()->Calls.last(), "CurrentPosition=30");
+    Call("SetPosition", {track, qlonglong(12 * Second)});
+    // Beyond the end, however far: the next entry.
+    Call("Seek", QVariantList{std::numeric_limits<qlonglong>::max()});
     EXPECT_EQ(CurrentIndex, 2);
 
     QDBusMessage set = QDBusMessage::createMethodCall(TMprisService::ServiceName, Path,
                                                       PropertiesInterface, "Set");
     set.setArguments({PlayerInterface, "Volume", QVariant::fromValue(QDBusVariant(0.5))});
     Client->call(set, QDBus::BlockWithGui);
-    EXPECT_EQ(MainForm->VolumeLevel, 2.0L);
+    EXPECT_TRUE(QTest::qWaitFor([] { return MainForm->VolumeLevel == 2.0L; }, 5000));
     EXPECT_EQ(Player()->Volume(), -100);
     EXPECT_DOUBLE_EQ(Get("Volume").toDouble(), 0.5);
+}
+
+// Many calls at once run one after another, each to its end, even when one
+// lets the event loop run (as a message box does); a failure is an error
+// reply and one message, and the calls behind it wait until it is dismissed.
+TEST_F(MprisTest, CommandsRunOneAtATimeAndFailuresAnswerTheCaller) {
+    PlayAndOpen(0);
+    int depth = 0;
+    int deepest = 0;
+    QObject::connect(Player(), &TWinMediaPlayer::PositionChange, Player(), [&] {
+        ++depth;
+        deepest = std::max(deepest, depth);
+        QCoreApplication::processEvents();
+        --depth;
+    });
+    QList<QDBusPendingCall> calls;
+    for (int i = 0; i < 7; ++i)
+        calls << Client->asyncCall(QDBusMessage::createMethodCall(TMprisService::ServiceName, Path,
+                                                                  PlayerInterface, "Next"));
+    EXPECT_TRUE(QTest::qWaitFor([&] {
+        return std::all_of(calls.begin(), calls.end(), [](auto& c) { return c.isFinished(); });
+    }));
+    EXPECT_EQ(CurrentIndex, 7 % 3);
+    EXPECT_EQ(deepest, 1) << "a command ran inside another";
+
+    const auto next = [&] {
+        return Client->asyncCall(QDBusMessage::createMethodCall(TMprisService::ServiceName, Path,
+                                                                PlayerInterface, "Next"));
+    };
+    QStringList shown;
+    std::optional<QDBusPendingCall> after;
+    bool answeredWhileShown = true;
+    int indexWhileShown = -1;
+    SetExceptionReporter([&](const QString& text) {
+        shown << text;
+        // The message box's own loop runs; the call behind must wait for it.
+        answeredWhileShown = QTest::qWaitFor([&] { return after->isFinished(); }, 300);
+        indexWhileShown = CurrentIndex;
+    });
+    Player()->FailNextCall("The engine gave up");
+    QDBusPendingCall failing = next();
+    after = next();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return failing.isFinished() && after->isFinished(); }));
+    SetExceptionReporter([](const QString& text) {
+        ADD_FAILURE() << "error shown to the user: " << text.toStdString();
+    });
+    EXPECT_TRUE(failing.isError());
+    EXPECT_EQ(failing.error().message(), "The engine gave up");
+    EXPECT_FALSE(after->isError());
+    EXPECT_EQ(shown, QStringList({"The engine gave up"}));
+    EXPECT_FALSE(answeredWhileShown);
+    EXPECT_EQ(indexWhileShown, 1) << "the next call ran while the failure was shown";
+    EXPECT_EQ(CurrentIndex, 2);
+}
+
+TEST_F(MprisTest, LoopStatusAndShuffleAreRepeatAndRandom) {
+    EXPECT_EQ(Get("LoopStatus").toString(), "None");
+    EXPECT_FALSE(Get("Shuffle").toBool());
+    ClearHeard();
+    auto set = [&](const char* name, const QVariant& value) {
+        QDBusMessage message = QDBusMessage::createMethodCall(TMprisService::ServiceName, Path,
+                                                              PropertiesInterface, "Set");
+        message.setArguments({PlayerInterface, name, QVariant::fromValue(QDBusVariant(value))});
+        Client->call(message, QDBus::BlockWithGui);
+    };
+    set("LoopStatus", "Track");
+    EXPECT_TRUE(QTest::qWaitFor([] { return MainForm->PlayMode == 2; }, 5000));
+    EXPECT_TRUE(MainForm->RepeatBtn->Down());
+    EXPECT_EQ(Get("LoopStatus").toString(), "Track");
+    set("Shuffle", true); // releases Repeat Current, as a click on Random does
+    EXPECT_TRUE(QTest::qWaitFor([] { return MainForm->PlayMode == 3; }, 5000));
+    EXPECT_FALSE(MainForm->RepeatBtn->Down());
+    EXPECT_TRUE(MainForm->RndBtn->Down());
+    Settle();
+    ASSERT_GE(Listener.Changed.size(), 2);
+    EXPECT_EQ(Listener.Changed[0], QVariantMap({{"LoopStatus", "Track"}}));
+    EXPECT_EQ(Listener.Changed[1], QVariantMap({{"LoopStatus", "None"}, {"Shuffle", true}}));
+
+    set("Shuffle", false);
+    EXPECT_TRUE(QTest::qWaitFor([] { return MainForm->PlayMode == 0; }, 5000));
+    set("LoopStatus", "Track");
+    set("LoopStatus", "Playlist"); // the order goes round by itself
+    set("LoopStatus", "Sideways");
+    EXPECT_TRUE(QTest::qWaitFor([&] { return Get("LoopStatus").toString() == "None"; }, 5000));
+    EXPECT_EQ(MainForm->PlayMode, 0);
+
+    MainForm->RndBtn->SetDown(true); // the bar, not the bus
+    MainForm->RndBtnClick();
+    ClearHeard();
+    Service->Refresh();
+    Settle();
+    ASSERT_EQ(Listener.Changed.size(), 1);
+    EXPECT_EQ(Listener.Changed[0], QVariantMap({{"Shuffle", true}}));
 }
 
 class PlayerctlTest : public MprisTest {

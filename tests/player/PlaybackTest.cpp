@@ -14,6 +14,7 @@
 #include <QTimer>
 
 #include <set>
+#include <vector>
 
 namespace {
 
@@ -59,8 +60,10 @@ TEST_F(PlaybackTest, NothingHappensForNoEntryNoCatalogOrAMissingFile) {
 
     PlayAndOpen(0);
     Player()->Calls.clear();
-    MainForm->PlayEntry(3); // its video file is missing
+    StopAtSegmentEnd = false; // as after a seek: the entry plays past its end mark
+    MainForm->PlayEntry(3);   // its video file is missing
     EXPECT_TRUE(Player()->Calls.isEmpty());
+    EXPECT_FALSE(StopAtSegmentEnd) << "the current entry no longer plays as it did";
     EXPECT_EQ(CurrentIndex, 0);
     EXPECT_EQ(CaptionForm->CaptionText, QStringLiteral("First"));
     EXPECT_EQ(Player()->PlayState(), mpPlaying);
@@ -231,18 +234,59 @@ TEST_F(PlaybackTest, TimeTexts) {
     EXPECT_EQ(MainForm->Label4->text(), QStringLiteral("100:00:00"));
 }
 
-TEST_F(PlaybackTest, InOrderSuccessionWrapsAroundTheCheckedEntries) {
+// Entry 3's file is missing: the order, Next and Previous pass over it.
+TEST_F(PlaybackTest, InOrderSuccessionWrapsAroundTheCheckedEntriesWithAFile) {
     SetChecked(1, false);
     PlayAndOpen(0);
     Player()->ReachEnd();
-    EXPECT_EQ(CurrentIndex, 2); // entry 1 is unchecked; entry 3's file is missing next
-    MainForm->NextBtnClick();
-    EXPECT_EQ(CurrentIndex, 2); // next is entry 3, missing: the chain ends there
-    SetChecked(3, false);
-    MainForm->NextBtnClick();
-    EXPECT_EQ(CurrentIndex, 0); // wrapped
+    EXPECT_EQ(CurrentIndex, 2); // entry 1 is unchecked
+    Player()->FinishOpening();
+    Player()->ReachEnd();
+    EXPECT_EQ(CurrentIndex, 0) << "over the missing entry and round";
     MainForm->PrevBtnClick();
     EXPECT_EQ(CurrentIndex, 2);
+    MainForm->NextBtnClick();
+    EXPECT_EQ(CurrentIndex, 0);
+}
+
+// Only the missing entry is left checked: the entry at its end mark stops,
+// and Next and Previous find nothing, without going round for ever.
+TEST_F(PlaybackTest, WithNoPlayableEntryLeftTheOrderStops) {
+    PlayAndOpen(1); // 30 .. 90
+    for (int entry = 0; entry < 3; ++entry)
+        SetChecked(entry, false);
+    Player()->Calls.clear();
+    PollAt(90.0);
+    EXPECT_EQ(Player()->Calls, QStringList({"Stop", "CurrentPosition=30"}));
+    Player()->SetPosition(30.0);
+    MainForm->Timer1Timer();
+    EXPECT_EQ(MainForm->Label1->text(), QStringLiteral("Stopped"));
+    Player()->Calls.clear();
+    MainForm->NextBtnClick();
+    MainForm->PrevBtnClick();
+    EXPECT_TRUE(Player()->Calls.isEmpty());
+    EXPECT_EQ(CurrentIndex, 1);
+    EXPECT_EQ(MainForm->RandomPlayableEntry(), -1);
+}
+
+// Random draws among the checked entries whose files are there, with the
+// same draws as the catalog window's own choice when every file is there.
+TEST_F(PlaybackTest, RandomPassesOverAMissingFile) {
+    std::set<int> chosen;
+    for (int i = 0; i < 40; ++i)
+        chosen.insert(MainForm->RandomPlayableEntry());
+    EXPECT_EQ(chosen, std::set<int>({0, 1, 2}));
+
+    SetChecked(3, false);
+    std::vector<int> plain;
+    std::vector<int> playable;
+    RandSeed = 7;
+    for (int i = 0; i < 10; ++i)
+        plain.push_back(CatForm2->RandomCheckedEntry());
+    RandSeed = 7;
+    for (int i = 0; i < 10; ++i)
+        playable.push_back(MainForm->RandomPlayableEntry());
+    EXPECT_EQ(playable, plain);
 }
 
 TEST_F(PlaybackTest, RepeatAndRandomModes) {

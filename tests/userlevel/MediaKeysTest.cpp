@@ -1,10 +1,12 @@
 // Media keys on the desktop: playerctl, a client that is not ours, drives the
 // running player over a session bus of the test's own, and Quit ends it.
+#include "support/FileBytes.h"
 #include "support/PrivateBus.h"
 #include "userlevel/UserDriver.h"
 
 #include <QDBusConnection>
 #include <QDBusMessage>
+#include <QFile>
 
 #include <gtest/gtest.h>
 
@@ -33,12 +35,17 @@ TEST(MediaKeys, PlayerctlDrivesTheRunningPlayerAndQuitEndsIt) {
     const auto status = [&] { return bus.Playerctl({"status"}, true); };
     const auto title = [&] { return bus.Playerctl({"metadata", "title"}); };
     ASSERT_TRUE(TUserSession::WaitUntil([&] { return status() == "Playing"; }, 15000));
+    // The title is the playing entry's, as the caption strip shows it.
+    const auto shown = [&] { return user.State(CaptionRole).Name; };
+    ASSERT_TRUE(TUserSession::WaitUntil([&] { return title() == shown(); }, 5000))
+        << title().toStdString() << " / " << shown().toStdString();
     EXPECT_TRUE(TUserSession::WaitUntil([&] { return lastCall() == inhibit; }, 5000))
         << "playing, yet the screen may blank";
     const QString first = title();
-    EXPECT_FALSE(first.isEmpty());
+    EXPECT_NE(first, "Current Name");
     bus.Playerctl({"next"});
-    EXPECT_TRUE(TUserSession::WaitUntil([&] { return title() != first; }, 5000));
+    EXPECT_TRUE(TUserSession::WaitUntil([&] { return shown() != first; }, 5000));
+    EXPECT_TRUE(TUserSession::WaitUntil([&] { return title() == shown(); }, 5000));
     bus.Playerctl({"play-pause"});
     EXPECT_TRUE(TUserSession::WaitUntil([&] { return status() == "Paused"; }, 5000));
     EXPECT_TRUE(TUserSession::WaitUntil([&] { return lastCall() == unInhibit; }, 5000))
@@ -54,6 +61,27 @@ TEST(MediaKeys, PlayerctlDrivesTheRunningPlayerAndQuitEndsIt) {
     bus.Playerctl({"play"});
     EXPECT_TRUE(TUserSession::WaitUntil([&] { return lastCall() == inhibit; }, 5000));
 
+    // Repeat and Random are the bar's buttons: what the bar shows changes.
+    const QRect playOrder(user.At(MainRole, {287, 61}), QSize(75, 21));
+    const QImage bothUp = user.Area(playOrder);
+    bus.Playerctl({"loop", "Track"});
+    EXPECT_TRUE(TUserSession::WaitUntil([&] { return bus.Playerctl({"loop"}) == "Track"; }, 5000));
+    const QImage repeatDown = user.Area(playOrder);
+    EXPECT_NE(repeatDown, bothUp) << "Repeat Current is not shown pressed";
+    bus.Playerctl({"shuffle", "On"});
+    EXPECT_TRUE(TUserSession::WaitUntil([&] { return bus.Playerctl({"shuffle"}) == "On"; }, 5000));
+    EXPECT_EQ(bus.Playerctl({"loop"}), "None") << "Random releases Repeat Current";
+    const QImage randomDown = user.Area(playOrder);
+    EXPECT_NE(randomDown, bothUp);
+    EXPECT_NE(randomDown, repeatDown);
+    bus.Playerctl({"shuffle", "Off"});
+    EXPECT_TRUE(TUserSession::WaitUntil([&] { return user.Area(playOrder) == bothUp; }, 5000));
+
+    // Quit is Exit: the favourites and the settings are written on the way out.
+    const QString favourites = user.WorkDir() + "/Favorites.lst";
+    QFile::remove(favourites);
+    QFile::remove(user.SettingsFile());
+
     QDBusConnection client = QDBusConnection::connectToBus(bus.Address(), "mediakeys");
     client.call(QDBusMessage::createMethodCall("org.mpris.MediaPlayer2.quorvix_player",
                                                "/org/mpris/MediaPlayer2", "org.mpris.MediaPlayer2",
@@ -61,6 +89,8 @@ TEST(MediaKeys, PlayerctlDrivesTheRunningPlayerAndQuitEndsIt) {
     EXPECT_TRUE(user.WaitForExit(10000)) << "Quit is the Exit button";
     EXPECT_EQ(user.Player().exitCode(), 0);
     EXPECT_EQ(lastCall(), unInhibit) << "the screen was left inhibited at exit";
+    EXPECT_EQ(ReadAll(favourites).count("\r\n"), 9) << "no favourites written at Quit";
+    EXPECT_TRUE(ReadAll(user.SettingsFile()).contains("FavFileName=")) << "no settings at Quit";
     QDBusConnection::disconnectFromBus("mediakeys");
 }
 

@@ -182,6 +182,13 @@ TEST_P(PlayingEachDisc, TransportCatalogAndWindowCommands) {
     EXPECT_FALSE(User.State(CatalogRole).Viewable);
     ClickBar(Bar::Catalog);
     EXPECT_TRUE(Viewable(CatalogRole, true));
+    if (User.UnderWindowManager()) {
+        // Iconified, it has no task-bar entry: Catalog brings it back.
+        User.MinimizeWindow(CatalogRole);
+        ASSERT_TRUE(Viewable(CatalogRole, false));
+        ClickBar(Bar::Catalog);
+        EXPECT_TRUE(Viewable(CatalogRole, true)) << "the iconified catalog window stayed away";
+    }
 
     // Ctrl+D shows the disc tools; the file test lists the missing sound files.
     User.Focus(MainRole);
@@ -263,7 +270,9 @@ INSTANTIATE_TEST_SUITE_P(Discs, PlayingEachDisc,
 
 // A clip that can't be played, after one that played: the picture goes and
 // the logo's window is drawn again, the bar reads stopped, and Next goes on.
-TEST_F(Playing, ABrokenClipBringsTheLogoBack) {
+// The clip after "Street at night" is missing: the order, Previous and Next
+// pass over it.
+TEST_F(Playing, ABrokenClipBringsTheLogoBackAndAMissingOneIsPassedOver) {
     // The picture as a surface of its own, drawn with OpenGL even where it is emulated.
     User.SetPlayerSetting("Video", "opengl");
     // Files beside the program come before the disc's: "Горы" gets a broken clip.
@@ -314,6 +323,16 @@ TEST_F(Playing, ABrokenClipBringsTheLogoBack) {
     ClickBar(Bar::Next);
     EXPECT_TRUE(Showing("Street at night"));
     EXPECT_TRUE(User.Changing(Picture())) << "Next after the broken clip";
+    EXPECT_TRUE(User.WaitForWindow(
+        CaptionRole, [](const TWindowState& s) { return s.Name == "Bridge over the river"; },
+        30000))
+        << "the order stopped at the missing clip";
+    EXPECT_TRUE(User.Changing(Picture()));
+    ClickBar(Bar::Previous);
+    EXPECT_TRUE(Showing("Street at night"));
+    ClickBar(Bar::Next);
+    EXPECT_TRUE(Showing("Bridge over the river"));
+    EXPECT_TRUE(User.Changing(Picture()));
     ClickBar(Bar::Exit);
     EXPECT_TRUE(User.WaitForExit(3000));
 }

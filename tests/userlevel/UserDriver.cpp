@@ -284,6 +284,10 @@ void TUserSession::RaiseWindow(const QString& role) const {
     X({"windowraise", Window(role)});
 }
 
+void TUserSession::MinimizeWindow(const QString& role) const {
+    X({"windowminimize", "--sync", Window(role)});
+}
+
 void TUserSession::Focus(const QString& role) const {
     X({"windowfocus", "--sync", Window(role)});
 }

@@ -122,6 +122,7 @@ public:
 
     // What a user does with a window through the desktop.
     void RaiseWindow(const QString& role) const;
+    void MinimizeWindow(const QString& role) const; // iconifies it, under a window manager
     // Gives the window the keyboard, as a window manager does on a click;
     // without one, X leaves the keyboard where it was.
     void Focus(const QString& role) const;
