@@ -5,6 +5,7 @@
 #include "media/MediaPlayer_TLB.h"
 #include "platform/SessionBus.h"
 #include "player/Unit1.h"
+#include "shell/Application.h"
 #include "shell/Pathes.h"
 #include "skin/ImageSlider.h"
 #include "video/VidOutUnit.h"
@@ -200,11 +201,7 @@ void TMprisService::WatchPosition() {
 }
 
 void TMprisService::Raise() {
-    if (!MainForm)
-        return;
-    MainForm->show();
-    MainForm->raise();
-    MainForm->activateWindow();
+    BringFormsForward();
 }
 
 void TMprisService::Quit() {

@@ -25,7 +25,8 @@ private:
 using TExceptionReporter = std::function<void(const QString& text)>;
 void SetExceptionReporter(TExceptionReporter reporter);
 
-// Runs the program: single-instance rule, the four windows, the message loop.
+// Runs the program: its command line, the single-instance rule, the four
+// windows, the message loop. Returns the exit status.
 int RunQuorvixPlayer(int argc, char* argv[]);
 
 // The four windows in their order of creation, showing the three that are
@@ -33,3 +34,5 @@ int RunQuorvixPlayer(int argc, char* argv[]);
 void CreateForms();
 void ShowForms();
 void DestroyForms();
+// The bar (shown again if it was hidden) and the video window come to the front.
+void BringFormsForward();

@@ -72,6 +72,7 @@ public:
 
     bool UnderWindowManager() const { return WindowManager != nullptr; }
     QString WorkDir() const { return Home + "/work"; }
+    QString RuntimeDir() const { return Home + "/runtime"; } // the player's XDG_RUNTIME_DIR
     QString SettingsFile() const; // the per-user settings of the sample disc
 
     // The sample disc of that volume in the drive; WorkDir set up for it as an
@@ -84,8 +85,8 @@ public:
     // A copy of the program in a folder of the session, for what it writes
     // beside itself; started from there from now on. Returns that folder.
     QString InstallProgram();
-    void StartPlayer(); // and waits for the bar
-    std::unique_ptr<QProcess> StartSecondPlayer() const;
+    void StartPlayer(const QStringList& arguments = {}); // and waits for the bar
+    std::unique_ptr<QProcess> StartSecondPlayer(const QStringList& arguments = {}) const;
     bool WaitForExit(int timeoutMs); // the program ended
     QProcess& Player() { return *Program; }
 
