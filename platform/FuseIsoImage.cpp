@@ -10,6 +10,8 @@
 
 #include <sys/stat.h>
 
+#include <cerrno>
+
 namespace {
 
 constexpr int kToolTimeoutMs = 30000;
@@ -28,11 +30,13 @@ QString Run(const QString& program, const QStringList& arguments) {
     return said.isEmpty() ? QStringLiteral("%1 failed").arg(program) : said;
 }
 
-// A folder on another file system than its parent's is a mount point.
+// A folder on another file system than its parent's is a mount point; one
+// whose fuseiso has gone can't even be looked at.
 bool IsMountPoint(const QString& folder) {
     struct stat self, parent;
-    return ::stat(QFile::encodeName(folder).constData(), &self) == 0 &&
-           ::stat(QFile::encodeName(folder + "/..").constData(), &parent) == 0 &&
+    if (::stat(QFile::encodeName(folder).constData(), &self) != 0)
+        return errno == ENOTCONN;
+    return ::stat(QFile::encodeName(folder + "/..").constData(), &parent) == 0 &&
            self.st_dev != parent.st_dev;
 }
 
@@ -70,11 +74,11 @@ std::unique_ptr<TImageMount> MountWithFuseIso(const QString& image) {
     const auto fail = [&image](const QString& why) {
         return Exception(QStringLiteral("Cannot mount %1: %2").arg(image, why).toStdString());
     };
-    if (!QDir().mkpath(folder))
-        throw fail(QStringLiteral("cannot create %1").arg(folder));
     // Left mounted by a run that was killed.
     if (IsMountPoint(folder))
         Unmount(folder);
+    if (!QDir().mkpath(folder))
+        throw fail(QStringLiteral("cannot create %1").arg(folder));
     const QString problem = Run(QStringLiteral("fuseiso"), {image, folder});
     if (!problem.isEmpty()) {
         QDir().rmdir(folder);
