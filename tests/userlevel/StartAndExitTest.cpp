@@ -42,11 +42,11 @@ bool DragBar(TUserSession& user, QPoint grab, QPoint offset) {
     return moved;
 }
 
-// The folder the player mounts an image on, when it is mounted (in this
-// test's mount namespace, which the player shares).
-bool ImageMounted(const TUserSession& user) {
+// The player's mount of an image (in this test's mount namespace, which the
+// player shares).
+bool ImageMounted(const TUserSession& user, const QString& image = SampleDisc().Iso) {
     const QString folder =
-        user.RuntimeDir() + "/quorvix-player/" + QFileInfo(SampleDisc().Iso).completeBaseName();
+        user.RuntimeDir() + "/quorvix-player/" + QFileInfo(image).completeBaseName();
     return ReadAll("/proc/self/mountinfo").contains(" " + folder + " ");
 }
 
@@ -216,8 +216,24 @@ TEST(StartAndExit, ALaterStartHandsItsImageToThePlayer) {
     EXPECT_TRUE(PlaysTheFirstEntry(user));
     EXPECT_TRUE(ImageMounted(user));
 
-    ASSERT_GE(ExitByButton(user), 0) << "Exit did not end the program";
+    // Another image takes the place of the first, as another disc would.
+    QTemporaryDir images;
+    const QString other = images.filePath("volume2.iso");
+    ASSERT_TRUE(QFile::link(SampleDisc(2).Iso, other));
+    const QString otherWorkDir = user.WorkDir() + "/volume2";
+    ASSERT_TRUE(QDir().mkpath(otherWorkDir));
+    user.SetWorkDir(2, otherWorkDir);
+    const QRect picture = user.State(VideoRole).Client.adjusted(4, 4, -4, -4);
+    auto third = user.StartSecondPlayer({other});
+    ASSERT_TRUE(third->waitForFinished(20000));
+    EXPECT_EQ(third->exitCode(), 0);
+    EXPECT_TRUE(TUserSession::WaitUntil([&] { return ImageMounted(user, other); }, 20000));
     EXPECT_FALSE(ImageMounted(user));
+    EXPECT_TRUE(user.Changing(picture, 10000)) << "the other disc does not play";
+
+    ASSERT_GE(ExitByButton(user), 0) << "Exit did not end the program";
+    EXPECT_FALSE(ImageMounted(user, other));
+    EXPECT_TRUE(QFile::exists(otherWorkDir + "/Favorites.lst")) << "the other disc never loaded";
 }
 
 struct TAnswer {
