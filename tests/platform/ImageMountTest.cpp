@@ -5,6 +5,7 @@
 #include "platform/UDisksImage.h"
 #include "support/PrivateBus.h"
 #include "support/SampleDisc.h"
+#include "support/ScopedEnvironment.h"
 
 #include <QDBusConnectionInterface>
 #include <QDir>
@@ -54,13 +55,8 @@ TEST(ImageMount, OnlyReadableIso9660OrUdfImagesAreDiscImages) {
 
 class FuseIsoImageTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        Saved = qgetenv("XDG_RUNTIME_DIR");
-        qputenv("XDG_RUNTIME_DIR", Runtime.path().toLocal8Bit());
-    }
-    void TearDown() override { qputenv("XDG_RUNTIME_DIR", Saved); }
     QTemporaryDir Runtime;
-    QByteArray Saved;
+    ScopedEnvironment InRuntime{"XDG_RUNTIME_DIR", Runtime.path().toLocal8Bit()};
 };
 
 // A run that was killed leaves its mount behind; the next one mounts anyway.
@@ -86,8 +82,6 @@ class UDisksImageTest : public ::testing::Test {
 protected:
     void SetUp() override {
         ASSERT_FALSE(Bus.Address().isEmpty()) << "no dbus-daemon";
-        // Before the first use of the system bus in this process.
-        qputenv("DBUS_SYSTEM_BUS_ADDRESS", Bus.Address().toUtf8());
         Mock.setProcessChannelMode(QProcess::ForwardedChannels);
         Mock.start("/usr/bin/python3",
                    {"-m", "dbusmock", "--system", "--logfile", Log(), "--template",
@@ -106,6 +100,8 @@ protected:
     }
 
     PrivateSessionBus Bus;
+    // Before the first use of the system bus in this process.
+    ScopedEnvironment SystemBus{"DBUS_SYSTEM_BUS_ADDRESS", Bus.Address().toUtf8()};
     QTemporaryDir Dir;
     QProcess Mock;
 };

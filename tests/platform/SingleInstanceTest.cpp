@@ -1,5 +1,6 @@
 #include "platform/SingleInstance.h"
 #include "platform/InstanceRequests.h"
+#include "support/ScopedEnvironment.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -58,8 +59,7 @@ TEST(SingleInstance, SecondHolderIsRefusedUntilTheFirstDies) {
 // it tries again until its deadline. Nothing listening is no answer.
 TEST(SingleInstance, ALaterStartsRequestReachesTheInstance) {
     QTemporaryDir runtime;
-    const QByteArray saved = qgetenv("XDG_RUNTIME_DIR");
-    qputenv("XDG_RUNTIME_DIR", runtime.path().toLocal8Bit());
+    const ScopedEnvironment inRuntime("XDG_RUNTIME_DIR", runtime.path().toLocal8Bit());
     const QString name = QStringLiteral("qv-requests");
     EXPECT_FALSE(SendToRunningInstance(name, "raise", 300));
 
@@ -78,7 +78,6 @@ TEST(SingleInstance, ALaterStartsRequestReachesTheInstance) {
     ASSERT_TRUE(QTest::qWaitFor([&] { return received.size() == 2; }, 20000));
     EXPECT_TRUE(sent.get());
     EXPECT_EQ(received.last(), "");
-    qputenv("XDG_RUNTIME_DIR", saved);
 }
 
 TEST(SingleInstance, LockLivesInTheRuntimeFolderElseInTmpPerUser) {
