@@ -10,11 +10,23 @@
 
 #include <cerrno>
 
-QString SingleInstanceLockPath(const QString& name) {
+namespace {
+
+QString RuntimePath(const QString& name, const QString& suffix) {
     const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
     if (!runtime.isEmpty() && QFileInfo(runtime).isDir())
-        return runtime + "/" + name + ".lock";
-    return QStringLiteral("/tmp/%1-%2.lock").arg(name).arg(::getuid());
+        return runtime + "/" + name + suffix;
+    return QStringLiteral("/tmp/%1-%2%3").arg(name).arg(::getuid()).arg(suffix);
+}
+
+} // namespace
+
+QString SingleInstanceLockPath(const QString& name) {
+    return RuntimePath(name, QStringLiteral(".lock"));
+}
+
+QString SingleInstanceSocketPath(const QString& name) {
+    return RuntimePath(name, QStringLiteral(".socket"));
 }
 
 bool AcquireSingleInstance(const QString& name) {

@@ -9,3 +9,5 @@
 bool AcquireSingleInstance(const QString& name);
 // Where the lock for name lives: $XDG_RUNTIME_DIR, else /tmp with the user id.
 QString SingleInstanceLockPath(const QString& name);
+// Where the running instance listens for later starts, beside its lock.
+QString SingleInstanceSocketPath(const QString& name);

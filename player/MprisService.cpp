@@ -270,11 +270,7 @@ void TMprisService::RunNext() {
 }
 
 void TMprisService::Raise() {
-    if (!MainForm)
-        return;
-    MainForm->show();
-    MainForm->raise();
-    MainForm->activateWindow();
+    BringFormsForward();
 }
 
 void TMprisService::Quit() {

@@ -32,7 +32,8 @@ void SetExceptionReporter(TExceptionReporter reporter);
 QString CurrentExceptionText();
 void ReportError(const QString& text);
 
-// Runs the program: single-instance rule, the four windows, the message loop.
+// Runs the program: its command line, the single-instance rule, the four
+// windows, the message loop. Returns the exit status.
 int RunQuorvixPlayer(int argc, char* argv[]);
 
 // The four windows in their order of creation, showing the three that are
@@ -40,3 +41,5 @@ int RunQuorvixPlayer(int argc, char* argv[]);
 void CreateForms();
 void ShowForms();
 void DestroyForms();
+// The bar (shown again if it was hidden) and the video window come to the front.
+void BringFormsForward();

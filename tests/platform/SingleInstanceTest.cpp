@@ -1,10 +1,15 @@
 #include "platform/SingleInstance.h"
+#include "platform/InstanceRequests.h"
+#include "support/ScopedEnvironment.h"
 
 #include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
 #include <csignal>
+#include <future>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -48,6 +53,31 @@ TEST(SingleInstance, SecondHolderIsRefusedUntilTheFirstDies) {
     ::close(ready[0]);
     ::close(ready[1]);
     QFile::remove(SingleInstanceLockPath(name));
+}
+
+// A later start may ask before the instance listens (it is still starting):
+// it tries again until its deadline. Nothing listening is no answer.
+TEST(SingleInstance, ALaterStartsRequestReachesTheInstance) {
+    QTemporaryDir runtime;
+    const ScopedEnvironment inRuntime("XDG_RUNTIME_DIR", runtime.path().toLocal8Bit());
+    const QString name = QStringLiteral("qv-requests");
+    EXPECT_FALSE(SendToRunningInstance(name, "raise", 300));
+
+    const QString image = QString::fromUtf8("/media/диски/Disc 1\tcopy.iso");
+    auto sent =
+        std::async(std::launch::async, [&] { return SendToRunningInstance(name, image, 20000); });
+    TInstanceRequests requests(name, nullptr);
+    QStringList received;
+    QObject::connect(&requests, &TInstanceRequests::Requested,
+                     [&received](const QString& request) { received << request; });
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !received.isEmpty(); }, 20000));
+    EXPECT_TRUE(sent.get());
+    EXPECT_EQ(received, QStringList{image});
+
+    sent = std::async(std::launch::async, [&] { return SendToRunningInstance(name, "", 20000); });
+    ASSERT_TRUE(QTest::qWaitFor([&] { return received.size() == 2; }, 20000));
+    EXPECT_TRUE(sent.get());
+    EXPECT_EQ(received.last(), "");
 }
 
 TEST(SingleInstance, LockLivesInTheRuntimeFolderElseInTmpPerUser) {

@@ -1,8 +1,11 @@
 // The application's default error handling and the single-instance rule of
 // the real program.
 #include "shell/Application.h"
+#include "shell/CommandLine.h"
 #include "shell/Exceptions.h"
+#include "support/SampleDisc.h"
 
+#include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -90,6 +93,24 @@ TEST(ApplicationTest, ASecondStartEndsAtOnceAndLeavesTheFirstAlone) {
     EXPECT_TRUE(QTest::qWaitFor([&] { return HoldsLock(third, lock); }, 20000));
     third.kill();
     third.waitForFinished();
+}
+
+// The image goes to an instance started elsewhere: its path must not depend
+// on this start's folder. "--" lets a name look like an option.
+TEST(ApplicationTest, AnImageArgumentIsAnAbsolutePath) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(QFile::link(SampleDisc().Iso, dir.filePath("-disc.iso")));
+    const QString kept = QDir::currentPath();
+    ASSERT_TRUE(QDir::setCurrent(dir.path()));
+    const TCommandLine dashed = ParseCommandLine({"--", "-disc.iso"});
+    const TCommandLine option = ParseCommandLine({"-disc.iso"});
+    const TCommandLine both = ParseCommandLine({"--", "-disc.iso", "-disc.iso"});
+    QDir::setCurrent(kept);
+    EXPECT_EQ(dashed.Action, TCommandLine::Run);
+    EXPECT_EQ(dashed.Image, dir.filePath("-disc.iso"));
+    EXPECT_EQ(option.Action, TCommandLine::Invalid);
+    EXPECT_EQ(both.Action, TCommandLine::Invalid);
+    EXPECT_EQ(ParseCommandLine({}).Image, "");
 }
 
 } // namespace

@@ -1,10 +1,12 @@
 // A user starts the player, finds its windows where they belong, drags the
 // bar, and leaves it: by the Exit button, by the window manager, also when the
-// favourites can't be written.
+// favourites can't be written. A disc image opens from the command line, also
+// through the player that runs; the command line answers questions.
 #include "userlevel/UserDriver.h"
 
 #include "support/SampleDisc.h"
 
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QTemporaryDir>
@@ -44,6 +46,19 @@ bool DragBar(TUserSession& user, QPoint grab, QPoint offset) {
     return moved;
 }
 
+// The player's mount of an image (in this test's mount namespace, which the
+// player shares).
+bool ImageMounted(const TUserSession& user, const QString& image = SampleDisc().Iso) {
+    const QString folder =
+        user.RuntimeDir() + "/quorvix-player/" + QFileInfo(image).completeBaseName();
+    return ReadAll("/proc/self/mountinfo").contains(" " + folder + " ");
+}
+
+bool PlaysTheFirstEntry(TUserSession& user) {
+    return user.WaitForWindow(
+        CaptionRole, [](const TWindowState& s) { return s.Name == "Водопад, часть 1"; }, 20000);
+}
+
 // Clicks Exit and reports how long the program took to end; -1 if it didn't.
 qint64 ExitByButton(TUserSession& user) {
     user.Click(user.At(MainRole, Bar::Exit));
@@ -70,11 +85,15 @@ TEST(StartAndExit, LayoutSingleInstanceDragAndExit) {
     })) << "the caption strip is not above the video window";
     EXPECT_FALSE(user.State(CatalogRole).Viewable); // no disc yet
 
+    // A second start brings the hidden bar back, and ends.
+    user.Click(user.At(MainRole, Bar::Hide));
+    ASSERT_TRUE(user.WaitForWindow(MainRole, [](const TWindowState& s) { return !s.Viewable; }));
     auto second = user.StartSecondPlayer();
     ASSERT_TRUE(second->waitForFinished(10000));
     EXPECT_EQ(second->exitStatus(), QProcess::NormalExit);
     EXPECT_EQ(second->exitCode(), 0);
     EXPECT_EQ(user.Player().state(), QProcess::Running);
+    EXPECT_TRUE(user.WaitForWindow(MainRole, Viewable)) << "the bar stayed hidden";
 
     // The bar goes with a press on its bare skin, not with one on a button.
     EXPECT_TRUE(DragBar(user, Bar::BareSkin, {40, -30}));
@@ -228,6 +247,117 @@ TEST(StartAndExit, FavouritesAreKeptWithAndWithoutSetUp) {
             << (uncheck ? "first" : "second") << " run on the disc never set up";
     }
     EXPECT_TRUE(ReadAll(user.SettingsFile()).startsWith("[Volume1]\r\nWorkDir=" + work + "\r\n"));
+}
+
+TEST(StartAndExit, ADiscImageOpensLikeADiscAndIsUnmountedAtExit) {
+    QV_SKIP_WITHOUT_FUSE();
+    TUserSession user("image");
+    user.SetWorkDir(1, user.WorkDir());
+    user.StartPlayer({SampleDisc().Iso});
+    EXPECT_TRUE(PlaysTheFirstEntry(user));
+    EXPECT_TRUE(ImageMounted(user));
+    EXPECT_TRUE(user.Changing(user.State(VideoRole).Client.adjusted(4, 4, -4, -4)));
+
+    ASSERT_GE(ExitByButton(user), 0) << "Exit did not end the program";
+    EXPECT_EQ(user.Player().exitCode(), 0);
+    EXPECT_FALSE(ImageMounted(user));
+}
+
+// "Open with" while the player runs, its bar hidden: the image goes to it.
+TEST(StartAndExit, ALaterStartHandsItsImageToThePlayer) {
+    QV_SKIP_WITHOUT_FUSE();
+    TUserSession user("handover");
+    user.SetWorkDir(1, user.WorkDir());
+    user.StartPlayer();
+    user.Click(user.At(MainRole, Bar::Hide));
+    ASSERT_TRUE(user.WaitForWindow(MainRole, [](const TWindowState& s) { return !s.Viewable; }));
+
+    auto second = user.StartSecondPlayer({SampleDisc().Iso});
+    ASSERT_TRUE(second->waitForFinished(20000));
+    EXPECT_EQ(second->exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(second->exitCode(), 0) << second->readAllStandardError().toStdString();
+    EXPECT_TRUE(user.WaitForWindow(MainRole, Viewable)) << "the bar stayed hidden";
+    EXPECT_TRUE(PlaysTheFirstEntry(user));
+    EXPECT_TRUE(ImageMounted(user));
+
+    // Another image takes the place of the first, as another disc would.
+    QTemporaryDir images;
+    const QString other = images.filePath("volume2.iso");
+    ASSERT_TRUE(QFile::link(SampleDisc(2).Iso, other));
+    const QString otherWorkDir = user.WorkDir() + "/volume2";
+    ASSERT_TRUE(QDir().mkpath(otherWorkDir));
+    user.SetWorkDir(2, otherWorkDir);
+    const QRect picture = user.State(VideoRole).Client.adjusted(4, 4, -4, -4);
+    auto third = user.StartSecondPlayer({other});
+    ASSERT_TRUE(third->waitForFinished(20000));
+    EXPECT_EQ(third->exitCode(), 0);
+    EXPECT_TRUE(TUserSession::WaitUntil([&] { return ImageMounted(user, other); }, 20000));
+    EXPECT_FALSE(ImageMounted(user));
+    EXPECT_TRUE(user.Changing(picture, 10000)) << "the other disc does not play";
+
+    ASSERT_GE(ExitByButton(user), 0) << "Exit did not end the program";
+    EXPECT_FALSE(ImageMounted(user, other));
+    EXPECT_TRUE(QFile::exists(otherWorkDir + "/Favorites.lst")) << "the other disc never loaded";
+}
+
+struct TAnswer {
+    int Status = -1;
+    QString Output; // standard output and error
+};
+
+// The program run to its end outside any X server.
+TAnswer Answer(const QStringList& arguments, const QProcessEnvironment& environment) {
+    QProcess program;
+    program.setProcessEnvironment(environment);
+    program.setProcessChannelMode(QProcess::MergedChannels);
+    program.start(QV_PLAYER, arguments);
+    if (!program.waitForFinished(20000) || program.exitStatus() != QProcess::NormalExit)
+        return {};
+    return {program.exitCode(), QString::fromUtf8(program.readAll())};
+}
+
+// Questions are answered without a display and without starting the player;
+// wrong arguments are refused with the usage; no display is said, not a crash.
+TEST(StartAndExit, TheCommandLineAnswers) {
+    QTemporaryDir runtime;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("XDG_RUNTIME_DIR", runtime.path());
+    environment.remove("DISPLAY");
+    environment.remove("WAYLAND_DISPLAY");
+    environment.remove("QT_QPA_PLATFORM");
+
+    const TAnswer help = Answer({"--help"}, environment);
+    EXPECT_EQ(help.Status, 0);
+    EXPECT_TRUE(help.Output.startsWith("Usage: quorvix-player [IMAGE]"))
+        << help.Output.toStdString();
+    EXPECT_TRUE(help.Output.contains("disc image")) << help.Output.toStdString();
+    const TAnswer version = Answer({"--version"}, environment);
+    EXPECT_EQ(version.Status, 0);
+    EXPECT_EQ(version.Output, "quorvix-player 1.0\n");
+    EXPECT_TRUE(QDir(runtime.path()).isEmpty()) << "a question took the single-instance lock";
+
+    const QString notAnImage = runtime.path() + "/notes.iso";
+    QFile notes(notAnImage);
+    ASSERT_TRUE(notes.open(QIODevice::WriteOnly));
+    notes.write(QByteArray(64 * 1024, 'x'));
+    notes.close();
+    for (const QStringList& wrong :
+         {QStringList{"--fullscreen"}, QStringList{"-x"}, QStringList{notAnImage},
+          QStringList{runtime.path() + "/none.iso"},
+          QStringList{SampleDisc().Iso, SampleDisc().Iso}}) {
+        const TAnswer refused = Answer(wrong, environment);
+        EXPECT_EQ(refused.Status, 2) << wrong.join(' ').toStdString();
+        EXPECT_TRUE(refused.Output.contains("Usage: quorvix-player"))
+            << refused.Output.toStdString();
+    }
+
+    const TAnswer noDisplay = Answer({}, environment);
+    EXPECT_EQ(noDisplay.Status, 1);
+    EXPECT_TRUE(noDisplay.Output.contains("display")) << noDisplay.Output.toStdString();
+    environment.insert("DISPLAY", ":4095"); // no server there
+    const TAnswer closed = Answer({SampleDisc().Iso}, environment);
+    EXPECT_EQ(closed.Status, 1);
+    EXPECT_TRUE(closed.Output.contains("cannot open display :4095")) << closed.Output.toStdString();
 }
 
 TEST(StartAndExit, TheWindowManagerClosesTheBar) {

@@ -139,6 +139,8 @@ QProcessEnvironment TUserSession::Environment() const {
     env.insert("QT_QPA_PLATFORM", "xcb");
     env.remove("WAYLAND_DISPLAY");
     env.remove("XAUTHORITY");
+    // Images are mounted with fuseiso here, whatever services the machine runs.
+    env.insert("DBUS_SYSTEM_BUS_ADDRESS", "unix:path=" + Home + "/no-system-bus");
     return env;
 }
 
@@ -204,13 +206,13 @@ QString TUserSession::InstallProgram() {
     return folder;
 }
 
-void TUserSession::StartPlayer() {
+void TUserSession::StartPlayer(const QStringList& arguments) {
     Windows.clear(); // those of an earlier run are gone
     Program = std::make_unique<QProcess>();
     Program->setProcessEnvironment(Environment());
     Program->setStandardOutputFile(ArtifactsDir + "/player.log");
     Program->setStandardErrorFile(ArtifactsDir + "/player.log", QIODevice::Append);
-    Program->start(ProgramPath, {});
+    Program->start(ProgramPath, arguments);
     if (!Program->waitForStarted())
         Fail("the player did not start");
     if (!WaitForWindow(
@@ -218,10 +220,10 @@ void TUserSession::StartPlayer() {
         Fail("the bar did not appear");
 }
 
-std::unique_ptr<QProcess> TUserSession::StartSecondPlayer() const {
+std::unique_ptr<QProcess> TUserSession::StartSecondPlayer(const QStringList& arguments) const {
     auto second = std::make_unique<QProcess>();
     second->setProcessEnvironment(Environment());
-    second->start(ProgramPath, {});
+    second->start(ProgramPath, arguments);
     return second;
 }
 

@@ -88,6 +88,7 @@ public:
 
     bool UnderWindowManager() const { return WindowManager != nullptr; }
     QString WorkDir() const { return Home + "/work"; }
+    QString RuntimeDir() const { return Home + "/runtime"; } // the player's XDG_RUNTIME_DIR
     QString SettingsFile() const; // the per-user settings of the sample disc
 
     // The sample disc of that volume in the drive; WorkDir set up for it as an
@@ -107,8 +108,8 @@ public:
     // A copy of the program in a folder of the session, for what it writes
     // beside itself; started from there from now on. Returns that folder.
     QString InstallProgram();
-    void StartPlayer(); // and waits for the bar
-    std::unique_ptr<QProcess> StartSecondPlayer() const;
+    void StartPlayer(const QStringList& arguments = {}); // and waits for the bar
+    std::unique_ptr<QProcess> StartSecondPlayer(const QStringList& arguments = {}) const;
     bool WaitForExit(int timeoutMs); // the program ended
     // Whether a library whose file name holds the text is mapped into the program.
     bool Maps(const QString& library) const;
