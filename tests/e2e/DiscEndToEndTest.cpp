@@ -18,6 +18,7 @@
 #include <QDir>
 #include <QFile>
 #include <QLabel>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -131,6 +132,7 @@ TEST_F(DiscEndToEndTest, ClosingWritesTheSettingsAndTheFavourites) {
     ASSERT_TRUE(SettingsValid);
     CatForm2->NodeOfEntry(4)->SetChecked(false);
     const QRect frame = CatForm2->frameGeometry();
+    const int32_t playing = CurrentIndex;
     MainForm->close();
     DestroyForms();
 
@@ -144,14 +146,20 @@ TEST_F(DiscEndToEndTest, ClosingWritesTheSettingsAndTheFavourites) {
                                "4\r\n"));
     QFile ini(settingsFile);
     ASSERT_TRUE(ini.open(QIODevice::ReadOnly));
-    EXPECT_EQ(ini.readAll(), QStringLiteral("[Volume1]\r\nWorkDir=%1\r\nFavFileName=%2\r\n"
-                                            "left=%3\r\ntop=%4\r\nwidth=%5\r\nheight=%6\r\n")
-                                 .arg(work.path(), work.filePath("Favorites.lst"))
-                                 .arg(frame.left())
-                                 .arg(frame.top())
-                                 .arg(frame.width())
-                                 .arg(frame.height())
-                                 .toUtf8());
+    QString written = QString::fromUtf8(ini.readAll());
+    // Where playing stopped, kept since the first entry started.
+    static const QRegularExpression place("LastEntry=(\\d+)\r\nLastPosition=\\d+\\.\\d{3}\r\n");
+    const QRegularExpressionMatch match = place.match(written);
+    ASSERT_TRUE(match.hasMatch()) << written.toStdString();
+    EXPECT_EQ(match.captured(1).toInt(), playing);
+    EXPECT_EQ(written.remove(place),
+              QStringLiteral("[Volume1]\r\nWorkDir=%1\r\nFavFileName=%2\r\n"
+                             "left=%3\r\ntop=%4\r\nwidth=%5\r\nheight=%6\r\n")
+                  .arg(work.path(), work.filePath("Favorites.lst"))
+                  .arg(frame.left())
+                  .arg(frame.top())
+                  .arg(frame.width())
+                  .arg(frame.height()));
 }
 
 } // namespace
