@@ -14,6 +14,7 @@ packages=(
   pulseaudio pulseaudio-utils libasound2-plugins alsa-utils
   librsvg2-bin lintian desktop-file-utils appstream
   libavformat-dev dbus playerctl python3-dbusmock libxss-dev
+  at-spi2-core python3-pyatspi
   clang libclang-rt-14-dev
 )
 missing=()
