@@ -194,10 +194,13 @@ void TfcTreeView::Clear() {
 
 TfcTreeNode* TfcTreeView::Add(TfcTreeNode* parent, const QString& text, int32_t data) {
     auto* node = new TfcTreeNode(text, data);
-    if (parent)
+    if (parent) {
         parent->addChild(node);
-    else
+        // Read out with the node, after its own text and check mark.
+        node->setData(0, Qt::AccessibleDescriptionRole, parent->Text());
+    } else {
         addTopLevelItem(node);
+    }
     OrderValid = false;
     return node;
 }

@@ -46,6 +46,8 @@ signals:
     void ReadyStateChange(int ReadyState);
     void EndOfStream(int Result_);
     void MouseDown(Qt::MouseButton Button, Qt::KeyboardModifiers Shift, int X, int Y);
+    // The second press of a double click; MouseDown comes for it too.
+    void DblClick(Qt::MouseButton Button, Qt::KeyboardModifiers Shift, int X, int Y);
     void PositionChange(double oldPosition, double newPosition);
     void Error();
 };

@@ -4,6 +4,7 @@
 #include "platform/ProcessMemory.h"
 #include "shell/Exceptions.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QMouseEvent>
 #include <QOpenGLContext>
@@ -18,6 +19,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstring>
+#include <memory>
 
 namespace {
 
@@ -177,6 +179,17 @@ void TMpvMediaPlayer::CreateView(std::unique_ptr<QOpenGLContext> gl) {
         connect(window, &TMpvGlWindow::FrameRendered, this, &TMpvMediaPlayer::FrameRendered);
         connect(window, &TMpvGlWindow::MousePressed, this, [this](QMouseEvent* event) {
             PictureMouseDown(*event, View->mapTo(this, event->position().toPoint()));
+        });
+        // Unlike a widget, the window gets the second press of a double
+        // click as a press as well.
+        connect(window, &TMpvGlWindow::DoubleClicked, this, [this](QMouseEvent* event) {
+            PictureDblClick(*event, View->mapTo(this, event->position().toPoint()));
+        });
+        // Keys and the wheel go on to the window around the picture, as they
+        // do from a widget. The picture fills the control, so positions stay.
+        connect(window, &TMpvGlWindow::InputToPass, this, [this](QEvent* event) {
+            const std::unique_ptr<QEvent> copy(event->clone());
+            QCoreApplication::sendEvent(this, copy.get());
         });
         // Owns the window, so deleting the view frees the render context.
         View = QWidget::createWindowContainer(window, this);
@@ -351,6 +364,16 @@ void TMpvMediaPlayer::SetMute(bool mute) {
 
 void TMpvMediaPlayer::mousePressEvent(QMouseEvent* event) {
     PictureMouseDown(*event, event->position().toPoint());
+}
+
+// A widget gets the second press of a double click only as the double click.
+void TMpvMediaPlayer::mouseDoubleClickEvent(QMouseEvent* event) {
+    PictureMouseDown(*event, event->position().toPoint());
+    PictureDblClick(*event, event->position().toPoint());
+}
+
+void TMpvMediaPlayer::PictureDblClick(const QMouseEvent& event, QPoint at) {
+    emit DblClick(event.button(), event.modifiers(), at.x(), at.y());
 }
 
 void TMpvMediaPlayer::PictureMouseDown(const QMouseEvent& event, QPoint at) {

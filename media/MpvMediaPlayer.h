@@ -52,11 +52,13 @@ signals:
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
 
 private:
     enum class TIntent { Stopped, Paused, Playing };
 
     void PictureMouseDown(const QMouseEvent& event, QPoint at);
+    void PictureDblClick(const QMouseEvent& event, QPoint at);
     void Configure(bool hardwareDecoding);
     void CreateView(std::unique_ptr<QOpenGLContext> gl);
     void SetProperty(const char* name, const QByteArray& value);

@@ -219,6 +219,18 @@ void TMpvGlWindow::mousePressEvent(QMouseEvent* event) {
     emit MousePressed(event);
 }
 
+void TMpvGlWindow::mouseDoubleClickEvent(QMouseEvent* event) {
+    emit DoubleClicked(event);
+}
+
+void TMpvGlWindow::keyPressEvent(QKeyEvent* event) {
+    emit InputToPass(event);
+}
+
+void TMpvGlWindow::wheelEvent(QWheelEvent* event) {
+    emit InputToPass(event);
+}
+
 void TMpvGlWindow::FreeRenderContext() {
     Updates.Detach();
     mpv_render_context_free(Context);

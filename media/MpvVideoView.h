@@ -61,12 +61,19 @@ signals:
     void RenderContextReady();
     void FrameRendered();
     void MousePressed(QMouseEvent* event);
+    // After the second press of a double click, which came as a press too.
+    void DoubleClicked(QMouseEvent* event);
+    // A key or the wheel, which the picture has no use for, to be handed on.
+    void InputToPass(QEvent* event);
 
 protected:
     bool event(QEvent* event) override;
     void exposeEvent(QExposeEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
 
 private:
     bool MakeCurrent();

@@ -91,6 +91,30 @@ void TMainForm::KeepScreenAwake() {
     ScreenAwake->SetInhibited(playing);
 }
 
+// From Stopped the Pause button would do nothing.
+void TMainForm::PlayPause() {
+    const int state = VidOutForm->ActiveMovie1->PlayState();
+    if (state == mpPlaying || state == mpPaused)
+        PauseBtnClick();
+    else
+        PlayBtnClick();
+}
+
+// The entry ends at its end mark, or with Play All File or without a mark at
+// the end of its file.
+void TMainForm::SeekBy(double seconds) {
+    if (!MediaOpen() || CurrentIndex < 0 || static_cast<size_t>(CurrentIndex) >= Catalog.size())
+        return;
+    const CatalogRecord& entry = Catalog[static_cast<size_t>(CurrentIndex)];
+    TWinMediaPlayer* control = VidOutForm->ActiveMovie1;
+    const double end = StopAtSegmentEnd && entry.EndPos != 0.0 ? entry.EndPos : control->Duration();
+    const double target = std::max(control->CurrentPosition() + seconds, entry.StartPos);
+    if (end > 0.0 && target >= end)
+        MediaPlayer1Notify();
+    else
+        control->SetCurrentPosition(target);
+}
+
 void TMainForm::Timer1Timer() {
     if (VidOutForm)
         VidOutForm->PollPosition();

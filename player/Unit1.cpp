@@ -18,6 +18,7 @@
 #include <QSlider>
 #include <QTimer>
 #include <QToolButton>
+#include <QWheelEvent>
 
 TMainForm* MainForm = nullptr;
 bool DiscPresent = false;
@@ -71,8 +72,15 @@ TMainForm::TMainForm(QWidget* parent) : QWidget(parent, Qt::Window | Qt::Framele
     setMouseTracking(true);
     // The bar's hints show whichever of the program's windows is active.
     setAttribute(Qt::WA_AlwaysShowToolTips);
+    // The mark around the control Tab reached is drawn in the labels' colour.
+    QPalette pal = palette();
+    pal.setColor(QPalette::Highlight, ColorRefToQColor(LabelColor));
+    setPalette(pal);
     CreateComponents();
     ConnectEvents();
+    // The bar itself keeps the keyboard, so Space is Play/Pause: a window
+    // without a focus would give it to the first control Tab reaches.
+    setFocus();
     FormCreate();
 }
 
@@ -107,6 +115,8 @@ void TMainForm::CreateComponents() {
     Gauge1->SetColor(13434189);
     Gauge1->setCursor(Qt::SplitVCursor);
     Gauge1->setEnabled(false);
+    Gauge1->setAccessibleName(QStringLiteral("Position"));
+    Gauge1->setAccessibleDescription(QStringLiteral("Seconds into the file"));
 
     VolSlider = new TImageSlider(this);
     VolSlider->SetSliderGlyphNormal(Art("slider_normal.png"));
@@ -125,6 +135,9 @@ void TMainForm::CreateComponents() {
 
     CreateButtons();
     CreateMaintenanceButtons();
+    // Tab goes along the bar from left to right.
+    setTabOrder(VolDownBtn, VolSlider);
+    setTabOrder(VolSlider, RepeatBtn);
 
     TrackBar1 = new QSlider(Qt::Vertical, this);
     TrackBar1->setGeometry(0, 70, 17, 25);
@@ -304,8 +317,20 @@ void TMainForm::closeEvent(QCloseEvent* event) {
 }
 
 void TMainForm::keyPressEvent(QKeyEvent* event) {
-    FormKeyDown(event->key(), event->modifiers());
+    PlayerKeyPress(event);
     QWidget::keyPressEvent(event);
+}
+
+// Over the knob or anywhere along its travel.
+void TMainForm::wheelEvent(QWheelEvent* event) {
+    const QRect travel(VolSlider->SliderMaxVisibleLeft(), VolSlider->y(),
+                       VolSlider->SliderMaxVisibleRight() - VolSlider->SliderMaxVisibleLeft() +
+                           VolSlider->width(),
+                       VolSlider->height());
+    if (travel.contains(event->position().toPoint()))
+        WheelVolume(event->angleDelta().y());
+    else
+        QWidget::wheelEvent(event);
 }
 
 void TMainForm::mouseMoveEvent(QMouseEvent* event) {

@@ -16,6 +16,7 @@ class QToolButton;
 class QCloseEvent;
 class QKeyEvent;
 class QMouseEvent;
+class QWheelEvent;
 class QPainter;
 class TfcImageForm;
 class TMyGauge;
@@ -101,6 +102,10 @@ public:
     void PauseBtnClick();
     void StopBtnClick();
     void KeepScreenAwake();
+    void PlayPause(); // Pause while playing or paused, else Play
+    // Within the current entry: never before its start; past its end, the
+    // entry ends as it does on reaching it.
+    void SeekBy(double seconds);
     // Time and seeking.
     void Timer1Timer();
     void ShowTime(int32_t minutes, int32_t seconds);
@@ -120,6 +125,9 @@ public:
     int32_t RandomPlayableEntry() const;
     // Keyboard and window commands.
     void FormKeyDown(int Key, Qt::KeyboardModifiers Shift);
+    // Keys of the bar, the video window and the caption strip all come here.
+    void PlayerKeyPress(QKeyEvent* event);
+    void ToggleFullScreen();
     void ExitBtnClick();
     void MinBtnClick();
     void CatBtnClick();
@@ -135,6 +143,8 @@ public:
     void VolDownBtnMouseDown();
     void VolUpBtnMouseUp();
     void VolNoBtnClick();
+    // The wheel over the picture or the knob: a step per notch of 120.
+    void WheelVolume(int angleDelta);
     void DrawVolumeIndicator(QPainter& canvas) const;
     // The loudness of the last run, from the program's own settings.
     void RestoreLoudness();
@@ -151,6 +161,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
 
 private:
     void CreateComponents();
@@ -158,11 +169,15 @@ private:
     void CreateButtons();
     void CreateMaintenanceButtons();
     void ConnectEvents();
+    bool MediaOpen() const;
+    void ControlKey(int Key);
+    void PlayerKey(int Key);
     int32_t GaugePosition(int X) const;
     void ShowMuteState();
     void StartVolumeRepeat(int direction);
     QWidget* VolumeIndicator = nullptr;    // paints the level wedge over the skin
     int VolumeStep = 0;                    // direction Timer3 steps in
+    int WheelRest = 0;                     // wheel turned short of a notch
     TIdleInhibitor* ScreenAwake = nullptr; // made when a clip first plays
     // The knob's travel and Mute as restored, so that only a change is saved.
     std::pair<long double, bool> RestoredLoudness{0.0L, false};

@@ -6,6 +6,7 @@
 #include "skin/TMyFlatSpeedButtonUnit.h"
 #include "video/VidOutUnit.h"
 
+#include <QKeyEvent>
 #include <QToolButton>
 
 namespace {
@@ -15,16 +16,79 @@ void ToggleVisible(QWidget* widget) {
     widget->setVisible(widget->isHidden());
 }
 
-bool MediaOpen() {
-    return VidOutForm && VidOutForm->ActiveMovie1->OpenState() == nsOpen;
+// Held down, these would switch back and forth.
+bool TogglingKey(int key) {
+    return key == Qt::Key_Space || key == Qt::Key_M || key == Qt::Key_F || key == Qt::Key_F11 ||
+           key == Qt::Key_C;
 }
+
+constexpr double SeekStep = 5.0; // seconds
 
 } // namespace
 
+bool TMainForm::MediaOpen() const {
+    return VidOutForm && VidOutForm->ActiveMovie1->OpenState() == nsOpen;
+}
+
+void TMainForm::PlayerKeyPress(QKeyEvent* event) {
+    if (!event->isAutoRepeat() || !TogglingKey(event->key()))
+        FormKeyDown(event->key(), event->modifiers());
+}
+
+// With Ctrl the disc tools and Exit; without a modifier the player's keys.
 void TMainForm::FormKeyDown(int Key, Qt::KeyboardModifiers Shift) {
-    if (!(Shift & Qt::ControlModifier))
-        return;
-    if (Key == Qt::Key_D) {
+    if (Shift & Qt::ControlModifier)
+        ControlKey(Key);
+    else if (!(Shift & (Qt::AltModifier | Qt::MetaModifier)))
+        PlayerKey(Key);
+}
+
+void TMainForm::PlayerKey(int Key) {
+    switch (Key) {
+    case Qt::Key_Space:
+        PlayPause();
+        break;
+    case Qt::Key_Left:
+        SeekBy(-SeekStep);
+        break;
+    case Qt::Key_Right:
+        SeekBy(SeekStep);
+        break;
+    case Qt::Key_Up:
+        StepVolume(+1);
+        break;
+    case Qt::Key_Down:
+        StepVolume(-1);
+        break;
+    case Qt::Key_M:
+        VolNoBtnClick();
+        break;
+    case Qt::Key_F:
+    case Qt::Key_F11:
+        ToggleFullScreen();
+        break;
+    case Qt::Key_Escape:
+        if (FullScreenMode)
+            OrgBtnClick();
+        break;
+    case Qt::Key_N:
+        NextBtnClick();
+        break;
+    case Qt::Key_P:
+        PrevBtnClick();
+        break;
+    case Qt::Key_C:
+        CatBtnClick();
+        break;
+    default:
+        break;
+    }
+}
+
+void TMainForm::ControlKey(int Key) {
+    if (Key == Qt::Key_Q) {
+        ExitBtnClick();
+    } else if (Key == Qt::Key_D) {
         ToggleVisible(CustLoadBtn);
         ToggleVisible(TestBtn);
     } else if (Key == Qt::Key_E && !TestBtn->isHidden()) {
@@ -75,6 +139,13 @@ void TMainForm::FullBtnClick() {
     HomeLeft = x();
     HomeTop = y();
     VidOutForm->ShowFullScreen();
+}
+
+void TMainForm::ToggleFullScreen() {
+    if (FullScreenMode)
+        OrgBtnClick();
+    else
+        FullBtnClick();
 }
 
 void TMainForm::fcImageForm1PosChange() {

@@ -15,6 +15,7 @@ packages=(
   librsvg2-bin lintian desktop-file-utils appstream
   libavformat-dev libxcb1-dev dbus playerctl python3-dbusmock libxss-dev
   clang-14 libclang-rt-14-dev
+  at-spi2-core python3-pyatspi
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -1,5 +1,6 @@
 #include "skin/ImageSlider.h"
 
+#include "skin/SkinAccessible.h"
 #include "skin/SkinColors.h"
 
 #include <QMouseEvent>
@@ -16,6 +17,8 @@ constexpr int kHandHotY = 0;
 } // namespace
 
 TImageSlider::TImageSlider(QWidget* parent) : QWidget(parent) {
+    InstallSkinAccessibility();
+    setFocusPolicy(Qt::TabFocus);
     FGlyphNormal = QImage(":/art/slider_normal.png");
     FGlyphEnter = QImage(":/art/slider_enter.png");
     FGlyphDown = QImage(":/art/slider_down.png");
@@ -95,6 +98,7 @@ int TImageSlider::ValueToPosition(long double value) const {
 }
 
 void TImageSlider::SetSliderPosValue(long double value) {
+    const long double before = FPosValue;
     if (value >= FMaxValue)
         FPosValue = FMaxValue;
     else if (value <= FMinValue)
@@ -106,6 +110,8 @@ void TImageSlider::SetSliderPosValue(long double value) {
         move(p, y());
     else
         move(x(), p);
+    if (FPosValue != before)
+        AnnounceValueChange(this, double(FPosValue));
     // The listener hears what was asked for, not the clamped value.
     emit OnSliderPosChange(this, value);
 }
@@ -178,4 +184,6 @@ void TImageSlider::leaveEvent(QEvent*) {
 void TImageSlider::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.drawImage(QPoint(0, 0), Shown);
+    if (hasFocus())
+        DrawFocusMark(painter, this);
 }

@@ -1,5 +1,6 @@
 #include "skin/MyGauges.h"
 
+#include "skin/SkinAccessible.h"
 #include "skin/SkinColors.h"
 #include "skin/SkinErrors.h"
 
@@ -56,6 +57,7 @@ void TBltBitmap::MakeLike(const QImage& templ) {
 }
 
 TMyGauge::TMyGauge(QWidget* parent) : QWidget(parent) {
+    InstallSkinAccessibility();
     resize(100, 100);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);
@@ -124,6 +126,7 @@ void TMyGauge::SetProgress(int value) {
     if (value == FProgress)
         return;
     FProgress = value;
+    AnnounceValueChange(this, value);
     if (PercentDone() != before)
         update();
 }

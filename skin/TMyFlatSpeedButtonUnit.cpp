@@ -1,9 +1,11 @@
 #include "skin/TMyFlatSpeedButtonUnit.h"
 
+#include "skin/SkinAccessible.h"
 #include "skin/SkinColors.h"
 
 #include <QApplication>
 #include <QDialog>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPointer>
@@ -16,6 +18,9 @@ QTimer* HoverTimer = nullptr;
 int LivingButtons = 0;
 QPointer<TMyFlatSpeedButton> Hovered;
 constexpr int kHoverIntervalMs = 100;
+// How long a click made by a key or by assistive technology holds the button:
+// long enough to see it, and for a button that repeats while held, one repeat.
+constexpr int kAnimatedClickMs = 150;
 
 // Image of the strip shown in each state, per number of images.
 int ImageIndex(int numGlyphs, GlyphButtonState state) {
@@ -43,8 +48,11 @@ QImage Greyed(const QImage& image) {
 } // namespace
 
 TMyFlatSpeedButton::TMyFlatSpeedButton(QWidget* parent) : QWidget(parent) {
+    InstallSkinAccessibility();
     resize(25, 25);
     setMouseTracking(true);
+    // Reached by Tab only: a click leaves the keyboard where it was.
+    setFocusPolicy(Qt::TabFocus);
     if (LivingButtons++ == 0) {
         HoverTimer = new QTimer;
         HoverTimer->setInterval(kHoverIntervalMs);
@@ -135,6 +143,7 @@ void TMyFlatSpeedButton::SetState(GlyphButtonState state) {
     if (state != FState) {
         FState = state;
         update();
+        AnnounceStateChange(this);
     }
 }
 
@@ -160,6 +169,8 @@ void TMyFlatSpeedButton::paintEvent(QPaintEvent*) {
         return;
     QPainter painter(this);
     painter.drawImage(QPoint(0, 0), CurrentImage());
+    if (hasFocus())
+        DrawFocusMark(painter, this);
 }
 
 void TMyFlatSpeedButton::Click() {
@@ -168,10 +179,18 @@ void TMyFlatSpeedButton::Click() {
     emit OnClick();
 }
 
-void TMyFlatSpeedButton::Press(QMouseEvent* event) {
-    const QPoint p = event->position().toPoint();
-    emit OnMouseDown(event->button(), event->modifiers(), p.x(), p.y());
-    if (event->button() != Qt::LeftButton || !isEnabled())
+void TMyFlatSpeedButton::AnimateClick() {
+    if (FPressing)
+        return;
+    Press(Qt::LeftButton, Qt::NoModifier, rect().center());
+    QTimer::singleShot(kAnimatedClickMs, this, [this] {
+        Release(Qt::LeftButton, Qt::NoModifier, rect().center(), QCursor::pos());
+    });
+}
+
+void TMyFlatSpeedButton::Press(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPoint at) {
+    emit OnMouseDown(button, modifiers, at.x(), at.y());
+    if (button != Qt::LeftButton || !isEnabled())
         return;
     if (!FDown)
         SetState(GlyphButtonState::down);
@@ -179,11 +198,11 @@ void TMyFlatSpeedButton::Press(QMouseEvent* event) {
 }
 
 void TMyFlatSpeedButton::mousePressEvent(QMouseEvent* event) {
-    Press(event);
+    Press(event->button(), event->modifiers(), event->position().toPoint());
 }
 
 void TMyFlatSpeedButton::mouseDoubleClickEvent(QMouseEvent* event) {
-    Press(event);
+    Press(event->button(), event->modifiers(), event->position().toPoint());
     if (event->button() == Qt::LeftButton && FDown)
         emit OnDblClick();
 }
@@ -202,12 +221,17 @@ void TMyFlatSpeedButton::mouseMoveEvent(QMouseEvent* event) {
 }
 
 void TMyFlatSpeedButton::mouseReleaseEvent(QMouseEvent* event) {
-    const QPoint p = event->position().toPoint();
-    emit OnMouseUp(event->button(), event->modifiers(), p.x(), p.y());
+    Release(event->button(), event->modifiers(), event->position().toPoint(),
+            event->globalPosition().toPoint());
+}
+
+void TMyFlatSpeedButton::Release(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPoint at,
+                                 QPoint globalPos) {
+    emit OnMouseUp(button, modifiers, at.x(), at.y());
     if (!FPressing)
         return;
     FPressing = false;
-    const bool inside = Inside(p);
+    const bool inside = Inside(at);
     if (FGroupIndex == 0) {
         FMouseInControl = false;
         SetState(GlyphButtonState::up);
@@ -222,7 +246,43 @@ void TMyFlatSpeedButton::mouseReleaseEvent(QMouseEvent* event) {
         Click();
     else
         HoverLeave();
-    UpdateHover(event->globalPosition().toPoint());
+    UpdateHover(globalPos);
+}
+
+// Space holds the button as the left mouse button does; Enter clicks it.
+void TMyFlatSpeedButton::keyPressEvent(QKeyEvent* event) {
+    const int key = event->key();
+    if (key == Qt::Key_Space) {
+        if (!event->isAutoRepeat() && !FPressing) {
+            KeyPressing = true;
+            Press(Qt::LeftButton, event->modifiers(), rect().center());
+        }
+    } else if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+        if (!event->isAutoRepeat())
+            AnimateClick();
+    } else {
+        event->ignore();
+    }
+}
+
+void TMyFlatSpeedButton::keyReleaseEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Space && !event->isAutoRepeat() && KeyPressing)
+        ReleaseKey(true);
+    else
+        event->ignore();
+}
+
+// Leaving with Space still held lets go without a click.
+void TMyFlatSpeedButton::focusOutEvent(QFocusEvent* event) {
+    if (KeyPressing)
+        ReleaseKey(false);
+    QWidget::focusOutEvent(event);
+}
+
+void TMyFlatSpeedButton::ReleaseKey(bool inside) {
+    KeyPressing = false;
+    Release(Qt::LeftButton, Qt::NoModifier, inside ? rect().center() : QPoint(-1, -1),
+            QCursor::pos());
 }
 
 void TMyFlatSpeedButton::TrackHover(const QPoint& globalPos) {
@@ -292,4 +352,5 @@ void TMyFlatSpeedButton::changeEvent(QEvent* event) {
         }
     }
     update();
+    AnnounceStateChange(this);
 }

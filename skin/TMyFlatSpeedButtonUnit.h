@@ -38,6 +38,9 @@ public:
     // The image that paint draws for the current state, key colour cleared.
     QImage CurrentImage() const;
     void Click();
+    // A press and, a moment later, a release in the middle of the button: what
+    // Enter and assistive technology do.
+    void AnimateClick();
 
     // The button the shared hover timer watches, or none.
     static TMyFlatSpeedButton* HoveredButton();
@@ -57,12 +60,18 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
     void enterEvent(QEnterEvent* event) override;
     void leaveEvent(QEvent* event) override;
     void changeEvent(QEvent* event) override;
 
 private:
-    void Press(QMouseEvent* event);
+    void Press(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPoint at);
+    void Release(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPoint at,
+                 QPoint globalPos);
+    void ReleaseKey(bool inside);
     void AnnounceGroup();
     void ButtonPressed(int group, TMyFlatSpeedButton* sender);
     bool Inside(const QPoint& point) const;
@@ -80,6 +89,7 @@ private:
     bool FPressing = false;
     bool FAllowAllUp = false;
     bool FMouseInControl = false;
+    bool KeyPressing = false; // the press came from the keyboard
     int FModalResult = 0;
     GlyphButtonState FState = GlyphButtonState::up;
 };

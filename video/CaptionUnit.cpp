@@ -1,5 +1,6 @@
 #include "video/CaptionUnit.h"
 
+#include "player/Unit1.h"
 #include "video/VidOutUnit.h"
 
 #include <QCloseEvent>
@@ -58,6 +59,11 @@ void TCaptionForm::SetCaptionText(const QString& title) {
 
 void TCaptionForm::closeEvent(QCloseEvent* event) {
     event->ignore();
+}
+
+void TCaptionForm::keyPressEvent(QKeyEvent* event) {
+    if (MainForm)
+        MainForm->PlayerKeyPress(event);
 }
 
 // The whole strip is a drag handle.

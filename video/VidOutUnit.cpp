@@ -14,10 +14,12 @@
 #include "video/CaptionUnit.h"
 
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QScreen>
 #include <QTimer>
+#include <QWheelEvent>
 
 #include <cmath>
 #include <cstdlib>
@@ -112,6 +114,10 @@ TVidOutForm::TVidOutForm(QWidget* parent) : QWidget(parent, Qt::Tool | Qt::Custo
     connect(ActiveMovie1, &TWinMediaPlayer::MouseDown, this,
             [this](Qt::MouseButton button, Qt::KeyboardModifiers, int, int) {
                 ActiveMovie1MouseDown(button);
+            });
+    connect(ActiveMovie1, &TWinMediaPlayer::DblClick, this,
+            [this](Qt::MouseButton button, Qt::KeyboardModifiers, int, int) {
+                ActiveMovie1DblClick(button);
             });
 
     // Outer size 348 x 279, centred on the screen of the main window.
@@ -307,6 +313,13 @@ void TVidOutForm::ActiveMovie1MouseDown(Qt::MouseButton Button) {
         CaptionForm->raise();
 }
 
+// Its second press has already shown or hidden the bar again, so a double
+// click leaves the bar as it was.
+void TVidOutForm::ActiveMovie1DblClick(Qt::MouseButton Button) {
+    if (Button == Qt::LeftButton)
+        MainForm->ToggleFullScreen();
+}
+
 void TVidOutForm::FormResize() {
     if (CaptionForm) {
         CaptionForm->move(x(), y() - CaptionGap);
@@ -335,8 +348,22 @@ void TVidOutForm::closeEvent(QCloseEvent* event) {
     event->ignore();
 }
 
+void TVidOutForm::keyPressEvent(QKeyEvent* event) {
+    MainForm->PlayerKeyPress(event);
+}
+
+void TVidOutForm::wheelEvent(QWheelEvent* event) {
+    MainForm->WheelVolume(event->angleDelta().y());
+}
+
+// The logo takes presses as the picture does.
 bool TVidOutForm::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == Image1 && event->type() == QEvent::MouseButtonPress)
-        ActiveMovie1MouseDown(static_cast<QMouseEvent*>(event)->button());
+    if (watched == Image1 && (event->type() == QEvent::MouseButtonPress ||
+                              event->type() == QEvent::MouseButtonDblClick)) {
+        const Qt::MouseButton button = static_cast<QMouseEvent*>(event)->button();
+        ActiveMovie1MouseDown(button);
+        if (event->type() == QEvent::MouseButtonDblClick)
+            ActiveMovie1DblClick(button);
+    }
     return QWidget::eventFilter(watched, event);
 }

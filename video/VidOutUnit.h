@@ -38,12 +38,15 @@ public:
     void ActiveMovie1EndOfStream(int Result_);
     void ActiveMovie1Error();
     void ActiveMovie1MouseDown(Qt::MouseButton Button);
+    void ActiveMovie1DblClick(Qt::MouseButton Button);
     void FormResize();
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
     void moveEvent(QMoveEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:

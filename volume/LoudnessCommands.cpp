@@ -20,6 +20,7 @@
 namespace {
 
 constexpr long double VolumeStepSize = 0.2L;
+constexpr int WheelNotch = 120; // angle delta of one notch of a mouse wheel
 
 // A line drawn as GDI draws it: every pixel from the start
 // up to, but not including, the end point.
@@ -91,6 +92,15 @@ void TMainForm::VolDownBtnMouseDown() {
 
 void TMainForm::VolUpBtnMouseUp() {
     Timer3->stop();
+}
+
+// Fine-grained wheels send parts of a notch; they add up to whole steps.
+void TMainForm::WheelVolume(int angleDelta) {
+    WheelRest += angleDelta;
+    for (; WheelRest >= WheelNotch; WheelRest -= WheelNotch)
+        StepVolume(+1);
+    for (; WheelRest <= -WheelNotch; WheelRest += WheelNotch)
+        StepVolume(-1);
 }
 
 void TMainForm::VolNoBtnClick() {

@@ -1,5 +1,6 @@
 #include "CatWinTestSupport.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QFontMetrics>
 #include <QScreen>
@@ -43,6 +44,33 @@ TEST_F(TreeTest, TitlesDecodeFromWindows1251) {
     Form->BuildCatalogTree();
     EXPECT_EQ(Group(0)->Text(), QString::fromUtf8("Группа"));
     EXPECT_EQ(Entry(0)->Text(), QString::fromUtf8("Привет"));
+}
+
+// Assistive technology reads an entry with its group and its check mark.
+TEST_F(TreeTest, EntriesAreReadWithTheirGroupAndMark) {
+    LoadTestCatalog({{1, "One", "t0"}, {2, "Two", "t1"}});
+    Form->BuildCatalogTree();
+    Form->fcTreeView1->expandAll();
+    Entry(1)->SetChecked(true);
+    QAccessibleInterface* tree = QAccessible::queryAccessibleInterface(Form->fcTreeView1);
+    ASSERT_NE(tree, nullptr);
+    const auto cell = [tree](const QString& name) -> QAccessibleInterface* {
+        for (int i = 0; i < tree->childCount(); ++i)
+            if (QAccessibleInterface* c = tree->child(i); c && c->text(QAccessible::Name) == name)
+                return c;
+        return nullptr;
+    };
+    QAccessibleInterface* t0 = cell("t0");
+    QAccessibleInterface* t1 = cell("t1");
+    ASSERT_NE(t0, nullptr);
+    ASSERT_NE(t1, nullptr);
+    EXPECT_EQ(t0->text(QAccessible::Description), "One");
+    EXPECT_EQ(t1->text(QAccessible::Description), "Two");
+    EXPECT_TRUE(t0->state().checkable);
+    EXPECT_FALSE(t0->state().checked);
+    EXPECT_TRUE(t1->state().checked);
+    ASSERT_NE(cell("Two"), nullptr);
+    EXPECT_EQ(cell("Two")->text(QAccessible::Description), "") << "a group belongs to none";
 }
 
 TEST_F(TreeTest, WindowWidthFollowsTheWidestTitleAndHeightTheRecordCount) {

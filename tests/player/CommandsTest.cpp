@@ -10,17 +10,21 @@
 #include "skin/SkinTestUtil.h"
 #include "skin/TMyFlatSpeedButtonUnit.h"
 #include "skin/fcImageForm.h"
+#include "video/CaptionUnit.h"
 #include "video/VidOutUnit.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QKeyEvent>
 #include <QMessageBox>
 #include <QPainter>
 #include <QScreen>
+#include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
+#include <QWheelEvent>
 
 namespace {
 
@@ -339,6 +343,156 @@ TEST_F(CommandsTest, TheFileTestListsMissingAudioFiles) {
     MainForm->TestBtnClick();
     ASSERT_TRUE(written.open(QIODevice::ReadOnly));
     EXPECT_EQ(written.readAll(), QByteArray("clip2.mp3\r\n"));
+}
+
+void PressKey(QWidget* window, int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier,
+              bool autoRepeat = false) {
+    QKeyEvent press(QEvent::KeyPress, key, modifiers, QString(), autoRepeat);
+    QApplication::sendEvent(window, &press);
+}
+
+void TurnWheel(QWidget* window, QPoint at, int angleDelta) {
+    QWheelEvent wheel(at, window->mapToGlobal(at), QPoint(), QPoint(0, angleDelta), Qt::NoButton,
+                      Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(window, &wheel);
+}
+
+// The bar, the video window and the caption strip share one set of keys.
+TEST_F(CommandsTest, PlayerKeysInEveryWindowAroundThePicture) {
+    MainForm->show();
+    VidOutForm->show();
+    CatForm2->show();
+    // Made active, the bar keeps the keyboard itself, not its first control.
+    MainForm->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(MainForm));
+    EXPECT_EQ(QApplication::focusWidget(), MainForm);
+    PressKey(MainForm, Qt::Key_Space); // nothing open: Play has nothing to start
+    EXPECT_EQ(Player()->PlayState(), mpStopped);
+    PlayAndOpen(0);
+    ASSERT_EQ(Player()->PlayState(), mpPlaying);
+    PressKey(MainForm, Qt::Key_Space);
+    EXPECT_EQ(Player()->PlayState(), mpPaused);
+    PressKey(VidOutForm, Qt::Key_Space, Qt::NoModifier, true); // held: no flicker
+    EXPECT_EQ(Player()->PlayState(), mpPaused);
+    PressKey(VidOutForm, Qt::Key_Space);
+    EXPECT_EQ(Player()->PlayState(), mpPlaying);
+    MainForm->StopBtnClick();
+    PressKey(CaptionForm, Qt::Key_Space); // from Stopped, as Play
+    EXPECT_EQ(Player()->PlayState(), mpPlaying);
+
+    // Seeking stays within the entry: 0 s to 30 s of its file.
+    Player()->SetPosition(3.0);
+    Player()->Calls.clear();
+    PressKey(VidOutForm, Qt::Key_Left);
+    PressKey(MainForm, Qt::Key_Right, Qt::KeypadModifier);
+    EXPECT_EQ(Player()->Calls, QStringList({"CurrentPosition=0", "CurrentPosition=5"}));
+    Player()->SetPosition(26.0);
+    PressKey(MainForm, Qt::Key_Right); // past the end mark: the next entry
+    EXPECT_EQ(CurrentIndex, 1);
+    PressKey(CaptionForm, Qt::Key_P);
+    EXPECT_EQ(CurrentIndex, 0);
+    PressKey(VidOutForm, Qt::Key_N);
+    EXPECT_EQ(CurrentIndex, 1);
+    PressKey(VidOutForm, Qt::Key_N, Qt::AltModifier); // other modifiers: nothing
+    PressKey(VidOutForm, Qt::Key_P, Qt::ControlModifier);
+    EXPECT_EQ(CurrentIndex, 1);
+
+    MainForm->VolSlider->SetSliderPosValue(2.0L);
+    PressKey(MainForm, Qt::Key_Up);
+    PressKey(MainForm, Qt::Key_Up);
+    PressKey(VidOutForm, Qt::Key_Down);
+    EXPECT_NEAR(static_cast<double>(MainForm->VolSlider->SliderPosValue()), 2.2, 1e-9);
+    PressKey(VidOutForm, Qt::Key_M);
+    EXPECT_TRUE(Player()->Mute());
+    EXPECT_TRUE(MainForm->VolNoBtn->Down());
+    PressKey(MainForm, Qt::Key_M);
+    EXPECT_FALSE(Player()->Mute());
+
+    Player()->FinishOpening();
+    PressKey(VidOutForm, Qt::Key_Escape); // not in full screen: nothing
+    EXPECT_EQ(FullScreenMode, 0);
+    PressKey(VidOutForm, Qt::Key_F);
+    EXPECT_EQ(FullScreenMode, 1);
+    PressKey(MainForm, Qt::Key_Escape);
+    EXPECT_EQ(FullScreenMode, 0);
+    PressKey(CaptionForm, Qt::Key_F11);
+    EXPECT_EQ(FullScreenMode, 1);
+    PressKey(VidOutForm, Qt::Key_F);
+    EXPECT_EQ(FullScreenMode, 0);
+
+    PressKey(VidOutForm, Qt::Key_C);
+    EXPECT_FALSE(CatForm2->isVisible());
+    EXPECT_FALSE(MainForm->CatBtn->Down());
+    QSignalSpy closed(MainForm, &TMainForm::Closed);
+    PressKey(VidOutForm, Qt::Key_Q);
+    EXPECT_EQ(closed.count(), 0);
+    PressKey(VidOutForm, Qt::Key_Q, Qt::ControlModifier);
+    EXPECT_EQ(closed.count(), 1);
+}
+
+// At the end of its file an entry without an end mark ends as at the end of
+// the file; so does one with Play All File.
+TEST_F(CommandsTest, SeekingOnPastTheEndOfTheFile) {
+    AddEntry(1, "Whole", "clip3", 10.0, 0.0);
+    ShowCatalog();
+    PlayAndOpen(2);
+    Player()->SetDuration(40.0);
+    Player()->SetPosition(34.0);
+    Player()->Calls.clear();
+    MainForm->SeekBy(5.0);
+    EXPECT_EQ(Player()->Calls, QStringList({"CurrentPosition=39"}));
+    MainForm->SeekBy(5.0);
+    EXPECT_EQ(CurrentIndex, 0) << "the order goes round to the first entry";
+
+    Player()->FinishOpening();
+    Player()->SetPosition(28.0);
+    MainForm->AllBtn->SetDown(true);
+    MainForm->AllBtnClick();
+    Player()->Calls.clear();
+    MainForm->SeekBy(5.0);
+    EXPECT_EQ(Player()->Calls, QStringList({"CurrentPosition=33"})) << "past the end mark";
+}
+
+// One step per notch; a fine wheel adds up to notches. Over the bar only the
+// knob's travel takes the wheel.
+TEST_F(CommandsTest, TheWheelOverThePictureOrTheKnob) {
+    MainForm->show();
+    VidOutForm->show();
+    MainForm->VolSlider->SetSliderPosValue(2.0L);
+    const auto level = [] { return static_cast<double>(MainForm->VolSlider->SliderPosValue()); };
+    TurnWheel(VidOutForm, QPoint(10, 10), 120);
+    EXPECT_NEAR(level(), 2.2, 1e-9);
+    TurnWheel(VidOutForm, QPoint(10, 10), 60);
+    EXPECT_NEAR(level(), 2.2, 1e-9);
+    TurnWheel(VidOutForm, QPoint(10, 10), 60);
+    EXPECT_NEAR(level(), 2.4, 1e-9);
+    TurnWheel(MainForm, QPoint(420, 50), -240); // right of the knob, on its travel
+    EXPECT_NEAR(level(), 2.0, 1e-9);
+    TurnWheel(MainForm, QPoint(100, 30), -120); // elsewhere on the bar
+    EXPECT_NEAR(level(), 2.0, 1e-9);
+}
+
+// A double click on the picture switches full screen; its two presses leave
+// the bar as it was, and a single click still brings back a hidden bar.
+TEST_F(CommandsTest, DoubleClickOnThePicture) {
+    MainForm->show();
+    VidOutForm->show();
+    PlayAndOpen(0);
+    Player()->PressMouse(Qt::LeftButton);
+    Player()->PressMouse(Qt::LeftButton);
+    emit Player()->DblClick(Qt::LeftButton, Qt::NoModifier, 0, 0);
+    EXPECT_EQ(FullScreenMode, 1);
+    EXPECT_TRUE(MainForm->isVisible());
+    emit Player()->DblClick(Qt::RightButton, Qt::NoModifier, 0, 0);
+    EXPECT_EQ(FullScreenMode, 1);
+    MainForm->MinBtnClick();
+    Player()->PressMouse(Qt::LeftButton);
+    EXPECT_TRUE(MainForm->isVisible());
+    Player()->PressMouse(Qt::LeftButton);
+    Player()->PressMouse(Qt::LeftButton);
+    emit Player()->DblClick(Qt::LeftButton, Qt::NoModifier, 0, 0);
+    EXPECT_EQ(FullScreenMode, 0);
+    EXPECT_TRUE(MainForm->isVisible());
 }
 
 } // namespace

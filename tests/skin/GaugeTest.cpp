@@ -1,6 +1,9 @@
 #include "skin/MyGauges.h"
 #include "skin/SkinErrors.h"
 
+#include "SkinTestUtil.h"
+
+#include <QAccessibleValueInterface>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -209,6 +212,26 @@ TEST(Gauge, OtherKindsDrawWithinTheControl) {
     EXPECT_EQ(bar.pixelColor(5, 39), kRed);
     EXPECT_EQ(bar.pixelColor(5, 17), kRed);
     EXPECT_EQ(bar.pixelColor(5, 16), kCream);
+}
+
+// A progress bar whose value is the progress; it cannot be set from outside.
+TEST(Gauge, AssistiveTechnologyReadsTheProgress) {
+    auto gauge = PositionBar();
+    gauge->setAccessibleName("Position");
+    gauge->SetMaxValue(90);
+    gauge->SetProgress(42);
+    QAccessibleInterface* bar = QAccessible::queryAccessibleInterface(gauge.get());
+    ASSERT_NE(bar, nullptr);
+    EXPECT_EQ(bar->role(), QAccessible::ProgressBar);
+    EXPECT_EQ(bar->text(QAccessible::Name), "Position");
+    EXPECT_EQ(bar->text(QAccessible::Value), "42");
+    QAccessibleValueInterface* value = bar->valueInterface();
+    ASSERT_NE(value, nullptr);
+    EXPECT_EQ(value->maximumValue().toInt(), 90);
+    value->setCurrentValue(10);
+    EXPECT_EQ(gauge->Progress(), 42);
+    gauge->SetProgress(43); // within the same percent: not repainted, still read
+    EXPECT_EQ(value->currentValue().toInt(), 43);
 }
 
 } // namespace

@@ -2,7 +2,10 @@
 
 #include "SkinTestUtil.h"
 
+#include <QAccessibleActionInterface>
+#include <QKeyEvent>
 #include <QSignalSpy>
+#include <QTest>
 #include <QWidget>
 
 #include <gtest/gtest.h>
@@ -172,6 +175,86 @@ TEST_F(GlyphButton, RightButtonRaisesEventsButDoesNotPress) {
     Release(b, {5, 5}, Qt::RightButton);
     EXPECT_EQ(downs.count(), 1);
     EXPECT_EQ(clicks.count(), 0);
+}
+
+bool SendKey(QWidget* target, QEvent::Type type, int key, bool autoRepeat = false) {
+    QKeyEvent event(type, key, Qt::NoModifier, QString(), autoRepeat);
+    QApplication::sendEvent(target, &event);
+    return event.isAccepted();
+}
+
+// Space holds the button as the left mouse button does and Enter clicks it;
+// other keys go on to the window.
+TEST_F(GlyphButton, KeysPressTheButtonTabReached) {
+    TMyFlatSpeedButton* push = Make();
+    TMyFlatSpeedButton* toggle = Make(4, true);
+    EXPECT_EQ(push->focusPolicy(), Qt::TabFocus);
+    QSignalSpy clicks(push, &TMyFlatSpeedButton::OnClick);
+    QSignalSpy downs(push, &TMyFlatSpeedButton::OnMouseDown);
+    QSignalSpy ups(push, &TMyFlatSpeedButton::OnMouseUp);
+    SendKey(push, QEvent::KeyPress, Qt::Key_Space);
+    SendKey(push, QEvent::KeyRelease, Qt::Key_Space, true); // the key repeats while held
+    SendKey(push, QEvent::KeyPress, Qt::Key_Space, true);
+    EXPECT_EQ(push->State(), GlyphButtonState::down);
+    EXPECT_EQ(downs.count(), 1);
+    EXPECT_EQ(ups.count(), 0);
+    SendKey(push, QEvent::KeyRelease, Qt::Key_Space);
+    EXPECT_EQ(push->State(), GlyphButtonState::up);
+    EXPECT_EQ(ups.count(), 1);
+    EXPECT_EQ(clicks.count(), 1);
+
+    // Losing the keyboard with Space held lets go without a click.
+    SendKey(push, QEvent::KeyPress, Qt::Key_Space);
+    QFocusEvent out(QEvent::FocusOut);
+    QApplication::sendEvent(push, &out);
+    EXPECT_EQ(push->State(), GlyphButtonState::up);
+    EXPECT_EQ(ups.count(), 2);
+    EXPECT_EQ(clicks.count(), 1);
+
+    SendKey(push, QEvent::KeyPress, Qt::Key_Return);
+    EXPECT_EQ(push->State(), GlyphButtonState::down) << "the press shows";
+    EXPECT_TRUE(QTest::qWaitFor([&] { return clicks.count() == 2; }, 5000));
+    EXPECT_EQ(push->State(), GlyphButtonState::up);
+
+    SendKey(toggle, QEvent::KeyPress, Qt::Key_Space);
+    SendKey(toggle, QEvent::KeyRelease, Qt::Key_Space);
+    EXPECT_TRUE(toggle->Down());
+    EXPECT_FALSE(SendKey(push, QEvent::KeyPress, Qt::Key_N));
+    EXPECT_FALSE(SendKey(push, QEvent::KeyRelease, Qt::Key_Return));
+}
+
+// Named by its hint, a push or a check button, pressed or checked, pressed by
+// its action.
+TEST_F(GlyphButton, AssistiveTechnologyReadsAndPressesIt) {
+    TMyFlatSpeedButton* play = Make();
+    play->setToolTip("Play");
+    TMyFlatSpeedButton* repeat = Make(4, true);
+    repeat->setToolTip("Repeat Current");
+    QAccessibleInterface* button = QAccessible::queryAccessibleInterface(play);
+    ASSERT_NE(button, nullptr);
+    EXPECT_EQ(button->role(), QAccessible::Button);
+    EXPECT_EQ(button->text(QAccessible::Name), "Play");
+    EXPECT_TRUE(button->state().focusable);
+    EXPECT_FALSE(button->state().checkable);
+    QAccessibleActionInterface* actions = button->actionInterface();
+    ASSERT_NE(actions, nullptr);
+    ASSERT_FALSE(actions->actionNames().isEmpty());
+    EXPECT_EQ(actions->actionNames().first(), QAccessibleActionInterface::pressAction());
+    QSignalSpy clicks(play, &TMyFlatSpeedButton::OnClick);
+    actions->doAction(QAccessibleActionInterface::pressAction());
+    EXPECT_TRUE(button->state().pressed);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return clicks.count() == 1; }, 5000));
+    EXPECT_FALSE(button->state().pressed);
+
+    QAccessibleInterface* toggle = QAccessible::queryAccessibleInterface(repeat);
+    ASSERT_NE(toggle, nullptr);
+    EXPECT_EQ(toggle->role(), QAccessible::CheckBox);
+    EXPECT_TRUE(toggle->state().checkable);
+    EXPECT_FALSE(toggle->state().checked);
+    repeat->SetDown(true);
+    EXPECT_TRUE(toggle->state().checked);
+    repeat->setAccessibleName("Repeat");
+    EXPECT_EQ(toggle->text(QAccessible::Name), "Repeat") << "a name given wins over the hint";
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 
 #include "SkinTestUtil.h"
 
+#include <QAccessibleValueInterface>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -143,6 +144,25 @@ TEST_F(VolumeSlider, VerticalSliderMovesItsTop) {
     slider->SetSliderPosValue(1.0L);
     EXPECT_EQ(slider->pos(), QPoint(292, 35));
     EXPECT_EQ(slider->PositionToValue(80), 4.0L);
+}
+
+// A slider whose value assistive technology reads and sets.
+TEST_F(VolumeSlider, AssistiveTechnologyReadsAndSetsTheValue) {
+    slider->setToolTip("Volume Control");
+    slider->SetSliderPosValue(2.0L);
+    QAccessibleInterface* knob = QAccessible::queryAccessibleInterface(slider);
+    ASSERT_NE(knob, nullptr);
+    EXPECT_EQ(knob->role(), QAccessible::Slider);
+    EXPECT_EQ(knob->text(QAccessible::Name), "Volume Control");
+    EXPECT_TRUE(knob->state().focusable);
+    QAccessibleValueInterface* value = knob->valueInterface();
+    ASSERT_NE(value, nullptr);
+    EXPECT_EQ(value->currentValue().toDouble(), 2.0);
+    EXPECT_EQ(value->minimumValue().toDouble(), 0.0);
+    EXPECT_EQ(value->maximumValue().toDouble(), 4.0);
+    value->setCurrentValue(3.0);
+    EXPECT_EQ(slider->SliderPosValue(), 3.0L);
+    EXPECT_EQ(knob->text(QAccessible::Value), "3");
 }
 
 } // namespace

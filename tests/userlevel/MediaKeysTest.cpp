@@ -1,7 +1,9 @@
-// Media keys on the desktop: playerctl, a client that is not ours, drives the
-// running player over a session bus of the test's own, and Quit ends it.
+// The desktop's services and clients of the running player, over a session
+// bus of the test's own: playerctl for the media keys, a screen saver that
+// records what is asked of it, and a screen reader's view of the bar.
 #include "support/FileBytes.h"
 #include "support/PrivateBus.h"
+#include "support/SampleDisc.h"
 #include "userlevel/UserDriver.h"
 
 #include <QDBusConnection>
@@ -10,7 +12,56 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
+
 namespace {
+
+const QString AtSpiBusLauncher = QStringLiteral("/usr/libexec/at-spi-bus-launcher");
+// The system's Python, which python3-pyatspi extends, whatever else is on PATH.
+const QString SystemPython = QStringLiteral("/usr/bin/python3");
+
+QString AtSpiUnavailableReason() {
+    if (!QFile::exists(AtSpiBusLauncher))
+        return "no AT-SPI bus launcher: at-spi2-core is missing";
+    QProcess python;
+    python.start(SystemPython, {"-c", "import pyatspi"});
+    if (!python.waitForFinished(20000) || python.exitCode() != 0)
+        return "no pyatspi: python3-pyatspi is missing";
+    return {};
+}
+
+// The accessibility bus on the session bus, and the bar as a screen reader
+// finds it there (tests/userlevel/atspi_bar.py).
+class AtSpiBar {
+public:
+    explicit AtSpiBar(const QString& busAddress) {
+        Environment.insert("DBUS_SESSION_BUS_ADDRESS", busAddress);
+        Launcher.setProcessEnvironment(Environment);
+        Launcher.start(AtSpiBusLauncher, {"--launch-immediately"});
+    }
+    ~AtSpiBar() {
+        Launcher.terminate();
+        if (!Launcher.waitForFinished(5000))
+            Launcher.kill();
+    }
+    AtSpiBar(const AtSpiBar&) = delete;
+    AtSpiBar& operator=(const AtSpiBar&) = delete;
+
+    // The script's exit status (1: no such control yet) and output.
+    std::pair<int, QString> Run(const QString& command, const QString& name) const {
+        QProcess script;
+        script.setProcessEnvironment(Environment);
+        script.start(SystemPython, {QV_SOURCE_DIR "/tests/userlevel/atspi_bar.py", command, name});
+        if (!script.waitForFinished(30000))
+            return {-1, script.errorString()};
+        return {script.exitCode(), QString::fromUtf8(script.readAllStandardOutput()).trimmed()};
+    }
+    bool Reads(const QString& label) const { return Run("label", label).first == 0; }
+
+private:
+    QProcessEnvironment Environment = QProcessEnvironment::systemEnvironment();
+    QProcess Launcher;
+};
 
 // The desktop's screen saver, on the same bus: the screen stays awake while
 // a clip plays, and only then.
@@ -92,6 +143,39 @@ TEST(MediaKeys, PlayerctlDrivesTheRunningPlayerAndQuitEndsIt) {
     EXPECT_EQ(ReadAll(favourites).count("\r\n"), 9) << "no favourites written at Quit";
     EXPECT_TRUE(ReadAll(user.SettingsFile()).contains("FavFileName=")) << "no settings at Quit";
     QDBusConnection::disconnectFromBus("mediakeys");
+}
+
+// Found by name and role, Play plays; the knob's value falls with Volume Down.
+TEST(MediaKeys, AScreenReaderFindsAndUsesTheBar) {
+    QV_REQUIRE(AtSpiUnavailableReason());
+    PrivateSessionBus bus;
+    ASSERT_FALSE(bus.Address().isEmpty()) << "no dbus-daemon";
+    const AtSpiBar bar(bus.Address());
+    const QByteArray savedAddress = qgetenv("DBUS_SESSION_BUS_ADDRESS");
+    qputenv("DBUS_SESSION_BUS_ADDRESS", bus.Address().toUtf8());
+    qputenv("QT_LINUX_ACCESSIBILITY_ALWAYS_ON", "1");
+    TUserSession user("atspi");
+    user.InsertDisc();
+    user.StartPlayer();
+    qputenv("DBUS_SESSION_BUS_ADDRESS", savedAddress);
+    qunsetenv("QT_LINUX_ACCESSIBILITY_ALWAYS_ON");
+
+    ASSERT_TRUE(TUserSession::WaitUntil([&] { return bar.Reads("Playing"); }, 30000))
+        << "the bar never read Playing over AT-SPI";
+    EXPECT_EQ(bar.Run("press", "Stop").first, 0);
+    EXPECT_TRUE(TUserSession::WaitUntil([&] { return bar.Reads("Stopped"); }, 10000));
+    EXPECT_EQ(bar.Run("press", "Play").first, 0);
+    EXPECT_TRUE(TUserSession::WaitUntil([&] { return bar.Reads("Playing"); }, 10000));
+    const QRect elapsed = Bar::Elapsed.translated(user.State(MainRole).Client.topLeft());
+    const QImage now = user.Area(elapsed);
+    EXPECT_TRUE(TUserSession::WaitUntil([&] { return user.Area(elapsed) != now; }, 5000))
+        << "the elapsed time stands still";
+
+    const auto volume = [&] { return bar.Run("value", "Volume Control").second.toDouble(); };
+    const double before = volume();
+    EXPECT_GT(before, 0.0);
+    EXPECT_EQ(bar.Run("press", "Volume Down").first, 0);
+    EXPECT_TRUE(TUserSession::WaitUntil([&] { return volume() < before; }, 5000));
 }
 
 } // namespace

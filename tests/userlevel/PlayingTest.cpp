@@ -152,6 +152,80 @@ TEST_P(PlayingEachDisc, TransportCatalogAndWindowCommands) {
     EXPECT_TRUE(Showing("Водопад, часть 1"));
     EXPECT_TRUE(User.Changing(Picture())); // open: the window commands apply
 
+    // The keys of desktop players on the picture: Space pauses and plays, N
+    // and P step, F and Escape switch full screen, as does a double click,
+    // which leaves the bar as it was.
+    const auto fullScreen = [](const TWindowState& s) {
+        return s.Frame.contains(QRect(0, 0, kScreenWidth, kScreenHeight));
+    };
+    const auto ownSize = [](const TWindowState& s) { return s.Frame.width() < kScreenWidth; };
+    User.Focus(VideoRole);
+    User.Key("space");
+    EXPECT_TRUE(User.Still(Picture())) << "Space did not pause";
+    User.Key("space");
+    EXPECT_TRUE(User.Changing(Picture())) << "Space did not play again";
+    User.Key("n");
+    EXPECT_TRUE(Showing("Водопад, часть 2"));
+    User.Key("p");
+    EXPECT_TRUE(Showing("Водопад, часть 1"));
+    User.Key("f");
+    EXPECT_TRUE(User.WaitForWindow(VideoRole, fullScreen)) << "F";
+    User.Key("Escape");
+    EXPECT_TRUE(User.WaitForWindow(VideoRole, ownSize)) << "Escape";
+    User.Click(Picture().center(), 1, 2);
+    EXPECT_TRUE(User.WaitForWindow(VideoRole, fullScreen)) << "a double click";
+    EXPECT_TRUE(Viewable(MainRole, true));
+    User.Click(Picture().center(), 1, 2);
+    EXPECT_TRUE(User.WaitForWindow(VideoRole, ownSize));
+    EXPECT_TRUE(Viewable(MainRole, true));
+
+    // A notch of the wheel over the knob is a step of the volume keys: Up
+    // undoes it. (The knob looks other under the pointer, which leaves it.)
+    User.Focus(MainRole);
+    const QRect knob = Bar::VolumeKnobTrack.translated(User.State(MainRole).Client.topLeft());
+    const QImage loudest = User.Area(knob);
+    User.Click(User.At(MainRole, Bar::VolumeKnobTop), 5);
+    User.MoveTo(User.At(MainRole, Bar::BareSkin));
+    EXPECT_TRUE(User.Still(knob));
+    EXPECT_NE(User.Area(knob), loudest) << "the wheel did not turn the volume down";
+    User.Key("Up");
+    EXPECT_TRUE(TUserSession::WaitUntil([&] { return User.Area(knob) == loudest; }, 3000))
+        << "the wheel went more than one step";
+
+    // Tab reaches the bar's controls, marked; Space then presses the one
+    // reached (Mute, the second) and the picture plays on. A click on the bar
+    // takes the keyboard back from it: Space pauses again.
+    const QRect muteButton(User.At(MainRole, {245, 49}), QSize(27, 11));
+    const QImage muteUnmarked = User.Area(muteButton);
+    User.Key("Tab");
+    User.Key("Tab");
+    QImage muteMarked;
+    EXPECT_TRUE(TUserSession::WaitUntil(
+        [&] { return (muteMarked = User.Area(muteButton)) != muteUnmarked; }, 3000))
+        << "no focus mark";
+    User.Key("space");
+    EXPECT_TRUE(TUserSession::WaitUntil(
+        [&] {
+            const QImage now = User.Area(muteButton);
+            return now != muteMarked && now != muteUnmarked;
+        },
+        3000))
+        << "Mute was not pressed";
+    EXPECT_TRUE(User.Changing(Picture()));
+    User.Key("space");
+    EXPECT_TRUE(TUserSession::WaitUntil([&] { return User.Area(muteButton) == muteMarked; }, 3000));
+    User.Key("shift+Tab");
+    EXPECT_TRUE(
+        TUserSession::WaitUntil([&] { return User.Area(muteButton) == muteUnmarked; }, 3000));
+    ClickBar(Bar::BareSkin);
+    User.Key("space");
+    EXPECT_TRUE(User.Still(Picture())) << "Space after a click on the bar";
+    User.Key("space");
+    EXPECT_TRUE(User.Changing(Picture()));
+    // Part 1 again from its start, so that the marks below are saved early in it.
+    ClickBar(Bar::Stop);
+    ClickBar(Bar::Play);
+
     // Full screen and back to the picture's own size.
     ClickBar(Bar::FullScreen);
     EXPECT_TRUE(User.WaitForWindow(VideoRole, [](const TWindowState& s) {
