@@ -2,10 +2,10 @@
 #include "catalog/CatalogRecord.h"
 #include "catalogwin/CatUnit2.h"
 #include "catalogwin/PictureLoader.h"
+#include "platform/Exceptions.h"
 #include "platform/JpegImage.h"
 #include "platform/ProcessMemory.h"
 #include "player/Unit1.h"
-#include "shell/Exceptions.h"
 #include "shell/Pathes.h"
 #include "shell/PlayListFile.h"
 

@@ -1,7 +1,7 @@
 #include "catalog/CatalogRecord.h"
 
+#include "platform/Exceptions.h"
 #include "platform/ReplaceFile.h"
-#include "shell/Exceptions.h"
 #include "shell/Pathes.h"
 
 #include <QFile>

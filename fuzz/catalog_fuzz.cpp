@@ -3,7 +3,7 @@
 #include "FuzzSupport.h"
 
 #include "catalog/CatalogRecord.h"
-#include "shell/Exceptions.h"
+#include "platform/Exceptions.h"
 #include "shell/Pathes.h"
 
 #include <cstring>

@@ -2,8 +2,8 @@
 // within the bounds at the scale that covers the panel, or an error.
 #include "FuzzSupport.h"
 
+#include "platform/Exceptions.h"
 #include "platform/JpegImage.h"
-#include "shell/Exceptions.h"
 
 #include <algorithm>
 

@@ -3,8 +3,8 @@
 // their line are refused with the file untouched.
 #include "FuzzSupport.h"
 
+#include "platform/Exceptions.h"
 #include "platform/IniFile.h"
-#include "shell/Exceptions.h"
 
 #include <fuzzer/FuzzedDataProvider.h>
 

@@ -1,8 +1,8 @@
 #include "media/MpvMediaPlayer.h"
 
 #include "media/MpvVideoView.h"
+#include "platform/Exceptions.h"
 #include "platform/ProcessMemory.h"
-#include "shell/Exceptions.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>

@@ -1,6 +1,6 @@
 #include "media/MpvVideoView.h"
 
-#include "shell/Exceptions.h"
+#include "platform/Exceptions.h"
 
 #include <QDir>
 #include <QGuiApplication>

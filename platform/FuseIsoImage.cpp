@@ -1,6 +1,6 @@
 #include "platform/FuseIsoImage.h"
 
-#include "shell/Exceptions.h"
+#include "platform/Exceptions.h"
 
 #include <QDir>
 #include <QFile>

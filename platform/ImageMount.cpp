@@ -1,8 +1,8 @@
 #include "platform/ImageMount.h"
 
+#include "platform/Exceptions.h"
 #include "platform/FuseIsoImage.h"
 #include "platform/UDisksImage.h"
-#include "shell/Exceptions.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -1,8 +1,8 @@
 #include "platform/IniFile.h"
 
+#include "platform/Exceptions.h"
 #include "platform/ReplaceFile.h"
 #include "platform/TextLines.h"
-#include "shell/Exceptions.h"
 
 #include <QDir>
 #include <QFile>

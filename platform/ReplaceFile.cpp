@@ -1,6 +1,6 @@
 #include "platform/ReplaceFile.h"
 
-#include "shell/Exceptions.h"
+#include "platform/Exceptions.h"
 
 #include <QFile>
 

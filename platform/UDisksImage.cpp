@@ -1,6 +1,6 @@
 #include "platform/UDisksImage.h"
 
-#include "shell/Exceptions.h"
+#include "platform/Exceptions.h"
 
 #include <QDBusConnectionInterface>
 #include <QDBusMessage>

@@ -5,7 +5,7 @@
 #include "catalog/CatalogRecord.h"
 #include "catalog/SegmentMarks.h"
 #include "media/MediaPlayer_TLB.h"
-#include "shell/Exceptions.h"
+#include "platform/Exceptions.h"
 #include "shell/Pathes.h"
 #include "video/VidOutUnit.h"
 

@@ -1,6 +1,6 @@
 #include "player/Unit1.h"
 
-#include "shell/Exceptions.h"
+#include "platform/Exceptions.h"
 #include "skin/ImageSlider.h"
 #include "skin/MyGauges.h"
 #include "skin/SkinColors.h"

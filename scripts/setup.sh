@@ -13,7 +13,7 @@ packages=(
   clang-format mpv
   pulseaudio pulseaudio-utils libasound2-plugins alsa-utils
   librsvg2-bin lintian desktop-file-utils appstream
-  libavformat-dev libxcb1-dev dbus playerctl python3-dbusmock libxss-dev
+  libavformat-dev dbus playerctl python3-dbusmock libxss-dev
   clang-14 libclang-rt-14-dev
   at-spi2-core python3-pyatspi
 )

@@ -2,6 +2,7 @@
 
 #include "catalogwin/CatUnit2.h"
 #include "platform/Display.h"
+#include "platform/Exceptions.h"
 #include "platform/ImageMount.h"
 #include "platform/InstanceRequests.h"
 #include "platform/ProcessMemory.h"
@@ -10,7 +11,6 @@
 #include "player/MprisService.h"
 #include "player/Unit1.h"
 #include "shell/CommandLine.h"
-#include "shell/Exceptions.h"
 #include "video/CaptionUnit.h"
 #include "video/VidOutUnit.h"
 

@@ -1,7 +1,7 @@
 #include "shell/DiscSetup.h"
 
+#include "platform/Exceptions.h"
 #include "platform/IniFile.h"
-#include "shell/Exceptions.h"
 #include "shell/Pathes.h"
 #include "shell/Settings.h"
 

@@ -1,8 +1,8 @@
 #include "shell/PlayListFile.h"
 
+#include "platform/Exceptions.h"
 #include "platform/ReplaceFile.h"
 #include "platform/TextLines.h"
-#include "shell/Exceptions.h"
 #include "shell/StrBox.h"
 
 #include <QFile>

@@ -4,7 +4,7 @@
 #include "catalog/CatalogRecord.h"
 #include "catalogwin/CatUnit2.h"
 #include "media/MediaPlayer_TLB.h"
-#include "shell/Exceptions.h"
+#include "platform/Exceptions.h"
 #include "shell/Pathes.h"
 #include "shell/Settings.h"
 #include "video/VidOutUnit.h"

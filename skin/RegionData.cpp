@@ -1,6 +1,6 @@
 #include "skin/RegionData.h"
 
-#include "shell/Exceptions.h"
+#include "platform/Exceptions.h"
 
 #include <QtEndian>
 

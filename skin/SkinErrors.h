@@ -1,7 +1,7 @@
 #pragma once
 // Errors raised by the skin controls.
 
-#include "shell/Exceptions.h"
+#include "platform/Exceptions.h"
 
 // An operation that the control's current state does not allow, such as a
 // range bound that would cross the other bound.

@@ -1,7 +1,7 @@
 #include "tools/DiscCheck.h"
 
 #include "catalog/CatalogRecord.h"
-#include "shell/Exceptions.h"
+#include "platform/Exceptions.h"
 #include "shell/Pathes.h"
 
 #include <QHash>

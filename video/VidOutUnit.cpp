@@ -2,9 +2,9 @@
 
 #include "catalog/CatalogRecord.h"
 #include "media/MediaPlayer_TLB.h"
+#include "platform/Exceptions.h"
 #include "platform/IniFile.h"
 #include "player/Unit1.h"
-#include "shell/Exceptions.h"
 #include "shell/OuterFrame.h"
 #include "shell/Settings.h"
 #include "skin/ImageSlider.h"

@@ -2,7 +2,7 @@
 
 #include "catalog/CatalogRecord.h"
 
-#include "shell/Exceptions.h"
+#include "platform/Exceptions.h"
 #include "shell/Pathes.h"
 #include "support/SampleDisc.h"
 

@@ -1,8 +1,8 @@
 #include "CatWinTestSupport.h"
 
 #include "catalogwin/PictureLoader.h"
+#include "platform/Exceptions.h"
 #include "platform/JpegImage.h"
-#include "shell/Exceptions.h"
 #include "shell/FitPicture.h"
 #include "shell/Pathes.h"
 #include "support/FileBytes.h"

@@ -1,6 +1,6 @@
 #include "CatWinTestSupport.h"
 
-#include "shell/Exceptions.h"
+#include "platform/Exceptions.h"
 #include "shell/PlayListFile.h"
 
 #include <QDir>

@@ -1,7 +1,7 @@
 // The libmpv control on real clips, drawn both ways it can draw.
 #include "media/MpvMediaPlayer.h"
 #include "media/MpvVideoView.h"
-#include "shell/Exceptions.h"
+#include "platform/Exceptions.h"
 #include "support/SampleDisc.h"
 
 #include <QDir>

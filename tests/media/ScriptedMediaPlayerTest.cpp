@@ -2,7 +2,7 @@
 // they rely on.
 #include "support/ScriptedMediaPlayer.h"
 
-#include "shell/Exceptions.h"
+#include "platform/Exceptions.h"
 
 #include <QSignalSpy>
 #include <gtest/gtest.h>

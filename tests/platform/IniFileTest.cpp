@@ -1,5 +1,5 @@
 #include "platform/IniFile.h"
-#include "shell/Exceptions.h"
+#include "platform/Exceptions.h"
 #include "support/FileBytes.h"
 
 #include <QDir>

@@ -1,5 +1,5 @@
 #include "platform/ReplaceFile.h"
-#include "shell/Exceptions.h"
+#include "platform/Exceptions.h"
 #include "support/FileBytes.h"
 #include "support/SampleDisc.h"
 

@@ -1,8 +1,8 @@
 // The application's default error handling and the single-instance rule of
 // the real program.
 #include "shell/Application.h"
+#include "platform/Exceptions.h"
 #include "shell/CommandLine.h"
-#include "shell/Exceptions.h"
 #include "support/SampleDisc.h"
 
 #include <QDir>

@@ -1,6 +1,6 @@
 #include "shell/DiscSetup.h"
 #include "catalogwin/CatWinTestSupport.h"
-#include "shell/Exceptions.h"
+#include "platform/Exceptions.h"
 #include "shell/Pathes.h"
 #include "shell/Settings.h"
 #include "support/FileBytes.h"

@@ -4,9 +4,9 @@
 
 #include "catalog/CatalogRecord.h"
 #include "catalogwin/CatUnit2.h"
+#include "platform/Exceptions.h"
 #include "platform/IniFile.h"
 #include "player/Unit1.h"
-#include "shell/Exceptions.h"
 #include "shell/Pathes.h"
 #include "video/VidOutUnit.h"
 

@@ -1,8 +1,8 @@
 #include "shell/Settings.h"
 #include "catalog/CatalogRecord.h"
 #include "catalogwin/CatWinTestSupport.h"
+#include "platform/Exceptions.h"
 #include "platform/IniFile.h"
-#include "shell/Exceptions.h"
 #include "shell/Pathes.h"
 #include "support/FileBytes.h"
 

@@ -1,6 +1,6 @@
 #include "skin/fcImageForm.h"
 
-#include "shell/Exceptions.h"
+#include "platform/Exceptions.h"
 
 #include <QFile>
 #include <QLabel>

@@ -1,6 +1,6 @@
 #include "ScriptedMediaPlayer.h"
 
-#include "shell/Exceptions.h"
+#include "platform/Exceptions.h"
 
 TScriptedMediaPlayer::TScriptedMediaPlayer(QWidget* parent) : TWinMediaPlayer(parent) {}
 

@@ -212,8 +212,8 @@ TEST(DiscAndLoudness, SeekLoudnessPlayListAndDiscChanges) {
         return s.Name == third;
     })) << "another entry started";
     int carriedOnAt = 0;
-    ASSERT_TRUE(TUserSession::WaitUntil(
-        [&] { return (carriedOnAt = GaugeFill(user, bar)) > 0; }, 10000));
+    ASSERT_TRUE(
+        TUserSession::WaitUntil([&] { return (carriedOnAt = GaugeFill(user, bar)) > 0; }, 10000));
     EXPECT_GE(carriedOnAt, leftAt - 3);
     EXPECT_LE(carriedOnAt, leftAt + 22) << "more than 5 s past where it stopped";
     EXPECT_TRUE(user.Changing(picture)) << "it did not play on";

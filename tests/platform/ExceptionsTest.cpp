@@ -1,4 +1,4 @@
-#include "shell/Exceptions.h"
+#include "platform/Exceptions.h"
 
 #include <gtest/gtest.h>
 
