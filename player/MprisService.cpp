@@ -300,9 +300,7 @@ void TMprisService::Pause() {
 }
 
 void TMprisService::PlayPause() {
-    const int state = Control() ? Control()->PlayState() : mpStopped;
-    Press(state == mpPlaying || state == mpPaused ? &TMainForm::PauseBtnClick
-                                                  : &TMainForm::PlayBtnClick);
+    Press(&TMainForm::PlayPause);
 }
 
 // The bar's Stop acts only while playing; a paused entry is stopped too.
