@@ -49,7 +49,8 @@ void TMainForm::PlayEntry(int N, std::optional<double> start) {
     AllBtn->setVisible(entry.EndPos != 0.0);
     if (CaptionForm)
         CaptionForm->SetCaptionText(AnsiToQString(ShortString(entry.Title)));
-    const double from = start.value_or(entry.StartPos);
+    // The record is packed: its field is copied, never bound to a reference.
+    const double from = start ? *start : double{entry.StartPos};
     VidOutForm->OpenMedia(path, from);
     const int32_t previous = CurrentIndex;
     CurrentIndex = N;
@@ -108,7 +109,7 @@ void TMainForm::SeekBy(double seconds) {
     const CatalogRecord& entry = Catalog[static_cast<size_t>(CurrentIndex)];
     TWinMediaPlayer* control = VidOutForm->ActiveMovie1;
     const double end = StopAtSegmentEnd && entry.EndPos != 0.0 ? entry.EndPos : control->Duration();
-    const double target = std::max(control->CurrentPosition() + seconds, entry.StartPos);
+    const double target = std::max(control->CurrentPosition() + seconds, double{entry.StartPos});
     if (end > 0.0 && target >= end)
         MediaPlayer1Notify();
     else
