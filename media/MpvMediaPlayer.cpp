@@ -129,6 +129,10 @@ void TMpvMediaPlayer::Configure(bool hardwareDecoding) {
         {"load-unsafe-playlists", "no"},
         {"access-references", "no"},
         {"demuxer-lavf-o", "protocol_whitelist=file"},
+        // Clips are local: on a disc, in a folder or in a mounted image. The
+        // engine takes any FUSE mount (fuseiso) for a network share, and
+        // would then read a whole clip ahead into memory.
+        {"cache", "no"},
         {"sub-auto", "no"},
         {"audio-file-auto", "no"},
         // The safe list only, and the engine decodes in software whenever
@@ -142,6 +146,9 @@ void TMpvMediaPlayer::Configure(bool hardwareDecoding) {
         {"hr-seek", "yes"},
         {"vo", "libmpv"},
         // The system's own sound output; without one, play on in silence.
+        // SDL reaches no output these don't, and looking through it for one
+        // that isn't there holds the first frame back by a tenth of a second.
+        {"ao", "pipewire,pulse,alsa,jack"},
         {"audio-fallback-to-null", "yes"},
         {"audio-client-name", ClientName},
         // Loudness scaled in floating point: on 16-bit sound the engine would

@@ -8,6 +8,8 @@
 #include <QOffscreenSurface>
 #include <QOpenGLContext>
 #include <QOpenGLFunctions>
+#include <QPaintEngine>
+#include <QPaintEvent>
 #include <QPainter>
 
 #include <utility>
@@ -84,6 +86,15 @@ bool UsableRenderNode() {
     return false;
 }
 
+// The engine writes its pixels with the fourth byte undefined: fine for an
+// image without alpha, and for an opaque window's image, whose alpha the
+// display never reads (the window system paints in the premultiplied layout).
+bool TakesEngineFrames(const QImage& image, const QWidget& window) {
+    return image.format() == QImage::Format_RGB32 ||
+           (image.format() == QImage::Format_ARGB32_Premultiplied &&
+            !window.testAttribute(Qt::WA_TranslucentBackground));
+}
+
 bool IsSoftwareRenderer(QOpenGLContext& context) {
     QOffscreenSurface surface(context.screen());
     surface.setFormat(context.format());
@@ -95,6 +106,14 @@ bool IsSoftwareRenderer(QOpenGLContext& context) {
     context.doneCurrent();
     return renderer.contains("llvmpipe") || renderer.contains("softpipe") ||
            renderer.contains("swrast") || renderer.contains("software rasterizer");
+}
+
+// Counts as drawn, so the engine goes on to the next frame.
+void SkipFrame(mpv_render_context* context) {
+    int skip = 1;
+    mpv_render_param params[] = {{MPV_RENDER_PARAM_SKIP_RENDERING, &skip},
+                                 {MPV_RENDER_PARAM_INVALID, nullptr}};
+    mpv_render_context_render(context, params);
 }
 
 } // namespace
@@ -130,10 +149,7 @@ std::unique_ptr<QOpenGLContext> CreatePictureGlContext(bool hardwareOnly) {
 }
 
 TMpvGlWindow::TMpvGlWindow(mpv_handle* mpv, std::unique_ptr<QOpenGLContext> gl)
-    : Mpv(mpv), Gl(std::move(gl)), Updates(this, [this] {
-          FramePending = true;
-          requestUpdate();
-      }) {
+    : Mpv(mpv), Gl(std::move(gl)), Updates(this, [this] { TakeFrame(); }) {
     setSurfaceType(QSurface::OpenGLSurface);
     // Keys stay with the widgets around the picture.
     setFlag(Qt::WindowDoesNotAcceptFocus);
@@ -180,18 +196,33 @@ void TMpvGlWindow::CreateRenderContext() {
     emit RenderContextReady();
 }
 
+void TMpvGlWindow::TakeFrame() {
+    FramePending = true;
+    if (isExposed())
+        requestUpdate();
+    else
+        Render();
+}
+
 void TMpvGlWindow::Render() {
-    if (!Context || !isExposed() || !MakeCurrent())
+    if (!Context || !MakeCurrent())
         return;
-    const qreal ratio = devicePixelRatio();
-    mpv_opengl_fbo fbo{static_cast<int>(Gl->defaultFramebufferObject()),
-                       static_cast<int>(width() * ratio), static_cast<int>(height() * ratio), 0};
-    int flipY = 1;
-    mpv_render_param params[] = {{MPV_RENDER_PARAM_OPENGL_FBO, &fbo},
-                                 {MPV_RENDER_PARAM_FLIP_Y, &flipY},
-                                 {MPV_RENDER_PARAM_INVALID, nullptr}};
-    mpv_render_context_render(Context, params);
-    Gl->swapBuffers(this);
+    // A frame nobody can see is passed over: the engine holds each one until
+    // it is drawn, and would fall behind waiting.
+    if (!isExposed()) {
+        SkipFrame(Context);
+    } else {
+        const qreal ratio = devicePixelRatio();
+        mpv_opengl_fbo fbo{static_cast<int>(Gl->defaultFramebufferObject()),
+                           static_cast<int>(width() * ratio), static_cast<int>(height() * ratio),
+                           0};
+        int flipY = 1;
+        mpv_render_param params[] = {{MPV_RENDER_PARAM_OPENGL_FBO, &fbo},
+                                     {MPV_RENDER_PARAM_FLIP_Y, &flipY},
+                                     {MPV_RENDER_PARAM_INVALID, nullptr}};
+        mpv_render_context_render(Context, params);
+        Gl->swapBuffers(this);
+    }
     mpv_render_context_report_swap(Context);
     if (std::exchange(FramePending, false))
         emit FrameRendered();
@@ -238,10 +269,7 @@ void TMpvGlWindow::FreeRenderContext() {
 }
 
 TMpvSwView::TMpvSwView(mpv_handle* mpv, QWidget* parent)
-    : QWidget(parent), Updates(this, [this] {
-          if (RenderFrame())
-              emit FrameRendered();
-      }) {
+    : QWidget(parent), Updates(this, [this] { TakeFrame(); }) {
     setAttribute(Qt::WA_OpaquePaintEvent);
     char apiType[] = MPV_RENDER_API_TYPE_SW;
     mpv_render_param params[] = {{MPV_RENDER_PARAM_API_TYPE, apiType},
@@ -257,38 +285,70 @@ TMpvSwView::~TMpvSwView() {
     mpv_render_context_free(Context);
 }
 
-bool TMpvSwView::RenderFrame() {
-    // Rendered as soon as mpv has a frame, shown or not, so that playback
-    // never waits for a paint. Device pixels, as OpenGL draws them.
+// The engine holds each frame until it is drawn, so it is drawn at once,
+// and passed over where nothing shows it.
+void TMpvSwView::TakeFrame() {
+    Drawn = false;
+    if (isVisible())
+        repaint();
+    if (!Drawn)
+        SkipFrame(Context);
+    emit FrameRendered();
+}
+
+bool TMpvSwView::Render(uchar* pixels, QSize size, qsizetype stride) {
+    int frameSize[2] = {size.width(), size.height()};
+    char format[] = "bgr0"; // Format_RGB32 in memory
+    auto lineBytes = static_cast<size_t>(stride);
+    mpv_render_param params[] = {{MPV_RENDER_PARAM_SW_SIZE, frameSize},
+                                 {MPV_RENDER_PARAM_SW_FORMAT, format},
+                                 {MPV_RENDER_PARAM_SW_STRIDE, &lineBytes},
+                                 {MPV_RENDER_PARAM_SW_POINTER, pixels},
+                                 {MPV_RENDER_PARAM_INVALID, nullptr}};
+    return mpv_render_context_render(Context, params) >= 0;
+}
+
+// The engine draws a whole frame into the window's image where the painter
+// writes to one of the layout it draws, in device pixels as OpenGL would.
+bool TMpvSwView::DrawStraight(QPainter& painter) {
+    QPaintEngine* engine = painter.paintEngine();
+    QPaintDevice* device = engine ? engine->paintDevice() : nullptr;
+    if (!device || device->devType() != QInternal::Image)
+        return false;
+    auto* image = static_cast<QImage*>(device);
+    const QTransform& toDevice = painter.deviceTransform();
+    if (!TakesEngineFrames(*image, *window()) || toDevice.type() > QTransform::TxScale)
+        return false;
+    const QRect area = toDevice.mapRect(QRectF(rect())).toAlignedRect() & image->rect();
+    if (area.isEmpty())
+        return true;
+    const qsizetype stride = image->bytesPerLine();
+    return Render(image->bits() + area.top() * stride + area.left() * 4, area.size(), stride);
+}
+
+// Anything else (part of the view, a window with an alpha channel, a shallow
+// screen) gets the frame through an image of the view's own.
+void TMpvSwView::DrawThroughImage(QPainter& painter) {
     const qreal ratio = devicePixelRatioF();
     const QSize pixels = (QSizeF(size()) * ratio).toSize().expandedTo(QSize(1, 1));
     if (Frame.size() != pixels) {
-        // The backing store's own layout: painted with a plain copy.
         Frame = QImage(pixels, QImage::Format_RGB32);
         Frame.setDevicePixelRatio(ratio);
     }
-    int frameSize[2] = {Frame.width(), Frame.height()};
-    char format[] = "bgr0";
-    size_t stride = Frame.bytesPerLine();
-    mpv_render_param params[] = {{MPV_RENDER_PARAM_SW_SIZE, frameSize},
-                                 {MPV_RENDER_PARAM_SW_FORMAT, format},
-                                 {MPV_RENDER_PARAM_SW_STRIDE, &stride},
-                                 {MPV_RENDER_PARAM_SW_POINTER, Frame.bits()},
-                                 {MPV_RENDER_PARAM_INVALID, nullptr}};
-    if (mpv_render_context_render(Context, params) < 0)
-        return false;
-    update();
-    return true;
-}
-
-void TMpvSwView::paintEvent(QPaintEvent*) {
-    QPainter painter(this);
-    if (Frame.isNull())
-        painter.fillRect(rect(), Qt::black);
-    else
+    if (Render(Frame.bits(), Frame.size(), Frame.bytesPerLine()))
         painter.drawImage(rect(), Frame);
+    else
+        painter.fillRect(rect(), Qt::black);
 }
 
-void TMpvSwView::resizeEvent(QResizeEvent*) {
-    RenderFrame();
+void TMpvSwView::paintEvent(QPaintEvent* event) {
+    QPainter painter(this);
+    // Drawing past the painter passes its clipping too: straight only when
+    // the whole view is to be drawn (not under a window that partly covers
+    // it, say), and the view's own image goes once it is no longer needed.
+    if (event->region().contains(rect()) && DrawStraight(painter))
+        Frame = QImage();
+    else
+        DrawThroughImage(painter);
+    Drawn = true;
 }

@@ -78,6 +78,7 @@ protected:
 private:
     bool MakeCurrent();
     void CreateRenderContext();
+    void TakeFrame();
     void Render();
     void FreeRenderContext();
 
@@ -88,6 +89,8 @@ private:
     TMpvRenderUpdates Updates;
 };
 
+// Draws each frame straight into the window's own image (its backing store),
+// so that the picture is converted once and held once.
 class TMpvSwView : public QWidget {
     Q_OBJECT
 public:
@@ -99,12 +102,15 @@ signals:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
-    void resizeEvent(QResizeEvent* event) override;
 
 private:
-    bool RenderFrame();
+    void TakeFrame();
+    bool DrawStraight(QPainter& painter);
+    void DrawThroughImage(QPainter& painter);
+    bool Render(uchar* pixels, QSize size, qsizetype stride);
 
     mpv_render_context* Context = nullptr;
     TMpvRenderUpdates Updates;
-    QImage Frame;
+    bool Drawn = false;
+    QImage Frame; // only while the window's own image can't take the picture
 };
