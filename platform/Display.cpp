@@ -28,3 +28,9 @@ QString DisplayProblem() {
         return QStringLiteral("needs a graphical display, and cannot open display %1").arg(display);
     return {};
 }
+
+void PreferX11() {
+    // Qt itself picks Wayland in a Wayland session (but for GNOME's).
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && !qEnvironmentVariableIsEmpty("DISPLAY"))
+        qputenv("QT_QPA_PLATFORM", "xcb");
+}

@@ -16,6 +16,7 @@ packages=(
   libavformat-dev dbus playerctl python3-dbusmock libxss-dev
   clang-14 libclang-rt-14-dev
   at-spi2-core python3-pyatspi
+  qt6-wayland weston
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -148,6 +148,7 @@ int RunQuorvixPlayer(int argc, char* argv[]) {
     if (const auto answer = Answer(command))
         return *answer;
     LimitHeapArenas();
+    PreferX11();
     if (!AcquireSingleInstance(InstanceName))
         return HandOver(command.Image);
     TApplication app(argc, argv);

@@ -19,6 +19,7 @@
 namespace {
 
 constexpr int kPoll = 50; // ms between two looks at the screen or a file
+const QString kWaylandSocket = QStringLiteral("wayland-quorvix");
 
 [[noreturn]] void Fail(const QString& what) {
     throw std::runtime_error(what.toStdString());
@@ -111,9 +112,11 @@ TUserSession::~TUserSession() {
         Program->kill();
         Program->waitForFinished();
     }
-    if (WindowManager) {
-        WindowManager->terminate();
-        WindowManager->waitForFinished(3000);
+    for (QProcess* helper : {WindowManager.get(), Compositor.get()}) {
+        if (helper) {
+            helper->terminate();
+            helper->waitForFinished(3000);
+        }
     }
     Server->terminate();
     Server->waitForFinished(3000);
@@ -138,10 +141,28 @@ QProcessEnvironment TUserSession::Environment() const {
     env.insert("XDG_RUNTIME_DIR", Home + "/runtime");
     env.insert("QT_QPA_PLATFORM", "xcb");
     env.remove("WAYLAND_DISPLAY");
+    if (Compositor) {
+        env.remove("QT_QPA_PLATFORM");
+        env.insert("WAYLAND_DISPLAY", kWaylandSocket);
+        env.insert("XDG_SESSION_TYPE", "wayland");
+        env.insert("XDG_CURRENT_DESKTOP", "KDE");
+    }
     env.remove("XAUTHORITY");
     // Images are mounted with fuseiso here, whatever services the machine runs.
     env.insert("DBUS_SYSTEM_BUS_ADDRESS", "unix:path=" + Home + "/no-system-bus");
     return env;
+}
+
+void TUserSession::StartWaylandDesktop() {
+    Compositor = std::make_unique<QProcess>();
+    Compositor->setProcessEnvironment(Environment());
+    Compositor->setStandardOutputFile(ArtifactsDir + "/weston.log");
+    Compositor->setStandardErrorFile(ArtifactsDir + "/weston.log", QIODevice::Append);
+    Compositor->start(
+        "weston", {"--backend=headless-backend.so", "--socket=" + kWaylandSocket, "--idle-time=0"});
+    const QString socket = RuntimeDir() + '/' + kWaylandSocket;
+    if (!WaitUntil([&] { return QFileInfo(socket).exists(); }, 15000))
+        Fail("weston did not start");
 }
 
 QString TUserSession::Run(const QString& program, const QStringList& arguments) const {

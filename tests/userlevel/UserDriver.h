@@ -102,6 +102,10 @@ public:
     void EjectDisc();
     QString DiscFolder() const; // where the disc in the drive is mounted
     void SetWorkDir(int volume, const QString& folder);
+    // From now on the program starts as on a Wayland desktop (KDE's, where Qt
+    // would pick Wayland itself): a compositor of its own, headless, and the
+    // session's variables, with the X server as XWayland.
+    void StartWaylandDesktop();
     // A key of the "[Player]" section of the program's own settings.
     void SetPlayerSetting(const QByteArray& key, const QByteArray& value);
 
@@ -176,6 +180,7 @@ private:
     std::unique_ptr<QTemporaryDir> Root;
     std::unique_ptr<QProcess> Server;
     std::unique_ptr<QProcess> WindowManager;
+    std::unique_ptr<QProcess> Compositor;
     std::unique_ptr<QProcess> Program;
     std::unique_ptr<FuseIsoMount> Disc;
     mutable int ShotCount = 0;
