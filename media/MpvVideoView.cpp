@@ -308,8 +308,9 @@ bool TMpvSwView::Render(uchar* pixels, QSize size, qsizetype stride) {
     return mpv_render_context_render(Context, params) >= 0;
 }
 
-// The engine draws a whole frame into the window's image where the painter
-// writes to one of the layout it draws, in device pixels as OpenGL would.
+// The engine draws the whole frame into the image the painter paints on (the
+// window's backing store) where that image has a layout the engine writes;
+// in device pixels, as OpenGL draws.
 bool TMpvSwView::DrawStraight(QPainter& painter) {
     QPaintEngine* engine = painter.paintEngine();
     QPaintDevice* device = engine ? engine->paintDevice() : nullptr;
