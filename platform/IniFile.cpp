@@ -11,6 +11,7 @@
 #include <fcntl.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <vector>
 
@@ -22,25 +23,67 @@ QByteArray TextOf(const QByteArray& bytes, const Line& line) {
     return bytes.mid(line.Begin, line.End - line.Begin);
 }
 
+// A NUL ends a line as a line break does, so the padding some tools leave
+// after the last value is no part of it. A line cut short by a NUL has no
+// line end of its own (Next == End): a key added after it goes before the NUL.
+std::vector<Line> ProfileLines(const QByteArray& bytes) {
+    std::vector<Line> lines;
+    for (const Line& line : SplitLines(bytes)) {
+        qsizetype begin = line.Begin;
+        for (;;) {
+            const auto nul = std::find(bytes.begin() + begin, bytes.begin() + line.End, '\0');
+            if (nul == bytes.begin() + line.End)
+                break;
+            const qsizetype at = nul - bytes.begin();
+            lines.push_back({begin, at, at});
+            begin = at + 1;
+        }
+        lines.push_back({begin, line.End, line.Next});
+    }
+    return lines;
+}
+
+// DOS editors end a file with Ctrl-Z, which counts as white space here.
+bool Blank(char c) {
+    return c == ' ' || (c >= '\t' && c <= '\r') || c == '\x1a';
+}
+
+QByteArray Trimmed(const QByteArray& text) {
+    qsizetype begin = 0;
+    qsizetype end = text.size();
+    while (begin < end && Blank(text[begin]))
+        ++begin;
+    while (end > begin && Blank(text[end - 1]))
+        --end;
+    return text.mid(begin, end - begin);
+}
+
+// One pair of matching quotes around a value is no part of it.
+QByteArray Unquoted(const QByteArray& value) {
+    const bool quoted = value.size() >= 2 && (value.front() == '"' || value.front() == '\'') &&
+                        value.back() == value.front();
+    return quoted ? value.mid(1, value.size() - 2) : value;
+}
+
 bool SectionName(const QByteArray& text, QByteArray& name) {
-    const QByteArray trimmed = text.trimmed();
+    const QByteArray trimmed = Trimmed(text);
     if (!trimmed.startsWith('['))
         return false;
     const qsizetype close = trimmed.indexOf(']');
-    name = trimmed.mid(1, close < 0 ? -1 : close - 1).trimmed();
+    name = Trimmed(trimmed.mid(1, close < 0 ? -1 : close - 1));
     return true;
 }
 
 // Key of a "key=value" line; comments and lines without '=' have none.
 bool KeyName(const QByteArray& text, QByteArray& key, QByteArray& value) {
-    const QByteArray trimmed = text.trimmed();
+    const QByteArray trimmed = Trimmed(text);
     if (trimmed.startsWith(';'))
         return false;
     const qsizetype equals = trimmed.indexOf('=');
     if (equals < 0)
         return false;
-    key = trimmed.left(equals).trimmed();
-    value = trimmed.mid(equals + 1).trimmed();
+    key = Trimmed(trimmed.left(equals));
+    value = Unquoted(Trimmed(trimmed.mid(equals + 1)));
     return true;
 }
 
@@ -71,7 +114,7 @@ Place Find(const QByteArray& bytes, const std::vector<Line>& lines, const QByteA
         }
         if (place.SectionLine < 0)
             continue;
-        if (!text.trimmed().isEmpty())
+        if (!Trimmed(text).isEmpty())
             place.LastLine = i;
         QByteArray lineKey, value;
         if (place.KeyLine < 0 && KeyName(text, lineKey, value) && SameName(lineKey, key)) {
@@ -109,7 +152,7 @@ bool ParseInteger(const QByteArray& text, int32_t& result) {
 // Sets the key in the bytes of a file, touching nothing else.
 void Put(QByteArray& bytes, const QByteArray& section, const QByteArray& key,
          const QByteArray& value) {
-    const std::vector<Line> lines = SplitLines(bytes);
+    const std::vector<Line> lines = ProfileLines(bytes);
     const Place place = Find(bytes, lines, section, key);
     const QByteArray eol = LineEndOf(bytes);
     if (place.KeyLine >= 0) {
@@ -118,7 +161,7 @@ void Put(QByteArray& bytes, const QByteArray& section, const QByteArray& key,
     } else if (place.SectionLine >= 0) {
         const Line& last = lines[place.LastLine];
         const QByteArray entry = key + '=' + value + eol;
-        if (last.Next == last.End) // the section ends the file without a line end
+        if (last.Next == last.End) // the section ends without a line end: the file's or a NUL's
             bytes.insert(last.End, eol + entry);
         else
             bytes.insert(last.Next, entry);
@@ -162,7 +205,7 @@ QByteArray TIniFile::Load() const {
 QByteArray TIniFile::ReadString(const QByteArray& section, const QByteArray& key,
                                 const QByteArray& defaultValue) const {
     const QByteArray bytes = Load();
-    const Place place = Find(bytes, SplitLines(bytes), section, key);
+    const Place place = Find(bytes, ProfileLines(bytes), section, key);
     return place.KeyLine >= 0 ? place.Value : defaultValue;
 }
 

@@ -19,7 +19,9 @@ public:
     const QString& FileName() const { return Path; }
     // A missing file reads as empty. Any other failure to read throws
     // EInOutError naming the file, so that no write takes an unreadable file
-    // for an empty one. Surrounding spaces are trimmed; an absent key reads as
+    // for an empty one. As files made for Windows are read: surrounding white
+    // space (Ctrl-Z among it) and one pair of matching quotes are no part of a
+    // value, and a NUL ends it like a line break. An absent key reads as
     // defaultValue.
     QByteArray ReadString(const QByteArray& section, const QByteArray& key,
                           const QByteArray& defaultValue) const;

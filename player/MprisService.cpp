@@ -103,7 +103,7 @@ class TMprisPlayerAdaptor : public QDBusAbstractAdaptor {
     Q_PROPERTY(bool Shuffle READ Shuffle WRITE SetShuffle)
     Q_PROPERTY(qlonglong Position READ Position)
     Q_PROPERTY(bool CanGoNext READ CanGoNext)
-    Q_PROPERTY(bool CanGoPrevious READ CanGoNext)
+    Q_PROPERTY(bool CanGoPrevious READ CanGoPrevious)
     Q_PROPERTY(bool CanPlay READ CanPlay)
     Q_PROPERTY(bool CanPause READ CanPlay)
     Q_PROPERTY(bool CanSeek READ CanSeek)
@@ -133,6 +133,7 @@ public:
     }
     qlonglong Position() const { return Service->Position(); }
     bool CanGoNext() const { return Service->CanGoNext(); }
+    bool CanGoPrevious() const { return Service->CanGoPrevious(); }
     bool CanPlay() const { return Service->CanPlay(); }
     bool CanSeek() const { return Service->CanSeek(); }
     bool CanControl() const { return true; }
@@ -205,7 +206,7 @@ QVariantMap TMprisService::AnnouncedProperties() {
             {QStringLiteral("LoopStatus"), LoopStatus()},
             {QStringLiteral("Shuffle"), Shuffle()},
             {QStringLiteral("CanGoNext"), CanGoNext()},
-            {QStringLiteral("CanGoPrevious"), CanGoNext()},
+            {QStringLiteral("CanGoPrevious"), CanGoPrevious()},
             {QStringLiteral("CanPlay"), CanPlay()},
             {QStringLiteral("CanPause"), CanPlay()},
             {QStringLiteral("CanSeek"), CanSeek()}};
@@ -383,7 +384,8 @@ QString TMprisService::ArtUrl() {
     if (key != ArtKey) {
         ArtKey = key;
         const QString path = LocateFile(EntryPictureFile(*CurrentEntry()));
-        ArtUrlValue = path.isEmpty() ? QString() : QUrl::fromLocalFile(path).toString();
+        ArtUrlValue =
+            path.isEmpty() ? QString() : QUrl::fromLocalFile(path).toString(QUrl::FullyEncoded);
     }
     return ArtUrlValue;
 }
@@ -447,8 +449,13 @@ void TMprisService::Latch(TMyFlatSpeedButton* button, bool down) {
     Refresh();
 }
 
+// Next and Previous pass over entries whose clip is missing; so do these.
 bool TMprisService::CanGoNext() const {
-    return FormsExist() && CatForm2->NextCheckedEntry(CurrentIndex, 0) != -1;
+    return FormsExist() && MainForm->NextPlayableEntry(TMainForm::Forward) != -1;
+}
+
+bool TMprisService::CanGoPrevious() const {
+    return FormsExist() && MainForm->NextPlayableEntry(TMainForm::Backward) != -1;
 }
 
 bool TMprisService::CanPlay() const {

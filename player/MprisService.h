@@ -68,6 +68,7 @@ public:
     bool Shuffle() const;
     void SetShuffle(bool shuffle);
     bool CanGoNext() const;
+    bool CanGoPrevious() const;
     bool CanPlay() const;
     bool CanSeek() const;
 

@@ -8,11 +8,6 @@
 
 #include <set>
 
-namespace {
-constexpr int Forward = 0;
-constexpr int Backward = 1;
-} // namespace
-
 void TMainForm::RepeatBtnClick() {
     PlayMode = RepeatBtn->Down() ? 2 : 0;
 }

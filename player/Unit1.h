@@ -73,7 +73,8 @@ public:
     int32_t DiscVolume = 0;
     QString IniFileName;
     QString IniSection;
-    bool StoreWorkDir = false; // WorkDir is the default folder, recorded at close
+    bool StoreWorkDir = false;      // WorkDir is the default folder, recorded at close
+    bool PlaceFailureShown = false; // a failed save of the place is shown once a run
     // Where the bar goes back to with "1:1".
     int32_t HomeLeft = 0;
     int32_t HomeTop = 0;
@@ -121,7 +122,9 @@ public:
     void MediaPlayer1Notify();
     // The checked entries the order can play: those whose media file is there.
     bool EntryPlayable(int32_t N) const;
-    int32_t NextPlayableEntry(int direction) const; // 0 forward, 1 backward; -1 for none
+    static constexpr int Forward = 0;
+    static constexpr int Backward = 1;
+    int32_t NextPlayableEntry(int direction) const; // Forward or Backward; -1 for none
     int32_t RandomPlayableEntry() const;
     // Keyboard and window commands.
     void FormKeyDown(int Key, Qt::KeyboardModifiers Shift);

@@ -156,10 +156,24 @@ int RunQuorvixPlayer(int argc, char* argv[]) {
     QApplication::setQuitOnLastWindowClosed(false);
     TOpenedImage image; // unmounted after the windows, which may hold files on it
 
-    CreateForms();
-    MainForm->RestoreLoudness();
+    // Start-up fails as an event does: the message is shown and the program
+    // goes on, unless a window could not be made.
+    const auto shown = [&app](const std::function<void()>& step) {
+        try {
+            step();
+            return true;
+        } catch (...) {
+            app.Report(CurrentExceptionText());
+            return false;
+        }
+    };
+    if (!shown(CreateForms)) {
+        DestroyForms();
+        return 1;
+    }
+    shown([] { MainForm->RestoreLoudness(); });
     QObject::connect(MainForm, &TMainForm::Closed, &app, &TApplication::EndProgram);
-    ShowForms();
+    shown(ShowForms);
     if (const auto bus = SessionBus())
         new TMprisService(*bus, MainForm); // media keys and desktop player widgets
     const auto open = [&image](const QString& path) {

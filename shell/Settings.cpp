@@ -7,6 +7,7 @@
 #include "platform/Exceptions.h"
 #include "platform/IniFile.h"
 #include "player/Unit1.h"
+#include "shell/Application.h"
 #include "shell/OuterFrame.h"
 #include "shell/Pathes.h"
 #include "shell/PlayListFile.h"
@@ -16,13 +17,18 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QStandardPaths>
+#include <QTimer>
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace {
 
 const QString Error = QStringLiteral("ERROR");
+
+// The program's settings file that could not be read in this run.
+QString UnreadableProgramSettings;
 
 bool FolderExists(const QString& path) {
     return !path.isEmpty() && QFileInfo(path).isDir();
@@ -128,6 +134,26 @@ QString ProgramSettingsPath() {
     return ConfigFolder() + QStringLiteral("/quorvix-player.ini");
 }
 
+QByteArray ReadProgramSetting(const QByteArray& key, const QByteArray& defaultValue) {
+    const QString path = ProgramSettingsPath();
+    if (path == UnreadableProgramSettings)
+        return defaultValue;
+    try {
+        return TIniFile(path).ReadString("Player", key, defaultValue);
+    } catch (const EInOutError& error) {
+        UnreadableProgramSettings = path;
+        const QString text = QString::fromUtf8(error.what());
+        QTimer::singleShot(0, QCoreApplication::instance(), [text] { ReportError(text); });
+        return defaultValue;
+    }
+}
+
+void WriteProgramSettings(const TIniValues& values) {
+    const QString path = ProgramSettingsPath();
+    if (path != UnreadableProgramSettings)
+        TIniFile(path).WriteStrings("Player", values);
+}
+
 void CheckStorableFavFileName(const QString& path) {
     if (!TIniFile::CanStore(path.toUtf8()))
         throw Exception("Cannot use " + path.toStdString() +
@@ -207,12 +233,21 @@ void TMainForm::WriteUserSettings() {
              }});
 }
 
+// Saved at every entry change, so a folder that can't be written would show a
+// message at each one while the order plays on: the first failure is shown,
+// later ones only keep trying. The save at exit shows its own.
 void TMainForm::SavePlace(double position) {
     if (!SettingsValid || CurrentIndex < 0)
         return;
     TIniValues values;
     AddPlace(values, position);
-    TIniFile(UserSettingsPath(IniFileName)).WriteStrings(IniSection.toUtf8(), values);
+    try {
+        TIniFile(UserSettingsPath(IniFileName)).WriteStrings(IniSection.toUtf8(), values);
+    } catch (...) {
+        if (std::exchange(PlaceFailureShown, true))
+            return;
+        throw;
+    }
 }
 
 // Starts the entry where the user left this volume, when it can carry on there.

@@ -1,9 +1,12 @@
 #pragma once
 // The disc's description file and the per-user settings file.
 
+#include <QByteArray>
 #include <QString>
 
 #include <cstdint>
+#include <utility>
+#include <vector>
 
 class TIniFile;
 
@@ -23,6 +26,11 @@ QString DefaultWorkDir(const QString& iniFileName);
 // The program's own settings, shared by every disc: its "[Player]" section
 // holds the choices that are not tied to a disc volume.
 QString ProgramSettingsPath();
+// A "[Player]" key. A file that can't be read gives the defaults, and its
+// failure is shown once, from the message loop (it is read while the windows
+// are made); nothing is written over that file in this run.
+QByteArray ReadProgramSetting(const QByteArray& key, const QByteArray& defaultValue);
+void WriteProgramSettings(const std::vector<std::pair<QByteArray, QByteArray>>& values);
 // Throws Exception when a play-list name cannot be kept as "FavFileName"
 // (a line break or NUL in it), so that it is refused when chosen rather than
 // when the settings are written at close.

@@ -50,6 +50,7 @@ struct TDiscLayout {
     bool UpperCase; // every name; else the pictures' names are lower-case
     QString SetupInf, Catalog, Video, Pic;
     QByteArray IniFileName; // as setup.inf holds it
+    bool WindowsTool;       // setup.inf as Windows tools leave it: quoted, a DOS end mark
     TPicture Clip::*Picture;
     QStringList IsoOptions;
 };
@@ -62,6 +63,7 @@ TDiscLayout Layout(TDiscKind kind) {
                 .Video = "VIDEO",
                 .Pic = "PIC",
                 .IniFileName = QStringToAnsi("Клипы"),
+                .WindowsTool = true,
                 .Picture = &Clip::realPicture,
                 .IsoOptions = {"-J"}};
     return {.UpperCase = false,
@@ -70,6 +72,7 @@ TDiscLayout Layout(TDiscKind kind) {
             .Video = "Video",
             .Pic = "Pic",
             .IniFileName = "QuorvixSample",
+            .WindowsTool = false,
             .Picture = &Clip::picture,
             .IsoOptions = {"-J", "-R"}};
 }
@@ -230,8 +233,11 @@ void MakeDisc(const QString& disc, int volume, const QString& iso, TDiscKind kin
     for (const QString& folder : {data, layout.Video, layout.Pic})
         if (!QDir().mkpath(disc + "/" + folder))
             Fail("cannot create " + disc + "/" + folder);
-    WriteFile(disc + "/" + layout.SetupInf, "[Main]\r\nVolume=" + QByteArray::number(volume) +
-                                                "\r\nIniFileName=" + layout.IniFileName + "\r\n");
+    const QByteArray quote = layout.WindowsTool ? "\"" : "";
+    WriteFile(disc + "/" + layout.SetupInf,
+              "[Main]\r\nVolume=" + quote + QByteArray::number(volume) + quote +
+                  "\r\nIniFileName=" + quote + layout.IniFileName + quote + "\r\n" +
+                  (layout.WindowsTool ? "\x1a" : ""));
     WriteFile(disc + "/QUORVIX_PLAYER.EXE", "MZ");
     WriteCatalogFile(disc + "/" + layout.Catalog, MakeCatalog(kind));
     MakeClips(disc, layout);

@@ -3,7 +3,6 @@
 #include "catalog/CatalogRecord.h"
 #include "media/MediaPlayer_TLB.h"
 #include "platform/Exceptions.h"
-#include "platform/IniFile.h"
 #include "player/Unit1.h"
 #include "shell/OuterFrame.h"
 #include "shell/Settings.h"
@@ -48,15 +47,13 @@ const CatalogRecord* CurrentRecord() {
 
 // The user's choices in the program's own settings; anything else is auto.
 TMediaPlayerOptions ReadPlayerOptions() {
-    const TIniFile settings(ProgramSettingsPath());
-    const QByteArray video = settings.ReadString("Player", "Video", "auto").toLower();
+    const QByteArray video = ReadProgramSetting("Video", "auto").toLower();
     TMediaPlayerOptions options;
     if (video == "opengl")
         options.Video = TVideoOutput::OpenGL;
     else if (video == "software")
         options.Video = TVideoOutput::Software;
-    options.HardwareDecoding =
-        settings.ReadString("Player", "HardwareDecoding", "auto").toLower() != "no";
+    options.HardwareDecoding = ReadProgramSetting("HardwareDecoding", "auto").toLower() != "no";
     return options;
 }
 

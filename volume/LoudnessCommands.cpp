@@ -3,7 +3,6 @@
 #include "player/Unit1.h"
 
 #include "media/MediaPlayer_TLB.h"
-#include "platform/IniFile.h"
 #include "shell/Settings.h"
 #include "skin/ImageSlider.h"
 #include "skin/TMyFlatSpeedButtonUnit.h"
@@ -118,13 +117,12 @@ std::pair<long double, bool> TMainForm::Loudness() const {
 
 // The knob as a share of its travel, as desktop player widgets show it.
 void TMainForm::RestoreLoudness() {
-    const TIniFile settings(ProgramSettingsPath());
     bool valid = false;
-    const double share = settings.ReadString("Player", "Volume", "ERROR").toDouble(&valid);
+    const double share = ReadProgramSetting("Volume", "ERROR").toDouble(&valid);
     if (valid && std::isfinite(share))
         VolSlider->SetSliderPosValue(std::clamp<long double>(share, 0.0L, 1.0L) *
                                      VolSlider->SliderMaxValue());
-    if (settings.ReadInteger("Player", "Mute", 0) != 0 && VidOutForm) {
+    if (ReadProgramSetting("Mute", "0").toInt() != 0 && VidOutForm) {
         VidOutForm->ActiveMovie1->SetMute(true);
         ShowMuteState();
         KeepRestoredMute = true;
@@ -137,12 +135,10 @@ void TMainForm::SaveLoudness() {
     const auto [level, mute] = Loudness();
     if (Loudness() == RestoredLoudness)
         return;
-    TIniFile settings(ProgramSettingsPath());
-    settings.WriteString(
-        "Player", "Volume",
-        QByteArray::number(static_cast<double>(level / VolSlider->SliderMaxValue()), 'g',
-                           QLocale::FloatingPointShortest));
-    settings.WriteInteger("Player", "Mute", mute ? 1 : 0);
+    WriteProgramSettings(
+        {{"Volume", QByteArray::number(static_cast<double>(level / VolSlider->SliderMaxValue()),
+                                       'g', QLocale::FloatingPointShortest)},
+         {"Mute", mute ? "1" : "0"}});
 }
 
 void TMainForm::DrawVolumeIndicator(QPainter& canvas) const {

@@ -108,7 +108,9 @@ TEST(SampleDisc, RealDiscIsMadeAsDiscsForWindowsAre) {
             << name.toStdString();
     ASSERT_TRUE(files.contains("SETUP.INF"));
     EXPECT_TRUE(files.at("SETUP.INF")
-                    .contains("\r\nIniFileName=" + QStringToAnsi(disc.IniFileName) + "\r\n"));
+                    .endsWith("\r\nIniFileName=\"" + QStringToAnsi(disc.IniFileName) +
+                              "\"\r\n\x1a"))
+        << "quoted, with a DOS end mark";
     EXPECT_EQ(disc.IniFileName, QStringLiteral("Клипы"));
 
     const auto records = ReadCatalogFile(disc.Folder + "/DATA/ALL.DAT");

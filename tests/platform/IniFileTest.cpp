@@ -82,6 +82,37 @@ TEST_F(IniFileTest, IntegersThatAreNotNumbersReadAsTheDefault) {
     EXPECT_EQ(ini.ReadInteger("S", "plus", 11), 5);
 }
 
+// As discs made for Windows carry them: quoted values, a DOS editor's Ctrl-Z
+// after the last value, NUL padding; a write keeps all of it around its key.
+TEST_F(IniFileTest, ReadsQuotesCtrlZAndNulPaddingAsWindowsDoes) {
+    const QByteArray original(
+        "[Main]\r\nVolume=\"4\"\r\nIniFileName=\"\xCA\xEB\xE8\xEF\xFB\"\r\n"
+        "Single=' spaced '\r\nOdd=\"4'\r\nLone=\"\r\nInner=a \"b\" c\r\n"
+        "[Tail]\r\nVolume=3\x1a\r\n[Pad]\r\nIniFileName=Disc\0\0\0\0after=1\0\0",
+        147);
+    WriteAll(Path, original);
+    TIniFile ini(Path);
+    EXPECT_EQ(ini.ReadInteger("Main", "Volume", 0), 4);
+    EXPECT_EQ(ini.ReadString("Main", "IniFileName", "ERROR"), "\xCA\xEB\xE8\xEF\xFB");
+    EXPECT_EQ(ini.ReadString("Main", "Single", "ERROR"), " spaced ");
+    EXPECT_EQ(ini.ReadString("Main", "Odd", "ERROR"), "\"4'") << "quotes that don't match stay";
+    EXPECT_EQ(ini.ReadString("Main", "Lone", "ERROR"), "\"");
+    EXPECT_EQ(ini.ReadString("Main", "Inner", "ERROR"), "a \"b\" c");
+    EXPECT_EQ(ini.ReadInteger("Tail", "Volume", 0), 3);
+    EXPECT_EQ(ini.ReadString("Pad", "IniFileName", "ERROR"), "Disc");
+    EXPECT_EQ(ini.ReadInteger("Pad", "after", 0), 1) << "a NUL ends a line";
+
+    ini.WriteStrings("Pad", {{"IniFileName", "New"}, {"Added", "2"}});
+    QByteArray expected = original;
+    expected.replace(expected.indexOf("Disc"), 4, "New");
+    expected.insert(expected.indexOf("after=1") + 7, "\r\nAdded=2\r\n");
+    EXPECT_EQ(ReadAll(Path), expected);
+    EXPECT_EQ(ini.ReadInteger("Pad", "Added", 0), 2);
+    ini.WriteInteger("Main", "Volume", 5);
+    EXPECT_TRUE(ReadAll(Path).startsWith("[Main]\r\nVolume=5\r\nIniFileName=\""))
+        << "the quotes go with the old value";
+}
+
 TEST_F(IniFileTest, WritesChangeOnlyTheirOwnKeyByteForByte) {
     const QByteArray original = "; my settings\n[Volume1]\nWorkDir = /home/u/lists \nLEFT=5\n\n"
                                 "[Volume2]\r\nleft=9\r\n";

@@ -5,7 +5,9 @@
 #include "catalogwin/CatUnit2.h"
 #include "platform/IniFile.h"
 #include "player/Unit1.h"
+#include "shell/Application.h"
 #include "shell/Pathes.h"
+#include "shell/Settings.h"
 #include "skin/ImageSlider.h"
 #include "skin/SkinTestUtil.h"
 #include "skin/TMyFlatSpeedButtonUnit.h"
@@ -16,6 +18,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QKeyEvent>
 #include <QMessageBox>
 #include <QPainter>
@@ -254,6 +257,29 @@ TEST_F(CommandsTest, TheLoudnessIsKeptBetweenRuns) {
     EXPECT_TRUE(Player()->Mute());
     MainForm->VolSlider->SetSliderPosValue(3.0L);
     EXPECT_FALSE(Player()->Mute());
+}
+
+// A folder where the program's settings file should be: the player starts on
+// the defaults, the failure is shown once, and nothing is written over it.
+TEST_F(CommandsTest, AnUnreadableProgramSettingsFileGivesTheDefaultsAndOneMessage) {
+    const QString settings =
+        HomeDir.filePath(QStringLiteral(".config/quorvix-player/quorvix-player.ini"));
+    ASSERT_TRUE(QDir().mkpath(settings));
+    QStringList shown;
+    SetExceptionReporter([&shown](const QString& text) { shown << text; });
+    EXPECT_NO_THROW(MainForm->RestoreLoudness());
+    EXPECT_EQ(ReadProgramSetting("Video", "auto"), "auto");
+    EXPECT_EQ(MainForm->VolSlider->SliderPosValue(), 0.0L);
+    MainForm->VolSlider->SetSliderPosValue(2.6L);
+    EXPECT_NO_THROW(MainForm->SaveLoudness());
+    EXPECT_TRUE(QTest::qWaitFor([&shown] { return !shown.isEmpty(); }, 2000));
+    QCoreApplication::processEvents();
+    SetExceptionReporter([](const QString& text) {
+        ADD_FAILURE() << "error shown to the user: " << text.toStdString();
+    });
+    ASSERT_EQ(shown.size(), 1);
+    EXPECT_TRUE(shown[0].startsWith("Cannot read " + settings)) << shown[0].toStdString();
+    EXPECT_TRUE(QFileInfo(settings).isDir());
 }
 
 QImage IndicatorAt(long double level) {

@@ -65,14 +65,15 @@ protected:
         FormsTest::SetUp();
         Address = Bus->Address();
         ASSERT_FALSE(Address.isEmpty()) << "no dbus-daemon";
-        AddEntry(1, "First", "clip1", 0.0, 30.0);
-        AddEntry(1, "Second", "clip1", 30.0, 90.0);
+        AddEntry(1, "First", "my clip", 0.0, 30.0);
+        AddEntry(1, "Second", "my clip", 30.0, 90.0);
         AddEntry(2, "Third", "clip2", 0.0, 0.0);
+        AddEntry(2, "Gone", "missing", 0.0, 0.0, false);
         SetShortString(Catalog[1].GroupName, "Not shown: the run is named by its first");
         QDir(ProgramDir.path()).mkpath("Pic");
         QImage picture(8, 8, QImage::Format_RGB32);
         picture.fill(Qt::red);
-        ASSERT_TRUE(picture.save(ProgramDir.filePath("Pic/CLIP1.jpg"), "JPG"));
+        ASSERT_TRUE(picture.save(ProgramDir.filePath("Pic/MY CLIP.jpg"), "JPG"));
         ShowCatalog();
         Service = new TMprisService(QDBusConnection::connectToBus(Address, "service"), MainForm);
         ASSERT_TRUE(Service->Registered());
@@ -142,7 +143,8 @@ TEST_F(MprisTest, DescribesTheOpenEntryWithPositionsWithinItsSegment) {
     EXPECT_EQ(metadata.value("xesam:album").toString(), "Group 1");
     EXPECT_EQ(metadata.value("mpris:length").toLongLong(), 60 * Second);
     EXPECT_EQ(metadata.value("mpris:artUrl").toString(),
-              QUrl::fromLocalFile(ProgramDir.filePath("Pic/CLIP1.jpg")).toString());
+              "file://" + ProgramDir.filePath("Pic/MY%20CLIP.jpg"))
+        << "a URI, encoded";
     EXPECT_EQ(Get("Position").toLongLong(), 15500000);
     EXPECT_TRUE(Get("CanSeek").toBool());
     EXPECT_TRUE(Get("CanGoNext").toBool());
@@ -156,6 +158,7 @@ TEST_F(MprisTest, DescribesTheOpenEntryWithPositionsWithinItsSegment) {
 
     for (int i = 0; i < 3; ++i)
         SetChecked(i, false);
+    // Only the entry whose clip is missing is checked: Next would pass it over.
     EXPECT_FALSE(Get("CanGoNext").toBool());
     EXPECT_FALSE(Get("CanGoPrevious").toBool());
 }

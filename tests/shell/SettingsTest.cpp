@@ -218,6 +218,9 @@ TEST_F(SettingsTest, AFailedSettingsWriteStillSavesTheFavourites) {
     Form->CheckAllNodes();
     ASSERT_TRUE(QDir(Temp.filePath("config/quorvix-player")).removeRecursively());
     WriteAll(Temp.filePath("config/quorvix-player"), "not a folder");
+    CurrentIndex = 1;
+    EXPECT_THROW(Main->SavePlace(2.0), EInOutError);
+    EXPECT_NO_THROW(Main->SavePlace(3.0)) << "each entry change tried, the failure shown once";
     EXPECT_THROW(Main->WriteUserSettings(), EInOutError);
     EXPECT_TRUE(ReadAll(Work + "/Favorites.lst").startsWith("1\xA4"));
 }
