@@ -9,6 +9,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -156,12 +157,23 @@ TEST(StartAndExit, LayoutSingleInstanceDragAndExit) {
 
 // The working folder lies on the disc, which can't be written: the failure
 // shows once, and the program still ends; the settings are still written.
+// A folder stands where the program's own settings file should be: the
+// player says so once and plays on the defaults.
 TEST(StartAndExit, ExitWhilePausedWhenTheFavouritesCannotBeWritten) {
     TUserSession user("unwritable");
     user.InsertDisc();
     QFile::remove(user.SettingsFile());
     user.SetWorkDir(1, user.DiscFolder() + "/Data");
+    const QString programSettings = QFileInfo(user.SettingsFile()).path() + "/quorvix-player.ini";
+    ASSERT_TRUE(QDir().mkpath(programSettings));
     user.StartPlayer();
+    QString unreadable;
+    ASSERT_TRUE(
+        TUserSession::WaitUntil([&] { return !(unreadable = user.MessageBox()).isEmpty(); }, 10000))
+        << "no message about the unreadable settings file";
+    user.Shot("unreadable-settings");
+    user.Key("Return");
+    ASSERT_TRUE(TUserSession::WaitUntil([&] { return user.MessageBox().isEmpty(); }, 5000));
     ASSERT_TRUE(user.WaitForWindow(CaptionRole,
                                    [](const TWindowState& s) { return s.Name != "Current Name"; }));
     const QRect picture = user.State(VideoRole).Client.adjusted(4, 4, -4, -4);
@@ -178,6 +190,7 @@ TEST(StartAndExit, ExitWhilePausedWhenTheFavouritesCannotBeWritten) {
     user.Key("Return");
     EXPECT_TRUE(user.WaitForExit(3000)) << "the program did not end after the message";
     EXPECT_TRUE(ReadAll(user.SettingsFile()).contains("FavFileName="));
+    EXPECT_TRUE(QFileInfo(programSettings).isDir());
 }
 
 // On a Wayland desktop too, where the windows go to XWayland: the program
@@ -194,13 +207,14 @@ TEST(StartAndExit, ExitWithoutADiscOnAWaylandDesktop) {
 }
 
 // The sample disc as discs are made in Russia: its settings file named in
-// Windows-1251 ("Клипы").
+// Windows-1251 ("Клипы"), its values quoted and a DOS end mark after them, as
+// Windows tools leave them.
 QString CyrillicDisc(const QTemporaryDir& folder) {
     const QString disc = folder.filePath("disc");
     RunOrThrow("cp", {"-a", SampleDisc().Folder, disc});
     QFile setup(disc + "/setup.inf");
     if (!setup.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
-        setup.write("[Main]\r\nVolume=1\r\nIniFileName=\xCA\xEB\xE8\xEF\xFB\r\n") < 0)
+        setup.write("[Main]\r\nVolume=\"2\"\r\nIniFileName=\"\xCA\xEB\xE8\xEF\xFB\"\r\n\x1a") < 0)
         throw std::runtime_error("cannot write " + disc.toStdString() + "/setup.inf");
     setup.close();
     const QString iso = folder.filePath("disc.iso");
@@ -241,6 +255,9 @@ TEST(StartAndExit, FavouritesAreKeptWithAndWithoutSetUp) {
         EXPECT_TRUE(Bytes(cyrillicWork + "/Favorites.lst").startsWith(firstUnchecked))
             << (uncheck ? "first" : "second") << " run on the set-up disc";
     }
+    EXPECT_TRUE(ReadAll(QFileInfo(user.SettingsFile()).path() + QString::fromUtf8("/Клипы.ini"))
+                    .startsWith("[Volume2]\r\n"))
+        << "the quoted volume";
     user.EjectDisc();
 
     user.InsertImage(SampleDisc().Iso);
