@@ -1,6 +1,8 @@
 // A settings file a user copied, and a value written into it: the value reads
-// back as written, other keys keep their values, and values that would split
-// their line are refused with the file untouched.
+// back as written (less what reading drops: surrounding white space and
+// Ctrl-Z, one pair of quotes), other keys keep their values, and values that
+// would split their line, or a UTF-16 file, are refused with the file
+// untouched.
 #include "FuzzSupport.h"
 
 #include "platform/Exceptions.h"
@@ -12,6 +14,20 @@ namespace {
 
 const char* const Sections[] = {"Main", "Volume1", "Volume12", "volume1"};
 const char* const Keys[] = {"WorkDir", "FavFileName", "left", "IniFileName", "Volume"};
+
+// What a read gives of a value written as it is.
+QByteArray AsRead(const QByteArray& value) {
+    QByteArray text = value;
+    const auto blank = [](char c) { return c == ' ' || (c >= '\t' && c <= '\r') || c == '\x1a'; };
+    while (!text.isEmpty() && blank(text.front()))
+        text.remove(0, 1);
+    while (!text.isEmpty() && blank(text.back()))
+        text.chop(1);
+    if (text.size() >= 2 && (text.front() == '"' || text.front() == '\'') &&
+        text.back() == text.front())
+        text = text.mid(1, text.size() - 2);
+    return text;
+}
 
 template <size_t N> QByteArray Pick(FuzzedDataProvider& input, const char* const (&names)[N]) {
     return names[input.ConsumeIntegralInRange<size_t>(0, N - 1)];
@@ -42,6 +58,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     };
     const QList<QByteArray> before = others();
     const QByteArray original = ReadBytes(path);
+    if (original.startsWith("\xFF\xFE")) {
+        try {
+            ini.WriteString(section, key, value);
+            FUZZ_CHECK(!"a UTF-16 file was written over");
+        } catch (const Exception&) {
+        }
+        FUZZ_CHECK(ReadBytes(path) == original);
+        return 0;
+    }
     if (integer) {
         ini.WriteInteger(section, key, number);
         FUZZ_CHECK(ini.ReadInteger(section, key, number ^ 1) == number);
@@ -55,7 +80,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         return 0;
     } else {
         ini.WriteString(section, key, value);
-        FUZZ_CHECK(ini.ReadString(section, key, "ERROR") == value.trimmed());
+        FUZZ_CHECK(ini.ReadString(section, key, "ERROR") == AsRead(value));
     }
     FUZZ_CHECK(others() == before);
     return 0;

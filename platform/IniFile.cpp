@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QStringEncoder>
 
 #include <fcntl.h>
 #include <unistd.h>
@@ -172,6 +173,19 @@ void Put(QByteArray& bytes, const QByteArray& section, const QByteArray& key,
     }
 }
 
+// Windows reads a profile file saved as UTF-16 ("Unicode" in Notepad) too,
+// as the single-byte text of its code page.
+const QByteArray Utf16Mark("\xFF\xFE", 2);
+
+QByteArray SingleByteText(const QByteArray& bytes) {
+    if (!bytes.startsWith(Utf16Mark))
+        return bytes;
+    const QString text = QString::fromUtf16(
+        reinterpret_cast<const char16_t*>(bytes.constData() + 2), (bytes.size() - 2) / 2);
+    QStringEncoder ansi("windows-1251");
+    return ansi(text);
+}
+
 } // namespace
 
 QByteArray TIniFile::Load() const {
@@ -204,7 +218,7 @@ QByteArray TIniFile::Load() const {
 
 QByteArray TIniFile::ReadString(const QByteArray& section, const QByteArray& key,
                                 const QByteArray& defaultValue) const {
-    const QByteArray bytes = Load();
+    const QByteArray bytes = SingleByteText(Load());
     const Place place = Find(bytes, ProfileLines(bytes), section, key);
     return place.KeyLine >= 0 ? place.Value : defaultValue;
 }
@@ -227,6 +241,10 @@ void TIniFile::WriteStrings(const QByteArray& section, const TIniValues& values)
             throw Exception("Cannot write " + key.toStdString() + " to " + Path.toStdString() +
                             ": the value holds a line break or a NUL byte");
     QByteArray bytes = Load();
+    // Written back as single bytes, it would be another file to Windows.
+    if (bytes.startsWith(Utf16Mark))
+        throw Exception("Cannot write " + Path.toStdString() +
+                        ": it is UTF-16 text, which this program only reads");
     for (const auto& [key, value] : values)
         Put(bytes, section, key, value);
     // The settings folder is made on first use.

@@ -21,7 +21,8 @@ public:
     // EInOutError naming the file, so that no write takes an unreadable file
     // for an empty one. As files made for Windows are read: surrounding white
     // space (Ctrl-Z among it) and one pair of matching quotes are no part of a
-    // value, and a NUL ends it like a line break. An absent key reads as
+    // value, and a NUL ends it like a line break; a file that starts with the
+    // UTF-16LE mark reads as its Windows-1251 text. An absent key reads as
     // defaultValue.
     QByteArray ReadString(const QByteArray& section, const QByteArray& key,
                           const QByteArray& defaultValue) const;
@@ -33,7 +34,7 @@ public:
     // Changes only these keys, adding section and keys when absent; every
     // other byte of the file stays as it was. The file is replaced atomically,
     // once for all the keys. Throws Exception, writing nothing, for text that
-    // CanStore refuses or a file that cannot be read.
+    // CanStore refuses, a UTF-16 file or a file that cannot be read.
     void WriteStrings(const QByteArray& section, const TIniValues& values);
     void WriteString(const QByteArray& section, const QByteArray& key, const QByteArray& value);
     void WriteInteger(const QByteArray& section, const QByteArray& key, int32_t value);

@@ -113,6 +113,21 @@ TEST_F(IniFileTest, ReadsQuotesCtrlZAndNulPaddingAsWindowsDoes) {
         << "the quotes go with the old value";
 }
 
+// Saved as "Unicode" by Notepad: read as its Windows-1251 text, and never
+// written over with single bytes.
+TEST_F(IniFileTest, ReadsUtf16FilesAndRefusesToWriteThem) {
+    const QString text = QString::fromUtf8("[Main]\r\nVolume=\"2\"\r\nIniFileName=Клипы\r\n");
+    const QByteArray wide =
+        QByteArray("\xFF\xFE", 2) +
+        QByteArray(reinterpret_cast<const char*>(text.utf16()), text.size() * 2);
+    WriteAll(Path, wide);
+    TIniFile ini(Path);
+    EXPECT_EQ(ini.ReadInteger("main", "volume", 0), 2);
+    EXPECT_EQ(ini.ReadString("Main", "IniFileName", "ERROR"), "\xCA\xEB\xE8\xEF\xFB");
+    EXPECT_THROW(ini.WriteInteger("Main", "Volume", 3), Exception);
+    EXPECT_EQ(ReadAll(Path), wide);
+}
+
 TEST_F(IniFileTest, WritesChangeOnlyTheirOwnKeyByteForByte) {
     const QByteArray original = "; my settings\n[Volume1]\nWorkDir = /home/u/lists \nLEFT=5\n\n"
                                 "[Volume2]\r\nleft=9\r\n";
