@@ -2,6 +2,7 @@
 
 #include "catalogwin/CatUnit2.h"
 #include "platform/Display.h"
+#include "platform/EndSignals.h"
 #include "platform/Exceptions.h"
 #include "platform/ImageMount.h"
 #include "platform/InstanceRequests.h"
@@ -17,6 +18,7 @@
 #include <QApplication>
 #include <QFile>
 #include <QMessageBox>
+#include <QSessionManager>
 #include <QTimer>
 
 #include <clocale>
@@ -30,8 +32,6 @@ namespace {
 TExceptionReporter Reporter;
 
 const QString InstanceName = QStringLiteral("quorvix-player");
-// A running instance may still be starting up when a later start asks.
-constexpr int kHandOverTimeoutMs = 20000;
 
 void Print(std::FILE* stream, const QString& text) {
     std::fputs(text.toLocal8Bit().constData(), stream);
@@ -68,11 +68,41 @@ std::optional<int> Answer(const TCommandLine& command) {
 
 // A later start: the running instance comes forward and opens the image.
 int HandOver(const QString& image) {
-    if (SendToRunningInstance(InstanceName, image, kHandOverTimeoutMs) || image.isEmpty())
+    if (SendToRunningInstance(InstanceName, image))
         return 0;
-    Print(stderr,
-          "quorvix-player: the running player did not answer; " + image + " was not opened\n");
+    const QString unanswered =
+        QStringLiteral("quorvix-player: a player is running already but does not answer "
+                       "(it may be stopped or hung)");
+    if (image.isEmpty()) {
+        Print(stderr, unanswered + "\n");
+        return 0;
+    }
+    Print(stderr, unanswered + "; " + image + " was not opened\n");
     return 1;
+}
+
+// Where later starts reach this one; said once when they can't.
+int TakeLaterStarts() {
+    const TListening listening = ListenForLaterStarts(InstanceName);
+    if (!listening.Problem.isEmpty())
+        Print(stderr, "quorvix-player: " + listening.Problem + "\n");
+    return listening.Descriptor;
+}
+
+// A logout, a shutdown or a closed terminal ends the program as Exit does.
+// Nobody is left to dismiss a message box then: a failure is printed, and a
+// box already open is closed so that the end does not wait for it.
+void EndSessionsLikeExit(TEndSignals& ending) {
+    QObject::connect(&ending, &TEndSignals::Received, MainForm, [] {
+        SetExceptionReporter(
+            [](const QString& text) { Print(stderr, "quorvix-player: " + text + "\n"); });
+        MainForm->ExitBtnClick();
+        if (QWidget* box = QApplication::activeModalWidget())
+            box->close();
+    });
+    // The session manager asks before it ends the session; the program runs on.
+    QObject::connect(qApp, &QGuiApplication::commitDataRequest, MainForm,
+                     [](QSessionManager&) { MainForm->SaveSession(); });
 }
 
 // The disc image the player mounted, unmounted when another one is opened
@@ -151,14 +181,18 @@ int RunQuorvixPlayer(int argc, char* argv[]) {
     PreferX11();
     if (!AcquireSingleInstance(InstanceName))
         return HandOver(command.Image);
+    const int listening = TakeLaterStarts();
     TApplication app(argc, argv);
     std::setlocale(LC_NUMERIC, "C"); // the playback engine needs a C numeric locale
     QApplication::setQuitOnLastWindowClosed(false);
-    TOpenedImage image; // unmounted after the windows, which may hold files on it
+    TEndSignals endSignals; // until the saves and the unmount at the end are done
+    TOpenedImage image;     // unmounted after the windows, which may hold files on it
+    auto* requests = new TInstanceRequests(listening, &app);
 
     CreateForms();
     MainForm->RestoreLoudness();
     QObject::connect(MainForm, &TMainForm::Closed, &app, &TApplication::EndProgram);
+    EndSessionsLikeExit(endSignals);
     ShowForms();
     if (const auto bus = SessionBus())
         new TMprisService(*bus, MainForm); // media keys and desktop player widgets
@@ -168,7 +202,7 @@ int RunQuorvixPlayer(int argc, char* argv[]) {
     };
     // Inside the message loop, where a failure is shown like any other.
     QTimer::singleShot(0, &app, [&] { open(command.Image); });
-    QObject::connect(new TInstanceRequests(InstanceName, &app), &TInstanceRequests::Requested, &app,
+    QObject::connect(requests, &TInstanceRequests::Requested, &app,
                      [&](const QString& path) {
                          BringFormsForward();
                          open(path);
