@@ -26,6 +26,7 @@
 #include <exception>
 #include <memory>
 #include <optional>
+#include <utility>
 
 namespace {
 
@@ -106,23 +107,46 @@ void EndSessionsLikeExit(TEndSignals& ending) {
 }
 
 // The disc image the player mounted, unmounted when another one is opened
-// and at exit.
+// and at exit. The mount service may take its time (it can ask the user to
+// authenticate) while the player runs on: an image asked for meanwhile is
+// opened next, and only the last one asked for.
 class TOpenedImage {
 public:
     void Open(const QString& image) {
+        Next = image;
+        if (Opening)
+            return;
+        Opening = true;
+        Finally(
+            [this] {
+                while (!Next.isEmpty())
+                    OpenNow(std::exchange(Next, QString()));
+            },
+            [this] {
+                Opening = false;
+                Next.clear();
+            });
+    }
+
+private:
+    // A failure is shown once, and the disc that was there stays.
+    void OpenNow(const QString& image) {
         if (Mounted && Mounted->Image() == image)
             return;
         if (Mounted) {
+            Mounted->Unmount();
             Mounted.reset();
-            // The watch must see that disc leave, or it would take the next one for it.
+            // The watch must see that disc leave (its clip pauses, its place
+            // is kept), or it would take the next one for it.
             if (MainForm->Timer2->isActive())
                 MainForm->Timer2Timer();
         }
         Mounted = MountImage(image);
     }
 
-private:
     std::unique_ptr<TImageMount> Mounted;
+    QString Next;
+    bool Opening = false;
 };
 
 void ShowException(const QString& text) {
