@@ -50,7 +50,7 @@ private:
     bool Wanted = false;
     QDBusPendingCallWatcher* Pending = nullptr;
     QList<QDBusPendingCallWatcher*> Releases; // not yet answered
-    std::optional<uint> Cookie; // of the screen saver service
-    QString Handle;             // of the portal's request
+    std::optional<uint> Cookie;               // of the screen saver service
+    QString Handle;                           // of the portal's request
     bool XSuspended = false;
 };

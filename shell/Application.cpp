@@ -226,11 +226,10 @@ int RunQuorvixPlayer(int argc, char* argv[]) {
     };
     // Inside the message loop, where a failure is shown like any other.
     QTimer::singleShot(0, &app, [&] { open(command.Image); });
-    QObject::connect(requests, &TInstanceRequests::Requested, &app,
-                     [&](const QString& path) {
-                         BringFormsForward();
-                         open(path);
-                     });
+    QObject::connect(requests, &TInstanceRequests::Requested, &app, [&](const QString& path) {
+        BringFormsForward();
+        open(path);
+    });
     const int result = QApplication::exec();
     DestroyForms();
     return result;
