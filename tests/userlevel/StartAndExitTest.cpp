@@ -164,6 +164,7 @@ TEST(StartAndExit, LayoutSingleInstanceDragAndExit) {
 
 // The working folder lies on the disc, which can't be written: the failure
 // shows once, and the program still ends; the settings are still written.
+// Ended by the session, it ends without a message.
 TEST(StartAndExit, ExitWhilePausedWhenTheFavouritesCannotBeWritten) {
     TUserSession user("unwritable");
     user.InsertDisc();
@@ -185,6 +186,16 @@ TEST(StartAndExit, ExitWhilePausedWhenTheFavouritesCannotBeWritten) {
     EXPECT_EQ(user.Player().state(), QProcess::Running); // waits for the user
     user.Key("Return");
     EXPECT_TRUE(user.WaitForExit(3000)) << "the program did not end after the message";
+    EXPECT_TRUE(ReadAll(user.SettingsFile()).contains("FavFileName="));
+
+    // At a logout nobody is left to read a message: the program still ends.
+    QFile::remove(user.SettingsFile());
+    user.SetWorkDir(1, user.DiscFolder() + "/Data");
+    user.StartPlayer();
+    ASSERT_TRUE(user.WaitForWindow(CaptionRole,
+                                   [](const TWindowState& s) { return s.Name != "Current Name"; }));
+    user.Player().terminate();
+    EXPECT_TRUE(user.WaitForExit(5000)) << "the failed save held up the end of the session";
     EXPECT_TRUE(ReadAll(user.SettingsFile()).contains("FavFileName="));
 }
 
