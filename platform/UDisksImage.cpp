@@ -189,8 +189,13 @@ std::optional<QDBusConnection> UDisksBus() {
     QDBusConnection bus = QDBusConnection::systemBus();
     if (!bus.isConnected() || !bus.interface())
         return std::nullopt;
-    if (bus.interface()->isServiceRegistered(Service) ||
-        bus.interface()->activatableServiceNames().value().contains(Service))
+    const QDBusMessage running =
+        Await(bus.interface()->asyncCall(QStringLiteral("NameHasOwner"), Service));
+    if (!Failed(running) && running.arguments().value(0).toBool())
+        return bus;
+    const QDBusMessage startable =
+        Await(bus.interface()->asyncCall(QStringLiteral("ListActivatableNames")));
+    if (!Failed(startable) && startable.arguments().value(0).toStringList().contains(Service))
         return bus;
     return std::nullopt;
 }

@@ -106,7 +106,8 @@ TEST_F(FuseIsoImageTest, EveryImageGetsAFolderOfItsOwn) {
         // Each mount clears away what it finds: only one at a time.
         mounts.push_back(MountWithFuseIso(images.filePath(name)));
         const QString folder = mounts.back()->MountPoint();
-        EXPECT_EQ(QFileInfo(folder).absolutePath(), FoldersIn(Runtime.path()))
+        const QString parent = QFileInfo(QFileInfo(folder).canonicalFilePath()).absolutePath();
+        EXPECT_EQ(parent, QFileInfo(FoldersIn(Runtime.path())).canonicalFilePath())
             << name.toStdString();
         EXPECT_TRUE(QFile::exists(folder + "/setup.inf")) << name.toStdString();
         EXPECT_FALSE(folders.contains(folder)) << name.toStdString();
