@@ -11,6 +11,7 @@
 #include <sys/stat.h>
 
 #include <cerrno>
+#include <cstdlib>
 
 namespace {
 
@@ -40,17 +41,37 @@ bool IsMountPoint(const QString& folder) {
            self.st_dev != parent.st_dev;
 }
 
-void Unmount(const QString& folder) {
-    // Lazily: a clip still open keeps reading, the mount is gone at once.
-    Run(QStringLiteral("fusermount"), {"-u", "-z", folder});
+// Lazily: a clip still open keeps reading, the mount is gone at once.
+QString UnmountFolder(const QString& folder) {
+    return Run(QStringLiteral("fusermount"), {"-u", "-z", folder});
 }
 
-QString FolderFor(const QString& image) {
-    QString name = QFileInfo(image).completeBaseName();
-    if (name.isEmpty())
+QString MountFolders() {
+    return QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation) +
+           QStringLiteral("/quorvix-player");
+}
+
+// Only the one running instance mounts here, so a mount it finds is one a
+// killed run left behind.
+void RemoveLeftOvers(const QString& folders) {
+    for (const QString& name : QDir(folders).entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+        const QString folder = folders + QLatin1Char('/') + name;
+        if (IsMountPoint(folder))
+            UnmountFolder(folder);
+        QDir().rmdir(folder);
+    }
+}
+
+// A folder of its own for each image: two images of one name, or a name
+// such as "..", never lead two mounts, or one and the runtime folder, to one place.
+QString NewFolderFor(const QString& image, const QString& folders) {
+    QString name = QFileInfo(image).completeBaseName().left(64);
+    if (name.isEmpty() || name == QStringLiteral(".") || name == QStringLiteral(".."))
         name = QStringLiteral("disc");
-    return QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation) + "/quorvix-player/" +
-           name;
+    QByteArray folder = QFile::encodeName(folders + QLatin1Char('/') + name) + "-XXXXXX";
+    if (!QDir().mkpath(folders) || !::mkdtemp(folder.data()))
+        return {};
+    return QFile::decodeName(folder);
 }
 
 class TFuseIsoImageMount : public TImageMount {
@@ -58,27 +79,37 @@ public:
     TFuseIsoImageMount(const QString& image, const QString& folder)
         : TImageMount(image), Folder(folder) {}
     ~TFuseIsoImageMount() override {
-        Unmount(Folder);
+        if (Mounted)
+            UnmountFolder(Folder);
         QDir().rmdir(Folder);
     }
     QString MountPoint() const override { return Folder; }
+    void Unmount() override {
+        if (!Mounted)
+            return;
+        if (const QString problem = UnmountFolder(Folder); !problem.isEmpty())
+            throw Exception(
+                QStringLiteral("Cannot unmount %1: %2").arg(Image(), problem).toStdString());
+        Mounted = false;
+        QDir().rmdir(Folder);
+    }
 
 private:
     QString Folder;
+    bool Mounted = true;
 };
 
 } // namespace
 
 std::unique_ptr<TImageMount> MountWithFuseIso(const QString& image) {
-    const QString folder = FolderFor(image);
     const auto fail = [&image](const QString& why) {
         return Exception(QStringLiteral("Cannot mount %1: %2").arg(image, why).toStdString());
     };
-    // Left mounted by a run that was killed.
-    if (IsMountPoint(folder))
-        Unmount(folder);
-    if (!QDir().mkpath(folder))
-        throw fail(QStringLiteral("cannot create %1").arg(folder));
+    const QString folders = MountFolders();
+    RemoveLeftOvers(folders);
+    const QString folder = NewFolderFor(image, folders);
+    if (folder.isEmpty())
+        throw fail(QStringLiteral("cannot create a folder in %1").arg(folders));
     const QString problem = Run(QStringLiteral("fuseiso"), {image, folder});
     if (!problem.isEmpty()) {
         QDir().rmdir(folder);

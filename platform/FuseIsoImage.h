@@ -4,5 +4,5 @@
 #include "platform/ImageMount.h"
 
 // Mounts the image on a folder of its own under the user's runtime folder
-// (quorvix-player/<image name>); throws when it can't.
+// (quorvix-player/<image name>-<random>); throws when it can't.
 std::unique_ptr<TImageMount> MountWithFuseIso(const QString& image);

@@ -1,6 +1,5 @@
 #include "platform/IdleInhibitor.h"
 
-#include <QDBusConnectionInterface>
 #include <QDBusMessage>
 #include <QDBusObjectPath>
 #include <QDBusPendingCallWatcher>
@@ -17,8 +16,9 @@ const QString ScreenSaverService = QStringLiteral("org.freedesktop.ScreenSaver")
 const QString ScreenSaverPaths[] = {QStringLiteral("/org/freedesktop/ScreenSaver"),
                                     QStringLiteral("/ScreenSaver")};
 constexpr uint PortalIdleFlag = 8;
-// A release must reach the service before the program ends; a service that
-// does not answer by then drops the inhibition with the connection anyway.
+// A release must reach the service before the program ends, which waits
+// for it; a service that does not answer by then drops the inhibition with
+// the connection anyway.
 constexpr int ReleaseTimeoutMs = 1000;
 // A service that may first have to start; the end of the program waits for it.
 constexpr int RequestTimeoutMs = 5000;
@@ -45,6 +45,8 @@ TIdleInhibitor::~TIdleInhibitor() {
         Granted(Pending);
     }
     Apply();
+    for (QDBusPendingCallWatcher* release : Releases)
+        release->waitForFinished();
 }
 
 void TIdleInhibitor::SetInhibited(bool inhibited) {
@@ -61,23 +63,10 @@ void TIdleInhibitor::Apply() {
         Release();
 }
 
-bool TIdleInhibitor::ServiceAvailable(const QString& name) const {
-    const QDBusConnectionInterface* bus = Bus->interface();
-    return bus && (bus->isServiceRegistered(name).value() ||
-                   bus->activatableServiceNames().value().contains(name));
-}
-
-TIdleInhibitor::TWay TIdleInhibitor::ServiceWay() const {
-    if (Bus && ServiceAvailable(PortalService))
-        return TWay::Portal;
-    if (Bus && ServiceAvailable(ScreenSaverService))
-        return TWay::ScreenSaver;
-    return TWay::XServer;
-}
-
 void TIdleInhibitor::Acquire() {
+    // The portal first; a refusal (it or its call missing) moves on to the next way.
     if (Way == TWay::Undecided)
-        Way = ServiceWay();
+        Way = Bus ? TWay::Portal : TWay::XServer;
     switch (Way) {
     case TWay::Portal: {
         QDBusMessage call = QDBusMessage::createMethodCall(
@@ -124,10 +113,10 @@ void TIdleInhibitor::Granted(QDBusPendingCallWatcher* call) {
     }
 }
 
-// The next way to try after a refusal: the screen saver service at its other
+// The next way to try after a refusal: the screen saver service at either
 // path, then the X server.
 void TIdleInhibitor::Refused() {
-    if (Way == TWay::Portal && ServiceAvailable(ScreenSaverService)) {
+    if (Way == TWay::Portal) {
         Way = TWay::ScreenSaver;
     } else if (Way == TWay::ScreenSaver && ScreenSaverPath == ScreenSaverPaths[0]) {
         ScreenSaverPath = ScreenSaverPaths[1];
@@ -138,21 +127,29 @@ void TIdleInhibitor::Refused() {
 
 void TIdleInhibitor::Release() {
     if (!Handle.isEmpty()) {
-        Bus->call(QDBusMessage::createMethodCall(PortalService, Handle,
-                                                 QStringLiteral("org.freedesktop.portal.Request"),
-                                                 QStringLiteral("Close")),
-                  QDBus::Block, ReleaseTimeoutMs);
+        Send(QDBusMessage::createMethodCall(PortalService, Handle,
+                                            QStringLiteral("org.freedesktop.portal.Request"),
+                                            QStringLiteral("Close")));
         Handle.clear();
     }
     if (Cookie) {
         QDBusMessage call = QDBusMessage::createMethodCall(
             ScreenSaverService, ScreenSaverPath, ScreenSaverService, QStringLiteral("UnInhibit"));
         call << *Cookie;
-        Bus->call(call, QDBus::Block, ReleaseTimeoutMs);
+        Send(call);
         Cookie.reset();
     }
     if (XSuspended)
         SuspendXSaver(false);
+}
+
+void TIdleInhibitor::Send(const QDBusMessage& release) {
+    auto* watcher = new QDBusPendingCallWatcher(Bus->asyncCall(release, ReleaseTimeoutMs), this);
+    Releases.push_back(watcher);
+    connect(watcher, &QDBusPendingCallWatcher::finished, this, [this, watcher] {
+        Releases.removeOne(watcher);
+        watcher->deleteLater();
+    });
 }
 
 void TIdleInhibitor::SuspendXSaver(bool suspend) {

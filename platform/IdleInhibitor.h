@@ -6,11 +6,13 @@
 // server's own saver is suspended for this client, which ends with it too.
 
 #include <QDBusConnection>
+#include <QList>
 #include <QObject>
 #include <QString>
 
 #include <optional>
 
+class QDBusMessage;
 class QDBusPendingCallWatcher;
 
 class TIdleInhibitor : public QObject {
@@ -19,7 +21,9 @@ public:
     // Without a bus only the X server's saver can be held off.
     TIdleInhibitor(std::optional<QDBusConnection> bus, QString appName, QString reason,
                    QObject* parent = nullptr);
-    ~TIdleInhibitor() override; // lets go, and waits for the service to hear it
+    // Lets go, and waits for the service to hear it. Nothing else waits for
+    // the services: their calls never hold up the window thread.
+    ~TIdleInhibitor() override;
 
     // Asks for the inhibition or lets it go. A request still under way is
     // settled by its answer.
@@ -34,8 +38,7 @@ private:
     void Release();
     void Granted(QDBusPendingCallWatcher* call);
     void Refused();
-    TWay ServiceWay() const;
-    bool ServiceAvailable(const QString& name) const;
+    void Send(const QDBusMessage& release);
     void CallScreenSaver(const QString& path);
     void SuspendXSaver(bool suspend);
 
@@ -46,7 +49,8 @@ private:
     QString ScreenSaverPath;
     bool Wanted = false;
     QDBusPendingCallWatcher* Pending = nullptr;
-    std::optional<uint> Cookie; // of the screen saver service
-    QString Handle;             // of the portal's request
+    QList<QDBusPendingCallWatcher*> Releases; // not yet answered
+    std::optional<uint> Cookie;               // of the screen saver service
+    QString Handle;                           // of the portal's request
     bool XSuspended = false;
 };

@@ -11,12 +11,15 @@
 class TImageMount {
 public:
     explicit TImageMount(const QString& image) : ImagePath(image) {}
-    virtual ~TImageMount() = default; // unmounts
+    virtual ~TImageMount() = default; // unmounts, as far as it can
     TImageMount(const TImageMount&) = delete;
     TImageMount& operator=(const TImageMount&) = delete;
 
     QString Image() const { return ImagePath; }
     virtual QString MountPoint() const = 0;
+    // Unmounts now, also while a clip on it is still open; throws when the
+    // image stays mounted.
+    virtual void Unmount() = 0;
 
 private:
     QString ImagePath;

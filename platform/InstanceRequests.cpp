@@ -14,7 +14,9 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstddef>
 #include <cstring>
+#include <optional>
 
 namespace {
 
@@ -23,6 +25,35 @@ constexpr char kEnd = '\0';
 constexpr char kTaken = '\1';
 constexpr qsizetype kLongestRequest = 64 * 1024;
 constexpr int kRetryMs = 100;
+constexpr int kBacklog = 8;
+
+struct TAddress {
+    sockaddr_un Address{};
+    socklen_t Size = 0;
+};
+
+// A file name, or with a leading NUL a name in the abstract namespace;
+// nullopt when it does not fit.
+std::optional<TAddress> AddressOf(const QByteArray& name, bool abstract) {
+    TAddress result;
+    result.Address.sun_family = AF_UNIX;
+    const size_t offset = abstract ? 1 : 0;
+    if (offset + size_t(name.size()) >= sizeof(result.Address.sun_path))
+        return std::nullopt;
+    std::memcpy(result.Address.sun_path + offset, name.constData(), name.size());
+    // A path with its NUL; an abstract name with its leading one.
+    result.Size = socklen_t(offsetof(sockaddr_un, sun_path) + name.size() + 1);
+    return result;
+}
+
+QByteArray FilePath(const QString& name) {
+    return QFile::encodeName(SingleInstanceSocketPath(name));
+}
+
+// Per user, as the lock is; abstract names are shared by all users.
+QByteArray AbstractName(const QString& name) {
+    return QFile::encodeName(name) + '-' + QByteArray::number(::getuid()) + ".socket";
+}
 
 // Only a socket of this user: in /tmp another user could have put one there.
 bool OwnSocket(const QByteArray& path) {
@@ -31,18 +62,29 @@ bool OwnSocket(const QByteArray& path) {
            info.st_uid == ::getuid();
 }
 
-int Connect(const QByteArray& path) {
-    sockaddr_un address{};
-    address.sun_family = AF_UNIX;
-    if (!OwnSocket(path) || size_t(path.size()) >= sizeof(address.sun_path))
+bool PeerIsThisUser(int fd) {
+    ucred peer{};
+    socklen_t size = sizeof(peer);
+    return ::getsockopt(fd, SOL_SOCKET, SO_PEERCRED, &peer, &size) == 0 && peer.uid == ::getuid();
+}
+
+int Connect(const std::optional<TAddress>& address) {
+    if (!address)
         return -1;
-    std::memcpy(address.sun_path, path.constData(), path.size());
     const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
-    if (fd >= 0 && ::connect(fd, reinterpret_cast<sockaddr*>(&address), sizeof(address)) == 0)
+    if (fd >= 0 &&
+        ::connect(fd, reinterpret_cast<const sockaddr*>(&address->Address), address->Size) == 0 &&
+        PeerIsThisUser(fd))
         return fd;
     if (fd >= 0)
         ::close(fd);
     return -1;
+}
+
+int ConnectToInstance(const QString& name) {
+    const QByteArray path = FilePath(name);
+    const int fd = OwnSocket(path) ? Connect(AddressOf(path, false)) : -1;
+    return fd >= 0 ? fd : Connect(AddressOf(AbstractName(name), true));
 }
 
 bool WriteAll(int fd, const QByteArray& bytes) {
@@ -65,22 +107,32 @@ bool Answered(int fd, int timeoutMs) {
     return ::poll(&waiting, 1, timeoutMs) == 1 && ::read(fd, &answer, 1) == 1 && answer == kTaken;
 }
 
-bool SameUser(const QLocalSocket* socket) {
-    ucred peer{};
-    socklen_t size = sizeof(peer);
-    return ::getsockopt(int(socket->socketDescriptor()), SOL_SOCKET, SO_PEERCRED, &peer, &size) ==
-               0 &&
-           peer.uid == ::getuid();
+// A listening socket at the address; the system's reason when it can't be had.
+int Listen(const TAddress& address, QString& problem) {
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    if (fd < 0) {
+        problem = QString::fromLocal8Bit(std::strerror(errno));
+        return -1;
+    }
+    // In /tmp the socket must be this user's alone; nothing else runs yet.
+    const mode_t kept = ::umask(077);
+    const bool bound =
+        ::bind(fd, reinterpret_cast<const sockaddr*>(&address.Address), address.Size) == 0;
+    ::umask(kept);
+    if (bound && ::listen(fd, kBacklog) == 0)
+        return fd;
+    problem = QString::fromLocal8Bit(std::strerror(errno));
+    ::close(fd);
+    return -1;
 }
 
 } // namespace
 
 bool SendToRunningInstance(const QString& name, const QString& request, int timeoutMs) {
-    const QByteArray path = QFile::encodeName(SingleInstanceSocketPath(name));
     QElapsedTimer waited;
     waited.start();
     int fd;
-    while ((fd = Connect(path)) < 0) {
+    while ((fd = ConnectToInstance(name)) < 0) {
         if (waited.elapsed() > timeoutMs)
             return false;
         ::usleep(kRetryMs * 1000);
@@ -91,19 +143,34 @@ bool SendToRunningInstance(const QString& name, const QString& request, int time
     return taken;
 }
 
-TInstanceRequests::TInstanceRequests(const QString& name, QObject* parent)
+TListening ListenForLaterStarts(const QString& name) {
+    const QByteArray path = FilePath(name);
+    if (OwnSocket(path))
+        ::unlink(path.constData()); // left by an instance that was killed
+    QString fileProblem = QStringLiteral("the name is too long for a socket");
+    if (const auto address = AddressOf(path, false)) {
+        if (const int fd = Listen(*address, fileProblem); fd >= 0)
+            return {fd, {}};
+    }
+    QString abstractProblem;
+    if (const int fd = Listen(*AddressOf(AbstractName(name), true), abstractProblem); fd >= 0)
+        return {fd, {}};
+    return {-1, QStringLiteral("later starts can't reach this player: %1: %2; @%3: %4")
+                    .arg(QFile::decodeName(path), fileProblem,
+                         QFile::decodeName(AbstractName(name)), abstractProblem)};
+}
+
+TInstanceRequests::TInstanceRequests(int listening, QObject* parent)
     : QObject(parent), Server(new QLocalServer(this)) {
-    const QString path = SingleInstanceSocketPath(name);
-    QLocalServer::removeServer(path); // left by an instance that was killed
-    Server->setSocketOptions(QLocalServer::UserAccessOption);
-    Server->listen(path); // without it later starts only end, as they always may
     connect(Server, &QLocalServer::newConnection, this, &TInstanceRequests::Accept);
+    if (listening >= 0)
+        Server->listen(listening);
 }
 
 void TInstanceRequests::Accept() {
     while (QLocalSocket* socket = Server->nextPendingConnection()) {
         connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
-        if (!SameUser(socket)) {
+        if (!PeerIsThisUser(int(socket->socketDescriptor()))) {
             socket->abort();
             socket->deleteLater();
             continue;
@@ -124,5 +191,6 @@ void TInstanceRequests::Read(QLocalSocket* socket) {
     socket->write(&kTaken, 1);
     socket->flush();
     socket->disconnectFromServer();
-    emit Requested(request);
+    QMetaObject::invokeMethod(
+        this, [this, request] { emit Requested(request); }, Qt::QueuedConnection);
 }

@@ -84,6 +84,9 @@ public:
     // Shell.
     void FormCreate();
     void FormClose();
+    // What the user changed (settings, favourites, place, loudness), kept:
+    // at close, and when the desktop session asks while the program runs on.
+    void SaveSession();
     void FormDestroy();
     void LoadDisc();
     void Timer2Timer();

@@ -2,6 +2,7 @@
 
 #include "catalogwin/CatUnit2.h"
 #include "platform/Display.h"
+#include "platform/EndSignals.h"
 #include "platform/Exceptions.h"
 #include "platform/ImageMount.h"
 #include "platform/InstanceRequests.h"
@@ -17,6 +18,7 @@
 #include <QApplication>
 #include <QFile>
 #include <QMessageBox>
+#include <QSessionManager>
 #include <QTimer>
 
 #include <clocale>
@@ -24,14 +26,13 @@
 #include <exception>
 #include <memory>
 #include <optional>
+#include <utility>
 
 namespace {
 
 TExceptionReporter Reporter;
 
 const QString InstanceName = QStringLiteral("quorvix-player");
-// A running instance may still be starting up when a later start asks.
-constexpr int kHandOverTimeoutMs = 20000;
 
 void Print(std::FILE* stream, const QString& text) {
     std::fputs(text.toLocal8Bit().constData(), stream);
@@ -68,31 +69,84 @@ std::optional<int> Answer(const TCommandLine& command) {
 
 // A later start: the running instance comes forward and opens the image.
 int HandOver(const QString& image) {
-    if (SendToRunningInstance(InstanceName, image, kHandOverTimeoutMs) || image.isEmpty())
+    if (SendToRunningInstance(InstanceName, image))
         return 0;
-    Print(stderr,
-          "quorvix-player: the running player did not answer; " + image + " was not opened\n");
+    const QString unanswered =
+        QStringLiteral("quorvix-player: a player is running already but does not answer "
+                       "(it may be stopped or hung)");
+    if (image.isEmpty()) {
+        Print(stderr, unanswered + "\n");
+        return 0;
+    }
+    Print(stderr, unanswered + "; " + image + " was not opened\n");
     return 1;
 }
 
+// Where later starts reach this one; said once when they can't.
+int TakeLaterStarts() {
+    const TListening listening = ListenForLaterStarts(InstanceName);
+    if (!listening.Problem.isEmpty())
+        Print(stderr, "quorvix-player: " + listening.Problem + "\n");
+    return listening.Descriptor;
+}
+
+// A logout, a shutdown or a closed terminal ends the program as Exit does.
+// Nobody is left to dismiss a message box then: a failure is printed, and a
+// box already open is closed so that the end does not wait for it.
+void EndSessionsLikeExit(TEndSignals& ending) {
+    QObject::connect(&ending, &TEndSignals::Received, MainForm, [] {
+        SetExceptionReporter(
+            [](const QString& text) { Print(stderr, "quorvix-player: " + text + "\n"); });
+        MainForm->ExitBtnClick();
+        if (QWidget* box = QApplication::activeModalWidget())
+            box->close();
+    });
+    // The session manager asks before it ends the session; the program runs on.
+    QObject::connect(qApp, &QGuiApplication::commitDataRequest, MainForm,
+                     [](QSessionManager&) { MainForm->SaveSession(); });
+}
+
 // The disc image the player mounted, unmounted when another one is opened
-// and at exit.
+// and at exit. The mount service may take its time (it can ask the user to
+// authenticate) while the player runs on: an image asked for meanwhile is
+// opened next, and only the last one asked for.
 class TOpenedImage {
 public:
     void Open(const QString& image) {
+        Next = image;
+        if (Opening)
+            return;
+        Opening = true;
+        Finally(
+            [this] {
+                while (!Next.isEmpty())
+                    OpenNow(std::exchange(Next, QString()));
+            },
+            [this] {
+                Opening = false;
+                Next.clear();
+            });
+    }
+
+private:
+    // A failure is shown once, and the disc that was there stays.
+    void OpenNow(const QString& image) {
         if (Mounted && Mounted->Image() == image)
             return;
         if (Mounted) {
+            Mounted->Unmount();
             Mounted.reset();
-            // The watch must see that disc leave, or it would take the next one for it.
+            // The watch must see that disc leave (its clip pauses, its place
+            // is kept), or it would take the next one for it.
             if (MainForm->Timer2->isActive())
                 MainForm->Timer2Timer();
         }
         Mounted = MountImage(image);
     }
 
-private:
     std::unique_ptr<TImageMount> Mounted;
+    QString Next;
+    bool Opening = false;
 };
 
 void ShowException(const QString& text) {
@@ -151,10 +205,13 @@ int RunQuorvixPlayer(int argc, char* argv[]) {
     PreferX11();
     if (!AcquireSingleInstance(InstanceName))
         return HandOver(command.Image);
+    const int listening = TakeLaterStarts();
     TApplication app(argc, argv);
     std::setlocale(LC_NUMERIC, "C"); // the playback engine needs a C numeric locale
     QApplication::setQuitOnLastWindowClosed(false);
-    TOpenedImage image; // unmounted after the windows, which may hold files on it
+    TEndSignals endSignals; // until the saves and the unmount at the end are done
+    TOpenedImage image;     // unmounted after the windows, which may hold files on it
+    auto* requests = new TInstanceRequests(listening, &app);
 
     // Start-up fails as an event does: the message is shown and the program
     // goes on, unless a window could not be made.
@@ -173,6 +230,7 @@ int RunQuorvixPlayer(int argc, char* argv[]) {
     }
     shown([] { MainForm->RestoreLoudness(); });
     QObject::connect(MainForm, &TMainForm::Closed, &app, &TApplication::EndProgram);
+    EndSessionsLikeExit(endSignals);
     shown(ShowForms);
     if (const auto bus = SessionBus())
         new TMprisService(*bus, MainForm); // media keys and desktop player widgets
@@ -182,11 +240,10 @@ int RunQuorvixPlayer(int argc, char* argv[]) {
     };
     // Inside the message loop, where a failure is shown like any other.
     QTimer::singleShot(0, &app, [&] { open(command.Image); });
-    QObject::connect(new TInstanceRequests(InstanceName, &app), &TInstanceRequests::Requested, &app,
-                     [&](const QString& path) {
-                         BringFormsForward();
-                         open(path);
-                     });
+    QObject::connect(requests, &TInstanceRequests::Requested, &app, [&](const QString& path) {
+        BringFormsForward();
+        open(path);
+    });
     const int result = QApplication::exec();
     DestroyForms();
     return result;

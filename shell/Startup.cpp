@@ -60,9 +60,13 @@ void TMainForm::LoadDisc() {
         std::rethrow_exception(unkept);
 }
 
+void TMainForm::SaveSession() {
+    RunEach({[this] { WriteUserSettings(); }, [this] { SaveLoudness(); }});
+}
+
 // The media close even when a save fails.
 void TMainForm::FormClose() {
-    RunEach({[this] { WriteUserSettings(); }, [this] { SaveLoudness(); },
+    RunEach({[this] { SaveSession(); },
              [this] {
                  if (VidOutForm)
                      VidOutForm->CloseMedia();

@@ -14,6 +14,7 @@
 
 #include <gtest/gtest.h>
 
+#include <csignal>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
 
@@ -83,6 +84,17 @@ TEST(ApplicationTest, ASecondStartEndsAtOnceAndLeavesTheFirstAlone) {
     EXPECT_EQ(second.exitStatus(), QProcess::NormalExit);
     EXPECT_EQ(second.exitCode(), 0);
     EXPECT_EQ(first.state(), QProcess::Running);
+
+    // A stopped instance can't answer: the image was not opened, and the
+    // later start says so well before the 20 s it once waited.
+    ::kill(pid_t(first.processId()), SIGSTOP);
+    QProcess unanswered;
+    unanswered.setProcessEnvironment(env);
+    unanswered.start(QV_PLAYER, {SampleDisc().Iso});
+    ASSERT_TRUE(unanswered.waitForFinished(15000));
+    EXPECT_EQ(unanswered.exitCode(), 1);
+    EXPECT_TRUE(unanswered.readAllStandardError().contains("does not answer"));
+    ::kill(pid_t(first.processId()), SIGCONT);
 
     first.kill(); // a crashed instance must not block the next start
     first.waitForFinished();

@@ -1,7 +1,7 @@
 // A user starts the player, finds its windows where they belong, drags the
-// bar, and leaves it: by the Exit button, by the window manager, also when the
-// favourites can't be written. A disc image opens from the command line, also
-// through the player that runs; the command line answers questions.
+// bar, and leaves it: by the Exit button, by the window manager, by the end
+// of the session, also when the favourites can't be written. A disc image opens from the command
+// line, also through the player that runs; the command line answers questions.
 #include "userlevel/UserDriver.h"
 
 #include "support/SampleDisc.h"
@@ -48,11 +48,19 @@ bool DragBar(TUserSession& user, QPoint grab, QPoint offset) {
 }
 
 // The player's mount of an image (in this test's mount namespace, which the
-// player shares).
+// player shares), in a folder named after the image.
 bool ImageMounted(const TUserSession& user, const QString& image = SampleDisc().Iso) {
     const QString folder =
-        user.RuntimeDir() + "/quorvix-player/" + QFileInfo(image).completeBaseName();
-    return ReadAll("/proc/self/mountinfo").contains(" " + folder + " ");
+        user.RuntimeDir() + "/quorvix-player/" + QFileInfo(image).completeBaseName() + "-";
+    return ReadAll("/proc/self/mountinfo").contains(" " + folder);
+}
+
+// Clicks the check box of a row of the catalog tree and waits until it shows.
+void ToggleCheckBox(TUserSession& user, int row) {
+    const QRect box(user.At(CatalogRole, Tree::RowCheckBox(row)) - QPoint(3, 3), QSize(7, 7));
+    const QImage before = user.Area(box);
+    user.Click(user.At(CatalogRole, Tree::RowCheckBox(row)));
+    ASSERT_TRUE(TUserSession::WaitUntil([&] { return user.Area(box) != before; }, 5000));
 }
 
 bool PlaysTheFirstEntry(TUserSession& user) {
@@ -158,7 +166,8 @@ TEST(StartAndExit, LayoutSingleInstanceDragAndExit) {
 // The working folder lies on the disc, which can't be written: the failure
 // shows once, and the program still ends; the settings are still written.
 // A folder stands where the program's own settings file should be: the
-// player says so once and plays on the defaults.
+// player says so once and plays on the defaults. Ended by the session, it
+// ends without a message, even with that one still open.
 TEST(StartAndExit, ExitWhilePausedWhenTheFavouritesCannotBeWritten) {
     TUserSession user("unwritable");
     user.InsertDisc();
@@ -191,6 +200,16 @@ TEST(StartAndExit, ExitWhilePausedWhenTheFavouritesCannotBeWritten) {
     EXPECT_TRUE(user.WaitForExit(3000)) << "the program did not end after the message";
     EXPECT_TRUE(ReadAll(user.SettingsFile()).contains("FavFileName="));
     EXPECT_TRUE(QFileInfo(programSettings).isDir());
+
+    // At a logout nobody is left to read a message: the program still ends.
+    QFile::remove(user.SettingsFile());
+    user.SetWorkDir(1, user.DiscFolder() + "/Data");
+    user.StartPlayer();
+    ASSERT_TRUE(user.WaitForWindow(CaptionRole,
+                                   [](const TWindowState& s) { return s.Name != "Current Name"; }));
+    user.Player().terminate();
+    EXPECT_TRUE(user.WaitForExit(5000)) << "the failed save held up the end of the session";
+    EXPECT_TRUE(ReadAll(user.SettingsFile()).contains("FavFileName="));
 }
 
 // On a Wayland desktop too, where the windows go to XWayland: the program
@@ -230,10 +249,7 @@ void RunOnce(TUserSession& user, bool uncheckFirstEntry) {
     ASSERT_TRUE(user.WaitForWindow(CaptionRole,
                                    [](const TWindowState& s) { return s.Name != "Current Name"; }));
     if (uncheckFirstEntry) {
-        const QRect box(user.At(CatalogRole, Tree::RowCheckBox(1)) - QPoint(3, 3), QSize(7, 7));
-        const QImage checked = user.Area(box);
-        user.Click(user.At(CatalogRole, Tree::RowCheckBox(1)));
-        ASSERT_TRUE(TUserSession::WaitUntil([&] { return user.Area(box) != checked; }, 5000));
+        ASSERT_NO_FATAL_FAILURE(ToggleCheckBox(user, 1));
     }
     ASSERT_GE(ExitByButton(user), 0) << "Exit did not end the program";
 }
@@ -270,17 +286,55 @@ TEST(StartAndExit, FavouritesAreKeptWithAndWithoutSetUp) {
     EXPECT_TRUE(ReadAll(user.SettingsFile()).startsWith("[Volume1]\r\nWorkDir=" + work + "\r\n"));
 }
 
-TEST(StartAndExit, ADiscImageOpensLikeADiscAndIsUnmountedAtExit) {
+// A logout (SIGTERM) while a clip of the image plays: the program ends as by
+// Exit, with the user's changes written and the image unmounted.
+TEST(StartAndExit, ADiscImageOpensLikeADiscAndIsUnmountedWhenTheSessionEnds) {
     QV_SKIP_WITHOUT_FUSE();
     TUserSession user("image");
     user.SetWorkDir(1, user.WorkDir());
     user.StartPlayer({SampleDisc().Iso});
     EXPECT_TRUE(PlaysTheFirstEntry(user));
     EXPECT_TRUE(ImageMounted(user));
-    EXPECT_TRUE(user.Changing(user.State(VideoRole).Client.adjusted(4, 4, -4, -4)));
+    const QRect picture = user.State(VideoRole).Client.adjusted(4, 4, -4, -4);
+    EXPECT_TRUE(user.Changing(picture));
 
-    ASSERT_GE(ExitByButton(user), 0) << "Exit did not end the program";
+    ASSERT_NO_FATAL_FAILURE(ToggleCheckBox(user, 1));
+    // The knob, at the top from the start, dragged down a way.
+    const QPoint top = user.At(MainRole, Bar::VolumeKnobTop);
+    const QImage loud = user.Area(Bar::VolumeKnobTrack.translated(top - Bar::VolumeKnobTop));
+    user.MoveTo(top);
+    user.Press();
+    user.MoveTo(top - QPoint(30, 0));
+    user.MoveTo(top - QPoint(60, 0));
+    user.Release();
+    ASSERT_TRUE(TUserSession::WaitUntil(
+        [&] {
+            return user.Area(Bar::VolumeKnobTrack.translated(top - Bar::VolumeKnobTop)) != loud;
+        },
+        5000));
+    ASSERT_TRUE(user.Changing(picture)) << "the clip no longer plays";
+
+    // A second signal, as a session manager may send, while the first one's
+    // saves are under way.
+    user.Player().terminate();
+    user.Player().terminate();
+    QElapsedTimer ending;
+    ending.start();
+    ASSERT_TRUE(user.WaitForExit(5000)) << "SIGTERM did not end the program";
+    RecordProperty("SigtermExitMs", int(ending.elapsed()));
+    EXPECT_EQ(user.Player().exitStatus(), QProcess::NormalExit);
     EXPECT_EQ(user.Player().exitCode(), 0);
+    EXPECT_TRUE(Bytes(user.WorkDir() + "/Favorites.lst")
+                    .startsWith("0\xA4"
+                                "0\r\n"))
+        << "the unticked entry was not kept";
+    const QString settings = ReadAll(user.SettingsFile());
+    EXPECT_TRUE(settings.contains("FavFileName=")) << settings.toStdString();
+    EXPECT_TRUE(settings.contains("LastPosition=")) << settings.toStdString();
+    EXPECT_TRUE(settings.contains("left=")) << settings.toStdString();
+    const QString player =
+        ReadAll(QFileInfo(user.SettingsFile()).absolutePath() + "/quorvix-player.ini");
+    EXPECT_TRUE(player.contains("Volume=")) << "the loudness was not kept";
     EXPECT_FALSE(ImageMounted(user));
 }
 
