@@ -277,6 +277,7 @@ TEST_P(PlayingEachDisc, TransportCatalogAndWindowCommands) {
     ClickBar(Bar::TestPlayerFile);
     EXPECT_TRUE(TUserSession::WaitUntil([&] { return !User.MessageBox().isEmpty(); }, 5000));
     User.Shot("missing-files");
+    EXPECT_TRUE(User.WaitForFocus(User.MessageBox()));
     User.Key("Return");
     EXPECT_TRUE(TUserSession::WaitUntil([&] { return User.MessageBox().isEmpty(); }, 3000));
 
