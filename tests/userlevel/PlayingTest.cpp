@@ -84,6 +84,7 @@ TEST_P(PlayingEachDisc, TransportCatalogAndWindowCommands) {
     ASSERT_TRUE(
         QFile::copy(SampleDisc(1, Kind).Folder + discCatalog, programFolder + "/Data/All.dat"));
     User.StartPlayer();
+    ASSERT_TRUE(User.Still(StateWord())); // mapped is not yet painted
     const QImage stoppedWord = User.Area(StateWord());
     User.InsertDisc();
     ASSERT_TRUE(Viewable(CatalogRole, true));
@@ -183,6 +184,7 @@ TEST_P(PlayingEachDisc, TransportCatalogAndWindowCommands) {
     // undoes it. (The knob looks other under the pointer, which leaves it.)
     User.Focus(MainRole);
     const QRect knob = Bar::VolumeKnobTrack.translated(User.State(MainRole).Client.topLeft());
+    EXPECT_TRUE(User.Still(knob)); // the bar drawn again where the full-screen picture was
     const QImage loudest = User.Area(knob);
     User.Click(User.At(MainRole, Bar::VolumeKnobTop), 5);
     User.MoveTo(User.At(MainRole, Bar::BareSkin));
@@ -358,6 +360,7 @@ TEST_F(Playing, ABrokenClipBringsTheLogoBackAndAMissingOneIsPassedOver) {
     broken.write(QByteArray(64 * 1024, '\x5a'));
     broken.close();
     User.StartPlayer();
+    ASSERT_TRUE(User.Still(StateWord())); // mapped is not yet painted
     const QImage stoppedWord = User.Area(StateWord());
     // The play sign in the middle of the logo, which is centred in the window.
     const QRgb playSign = qRgb(2, 162, 138);
