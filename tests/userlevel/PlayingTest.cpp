@@ -259,7 +259,10 @@ TEST_P(PlayingEachDisc, TransportCatalogAndWindowCommands) {
     ClickBar(Bar::Catalog);
     EXPECT_TRUE(Viewable(CatalogRole, true));
     if (User.UnderWindowManager()) {
-        // Iconified, it has no task-bar entry: Catalog brings it back.
+        // Iconified, it has no task-bar entry: Catalog brings it back. Once
+        // shown, the window asks to be active; iconified before that, the
+        // request would bring it straight back.
+        ASSERT_TRUE(User.WaitForFocus(User.Window(CatalogRole)));
         User.MinimizeWindow(CatalogRole);
         ASSERT_TRUE(Viewable(CatalogRole, false));
         ClickBar(Bar::Catalog);

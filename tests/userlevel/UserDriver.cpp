@@ -295,20 +295,20 @@ void TUserSession::MinimizeWindow(const QString& role) const {
         Fail("the window manager did not iconify " + role);
 }
 
+bool TUserSession::HasKeyboard(const QString& window) const {
+    // The window manager too must know, or it may hand the keyboard back on the next click.
+    return X->KeyboardOn(Id(window)) && (!UnderWindowManager() || X->Active(Id(window)));
+}
+
 void TUserSession::Focus(const QString& role) const {
-    const xcb_window_t window = Id(Window(role));
-    X->SetFocus(window);
-    if (!WaitUntil([&] { return X->KeyboardOn(window); }, 5000))
+    const QString window = Window(role);
+    X->SetFocus(Id(window));
+    if (!WaitUntil([&] { return HasKeyboard(window); }, 5000))
         Fail(role + " did not take the keyboard");
 }
 
 bool TUserSession::WaitForFocus(const QString& window, int timeoutMs) const {
-    return !window.isEmpty() && WaitUntil(
-                                    [&] {
-                                        return X->KeyboardOn(Id(window)) &&
-                                               (!UnderWindowManager() || X->Active(Id(window)));
-                                    },
-                                    timeoutMs);
+    return !window.isEmpty() && WaitUntil([&] { return HasKeyboard(window); }, timeoutMs);
 }
 
 QString TUserSession::WindowWithoutRole(const std::function<bool(const QString&)>& named) const {
@@ -346,6 +346,9 @@ void TUserSession::Press(int button) const {
 
 void TUserSession::Release(int button) const {
     X->Button(button, false);
+    // Until the click has reached the program, so that keys sent next come after it.
+    if (!WaitUntil([&] { return !X->ButtonDown(button); }, 5000))
+        Fail("the pointer stayed frozen after a click");
 }
 
 void TUserSession::Click(QPoint screen, int button, int count) const {

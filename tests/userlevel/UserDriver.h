@@ -175,6 +175,7 @@ private:
     QProcessEnvironment Environment() const;
     QStringList ProgramWindows() const;
     QString RoleOf(const QString& window) const;
+    bool HasKeyboard(const QString& window) const;
     QString WindowWithoutRole(const std::function<bool(const QString&)>& named) const;
 
     QString Name;

@@ -261,6 +261,14 @@ void TXConnection::Button(int button, bool down) {
     Sync();
 }
 
+bool TXConnection::ButtonDown(int button) const {
+    if (button < 1 || button > 5)
+        return false; // the core protocol keeps no state of other buttons
+    const auto reply =
+        Reply(Connection, xcb_query_pointer_reply, xcb_query_pointer(Connection, Screen->root));
+    return reply && (reply->mask & (XCB_BUTTON_MASK_1 << (button - 1)));
+}
+
 void TXConnection::LoadKeyboardMapping() {
     const xcb_setup_t* setup = xcb_get_setup(Connection);
     const uint8_t count = setup->max_keycode - setup->min_keycode + 1;

@@ -41,6 +41,10 @@ public:
 
     void MovePointer(QPoint screen);
     void Button(int button, bool down);
+    // The server holds the button down. A window manager that takes a click
+    // first freezes the pointer until it lets the click through; a release
+    // sent meanwhile waits, while keys sent after it would not.
+    bool ButtonDown(int button) const;
     void Key(const QString& keys); // "ctrl+d", "Return", "space", "F11"...
     void Type(const QString& text);
     void Raise(xcb_window_t window);
