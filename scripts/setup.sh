@@ -5,11 +5,11 @@ set -euo pipefail
 packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev libgl-dev
-  libmpv-dev libturbojpeg0-dev libasound2-dev libxcb1-dev
+  libmpv-dev libturbojpeg0-dev libasound2-dev libxcb1-dev libxcb-xtest0-dev
   googletest libgtest-dev libbenchmark-dev
   ffmpeg genisoimage fuseiso fuse3 libfuse3-dev
   xvfb xauth libgl1-mesa-dri fonts-liberation
-  imagemagick x11-utils xdotool openbox
+  imagemagick xdotool openbox
   clang-format mpv
   pulseaudio pulseaudio-utils libasound2-plugins alsa-utils
   librsvg2-bin lintian desktop-file-utils appstream

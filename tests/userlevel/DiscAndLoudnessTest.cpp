@@ -137,6 +137,7 @@ TEST(DiscAndLoudness, SeekLoudnessPlayListAndDiscChanges) {
     // A play list saved through the file dialog.
     user.Click(user.At(CatalogRole, {116, 108}));
     ASSERT_TRUE(TUserSession::WaitUntil([&] { return !user.Dialog().isEmpty(); }, 5000));
+    ASSERT_TRUE(user.WaitForFocus(user.Dialog()));
     user.Type("mine");
     user.Key("Return");
     EXPECT_TRUE(
@@ -147,6 +148,7 @@ TEST(DiscAndLoudness, SeekLoudnessPlayListAndDiscChanges) {
     ASSERT_TRUE(TUserSession::WaitUntil([&] { return user.Dialog().isEmpty(); }, 5000));
     user.Click(user.At(CatalogRole, {14, 108}));
     ASSERT_TRUE(TUserSession::WaitUntil([&] { return !user.Dialog().isEmpty(); }, 5000));
+    ASSERT_TRUE(user.WaitForFocus(user.Dialog()));
     user.Type("mine.lst");
     user.Key("Return");
     EXPECT_TRUE(TUserSession::WaitUntil([&] { return user.Area(listName) != favourites; }, 5000));

@@ -84,6 +84,7 @@ TEST_P(PlayingEachDisc, TransportCatalogAndWindowCommands) {
     ASSERT_TRUE(
         QFile::copy(SampleDisc(1, Kind).Folder + discCatalog, programFolder + "/Data/All.dat"));
     User.StartPlayer();
+    ASSERT_TRUE(User.Still(StateWord())); // mapped is not yet painted
     const QImage stoppedWord = User.Area(StateWord());
     User.InsertDisc();
     ASSERT_TRUE(Viewable(CatalogRole, true));
@@ -183,6 +184,7 @@ TEST_P(PlayingEachDisc, TransportCatalogAndWindowCommands) {
     // undoes it. (The knob looks other under the pointer, which leaves it.)
     User.Focus(MainRole);
     const QRect knob = Bar::VolumeKnobTrack.translated(User.State(MainRole).Client.topLeft());
+    EXPECT_TRUE(User.Still(knob)); // the bar drawn again where the full-screen picture was
     const QImage loudest = User.Area(knob);
     User.Click(User.At(MainRole, Bar::VolumeKnobTop), 5);
     User.MoveTo(User.At(MainRole, Bar::BareSkin));
@@ -257,7 +259,10 @@ TEST_P(PlayingEachDisc, TransportCatalogAndWindowCommands) {
     ClickBar(Bar::Catalog);
     EXPECT_TRUE(Viewable(CatalogRole, true));
     if (User.UnderWindowManager()) {
-        // Iconified, it has no task-bar entry: Catalog brings it back.
+        // Iconified, it has no task-bar entry: Catalog brings it back. Once
+        // shown, the window asks to be active; iconified before that, the
+        // request would bring it straight back.
+        ASSERT_TRUE(User.WaitForFocus(User.Window(CatalogRole)));
         User.MinimizeWindow(CatalogRole);
         ASSERT_TRUE(Viewable(CatalogRole, false));
         ClickBar(Bar::Catalog);
@@ -277,6 +282,7 @@ TEST_P(PlayingEachDisc, TransportCatalogAndWindowCommands) {
     ClickBar(Bar::TestPlayerFile);
     EXPECT_TRUE(TUserSession::WaitUntil([&] { return !User.MessageBox().isEmpty(); }, 5000));
     User.Shot("missing-files");
+    EXPECT_TRUE(User.WaitForFocus(User.MessageBox()));
     User.Key("Return");
     EXPECT_TRUE(TUserSession::WaitUntil([&] { return User.MessageBox().isEmpty(); }, 3000));
 
@@ -357,6 +363,7 @@ TEST_F(Playing, ABrokenClipBringsTheLogoBackAndAMissingOneIsPassedOver) {
     broken.write(QByteArray(64 * 1024, '\x5a'));
     broken.close();
     User.StartPlayer();
+    ASSERT_TRUE(User.Still(StateWord())); // mapped is not yet painted
     const QImage stoppedWord = User.Area(StateWord());
     // The play sign in the middle of the logo, which is centred in the window.
     const QRgb playSign = qRgb(2, 162, 138);

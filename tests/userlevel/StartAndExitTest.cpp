@@ -196,6 +196,7 @@ TEST(StartAndExit, ExitWhilePausedWhenTheFavouritesCannotBeWritten) {
         << "no message about the failed save";
     user.Shot("message");
     EXPECT_EQ(user.Player().state(), QProcess::Running); // waits for the user
+    ASSERT_TRUE(user.WaitForFocus(box));
     user.Key("Return");
     EXPECT_TRUE(user.WaitForExit(3000)) << "the program did not end after the message";
     EXPECT_TRUE(ReadAll(user.SettingsFile()).contains("FavFileName="));

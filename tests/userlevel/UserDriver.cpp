@@ -1,5 +1,7 @@
 #include "userlevel/UserDriver.h"
 
+#include "userlevel/XConnection.h"
+
 #include "platform/IniFile.h"
 #include "support/SampleDisc.h"
 
@@ -7,7 +9,6 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
-#include <QRegularExpression>
 #include <QThread>
 
 #include <gtest/gtest.h>
@@ -32,14 +33,8 @@ void MakeFolder(const QString& path, QFile::Permissions permissions = {}) {
         QFile::setPermissions(path, permissions);
 }
 
-int Field(const QString& text, const char* label) {
-    const QRegularExpression pattern(QString::fromLatin1(label) + ":\\s*(-?\\d+)");
-    return pattern.match(text).captured(1).toInt();
-}
-
-QRect GeometryOf(const QString& xwininfo) {
-    return {Field(xwininfo, "Absolute upper-left X"), Field(xwininfo, "Absolute upper-left Y"),
-            Field(xwininfo, "Width"), Field(xwininfo, "Height")};
+xcb_window_t Id(const QString& window) {
+    return window.toUInt();
 }
 
 } // namespace
@@ -82,6 +77,7 @@ TUserSession::TUserSession(const QString& name, SampleDiscKind kind) : Name(name
                    15000))
         Fail("Xvfb did not start");
     Display = ':' + QString::fromLatin1(Server->readLine()).trimmed();
+    X = std::make_unique<TXConnection>(Display);
 
     if (qEnvironmentVariable("QV_USERLEVEL_WM") == "openbox") {
         WindowManager = std::make_unique<QProcess>();
@@ -89,11 +85,7 @@ TUserSession::TUserSession(const QString& name, SampleDiscKind kind) : Name(name
         WindowManager->setStandardOutputFile(ArtifactsDir + "/openbox.log");
         WindowManager->setStandardErrorFile(ArtifactsDir + "/openbox.log", QIODevice::Append);
         WindowManager->start("openbox", {"--sm-disable"});
-        const bool running = WaitUntil(
-            [this] {
-                return Run("xprop", {"-root", "_NET_SUPPORTING_WM_CHECK"}).contains("window id");
-            },
-            15000);
+        const bool running = WaitUntil([this] { return X->WindowManagerRunning(); }, 15000);
         if (!running)
             Fail("openbox did not start");
     }
@@ -118,6 +110,7 @@ TUserSession::~TUserSession() {
             helper->waitForFinished(3000);
         }
     }
+    X.reset();
     Server->terminate();
     Server->waitForFinished(3000);
     Disc.reset();
@@ -172,10 +165,6 @@ QString TUserSession::Run(const QString& program, const QStringList& arguments) 
     if (!process.waitForFinished(20000))
         Fail(program + " did not finish: " + process.errorString());
     return QString::fromLocal8Bit(process.readAllStandardOutput());
-}
-
-QString TUserSession::X(const QStringList& arguments) const {
-    return Run("xdotool", arguments);
 }
 
 QString TUserSession::SettingsFile() const {
@@ -260,15 +249,15 @@ bool TUserSession::Maps(const QString& library) const {
 }
 
 QString TUserSession::RoleOf(const QString& window) const {
-    static const QRegularExpression quoted("\"(.*)\"");
-    return quoted.match(Run("xprop", {"-id", window, "WM_WINDOW_ROLE"})).captured(1);
+    return X->Role(Id(window));
 }
 
 QStringList TUserSession::ProgramWindows() const {
-    if (!Program)
-        return {};
-    return X({"search", "--pid", QString::number(Program->processId())})
-        .split('\n', Qt::SkipEmptyParts);
+    QStringList ids;
+    if (Program)
+        for (const xcb_window_t window : X->WindowsOf(uint32_t(Program->processId())))
+            ids << QString::number(window);
+    return ids;
 }
 
 QString TUserSession::Window(const QString& role) const {
@@ -288,37 +277,43 @@ TWindowState TUserSession::State(const QString& role) const {
     const QString id = Window(role);
     if (id.isEmpty())
         return state;
-    const QString info = Run("xwininfo", {"-id", id});
-    state.Client = GeometryOf(info);
-    state.Viewable = info.contains("Map State: IsViewable");
-    // left, right, top, bottom; absent without a window manager
-    const QStringList extents = Run("xprop", {"-id", id, "_NET_FRAME_EXTENTS"})
-                                    .section('=', 1)
-                                    .split(',', Qt::SkipEmptyParts);
-    state.Frame = state.Client;
-    if (extents.size() == 4)
-        state.Frame.adjust(-extents[0].trimmed().toInt(), -extents[2].trimmed().toInt(),
-                           extents[1].trimmed().toInt(), extents[3].trimmed().toInt());
-    state.Name = X({"getwindowname", id}).trimmed();
+    state.Client = X->Geometry(Id(id));
+    state.Viewable = X->Viewable(Id(id));
+    state.Frame = state.Client.marginsAdded(X->FrameExtents(Id(id)));
+    state.Name = X->Name(Id(id));
     return state;
 }
 
 void TUserSession::RaiseWindow(const QString& role) const {
-    X({"windowraise", Window(role)});
+    X->Raise(Id(Window(role)));
 }
 
 void TUserSession::MinimizeWindow(const QString& role) const {
-    X({"windowminimize", "--sync", Window(role)});
+    const xcb_window_t window = Id(Window(role));
+    X->Iconify(window);
+    if (!WaitUntil([&] { return X->Iconic(window) || !X->Viewable(window); }, 5000))
+        Fail("the window manager did not iconify " + role);
+}
+
+bool TUserSession::HasKeyboard(const QString& window) const {
+    // The window manager too must know, or it may hand the keyboard back on the next click.
+    return X->KeyboardOn(Id(window)) && (!UnderWindowManager() || X->Active(Id(window)));
 }
 
 void TUserSession::Focus(const QString& role) const {
-    X({"windowfocus", "--sync", Window(role)});
+    const QString window = Window(role);
+    X->SetFocus(Id(window));
+    if (!WaitUntil([&] { return HasKeyboard(window); }, 5000))
+        Fail(role + " did not take the keyboard");
+}
+
+bool TUserSession::WaitForFocus(const QString& window, int timeoutMs) const {
+    return !window.isEmpty() && WaitUntil([&] { return HasKeyboard(window); }, timeoutMs);
 }
 
 QString TUserSession::WindowWithoutRole(const std::function<bool(const QString&)>& named) const {
     for (const QString& id : ProgramWindows()) {
-        if (RoleOf(id).isEmpty() && named(X({"getwindowname", id}).trimmed()) &&
-            Run("xwininfo", {"-id", id}).contains("Map State: IsViewable"))
+        if (RoleOf(id).isEmpty() && named(X->Name(Id(id))) && X->Viewable(Id(id)))
             return id;
     }
     return {};
@@ -342,20 +337,30 @@ bool TUserSession::WaitForWindow(const QString& role,
 }
 
 void TUserSession::MoveTo(QPoint screen) const {
-    X({"mousemove", "--sync", QString::number(screen.x()), QString::number(screen.y())});
+    X->MovePointer(screen);
 }
 
 void TUserSession::Press(int button) const {
-    X({"mousedown", QString::number(button)});
+    X->Button(button, true);
 }
 
 void TUserSession::Release(int button) const {
-    X({"mouseup", QString::number(button)});
+    X->Button(button, false);
+    // Until the click has reached the program, so that keys sent next come after it.
+    if (!WaitUntil([&] { return !X->ButtonDown(button); }, 5000))
+        Fail("the pointer stayed frozen after a click");
 }
 
 void TUserSession::Click(QPoint screen, int button, int count) const {
+    // Clicks of a double click apart as a hand makes them, within the double-click time.
+    constexpr int kBetweenClicks = 80;
     MoveTo(screen);
-    X({"click", "--repeat", QString::number(count), "--delay", "80", QString::number(button)});
+    for (int i = 0; i < count; ++i) {
+        if (i > 0)
+            QThread::msleep(kBetweenClicks);
+        Press(button);
+        Release(button);
+    }
 }
 
 QPoint TUserSession::At(const QString& role, QPoint local) const {
@@ -363,20 +368,15 @@ QPoint TUserSession::At(const QString& role, QPoint local) const {
 }
 
 void TUserSession::Key(const QString& keys) const {
-    X({"key", "--clearmodifiers", keys});
+    X->Key(keys);
 }
 
 void TUserSession::Type(const QString& text) const {
-    X({"type", "--delay", "20", text});
+    X->Type(text);
 }
 
 QImage TUserSession::Screen() const {
-    QProcess grab;
-    grab.setProcessEnvironment(Environment());
-    grab.start("/usr/bin/import", {"-window", "root", "png:-"});
-    if (!grab.waitForFinished(20000))
-        Fail("no screenshot");
-    return QImage::fromData(grab.readAllStandardOutput(), "PNG");
+    return X->Image(X->ScreenRect());
 }
 
 QImage TUserSession::Shot(const QString& name) const {
@@ -387,11 +387,11 @@ QImage TUserSession::Shot(const QString& name) const {
 }
 
 QRgb TUserSession::Pixel(QPoint screen) const {
-    return Screen().pixel(screen);
+    return X->Image(QRect(screen, QSize(1, 1))).pixel(0, 0);
 }
 
 QImage TUserSession::Area(const QRect& screen) const {
-    return Screen().copy(screen);
+    return X->Image(screen);
 }
 
 bool TUserSession::Changing(const QRect& screen, int timeoutMs) const {

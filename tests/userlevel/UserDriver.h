@@ -1,8 +1,9 @@
 #pragma once
 // Drives the real program as a person would: an X server of its own (and a
 // window manager when QV_USERLEVEL_WM=openbox), the sample disc in a drive of
-// its own, pointer and keys through XTest, windows found through X11, pixels
-// read from screenshots. Nothing waits a fixed time: every wait has a deadline.
+// its own, pointer and keys through XTest, windows and pixels read from the X
+// server over one connection. Nothing waits a fixed time: every wait has a
+// deadline.
 
 #include "support/SampleDisc.h"
 
@@ -17,6 +18,7 @@
 #include <memory>
 
 class FuseIsoMount;
+class TXConnection;
 
 // The program's windows, by the role each one announces.
 inline const QString MainRole = QStringLiteral("TMainForm");
@@ -131,6 +133,11 @@ public:
     // Gives the window the keyboard, as a window manager does on a click;
     // without one, X leaves the keyboard where it was.
     void Focus(const QString& role) const;
+    // Until the window (an id, as Window(), Dialog() and MessageBox() give)
+    // has the keyboard, and under a window manager is the active window: a
+    // window just shown may take it only after its first paint, and keys sent
+    // before that go to the window that had it. False at the deadline.
+    bool WaitForFocus(const QString& window, int timeoutMs = 5000) const;
 
     // A message box of the program (title "Quorvix Player", no role of its
     // own); its id, or empty while there is none.
@@ -145,8 +152,8 @@ public:
     void Click(QPoint screen, int button = 1, int count = 1) const;
     // A point in a window's client area.
     QPoint At(const QString& role, QPoint local) const;
-    void Key(const QString& keys) const; // xdotool key names, e.g. "ctrl+d"
-    void Type(const QString& text) const;
+    void Key(const QString& keys) const;  // X key names joined by '+', e.g. "ctrl+d"
+    void Type(const QString& text) const; // printable ASCII
 
     // Screen.
     QImage Screen() const;
@@ -164,11 +171,11 @@ public:
     static bool WaitUntil(const std::function<bool()>& condition, int timeoutMs);
 
 private:
-    QString X(const QStringList& arguments) const; // runs xdotool, returns its output
     QString Run(const QString& program, const QStringList& arguments) const;
     QProcessEnvironment Environment() const;
     QStringList ProgramWindows() const;
     QString RoleOf(const QString& window) const;
+    bool HasKeyboard(const QString& window) const;
     QString WindowWithoutRole(const std::function<bool(const QString&)>& named) const;
 
     QString Name;
@@ -179,6 +186,7 @@ private:
     QString Display;
     std::unique_ptr<QTemporaryDir> Root;
     std::unique_ptr<QProcess> Server;
+    std::unique_ptr<TXConnection> X;
     std::unique_ptr<QProcess> WindowManager;
     std::unique_ptr<QProcess> Compositor;
     std::unique_ptr<QProcess> Program;
