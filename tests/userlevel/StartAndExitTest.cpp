@@ -181,6 +181,7 @@ TEST(StartAndExit, ExitWhilePausedWhenTheFavouritesCannotBeWritten) {
         TUserSession::WaitUntil([&] { return !(unreadable = user.MessageBox()).isEmpty(); }, 10000))
         << "no message about the unreadable settings file";
     user.Shot("unreadable-settings");
+    ASSERT_TRUE(user.WaitForFocus(unreadable));
     user.Key("Return");
     ASSERT_TRUE(TUserSession::WaitUntil([&] { return user.MessageBox().isEmpty(); }, 5000));
     ASSERT_TRUE(user.WaitForWindow(CaptionRole,
