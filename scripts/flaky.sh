@@ -33,7 +33,9 @@ echo "Passes out of $runs"
 cat "$reports"/*.xml |
   sed -n 's/.*<testcase name="\([^"]*\)".* status="\([a-z]*\)".*/\1 \2/p' |
   awk -v runs="$runs" '
-    { seen[$1] = 1; if ($2 == "run") passed[$1]++ }
+    { seen[$1] = 1; if ($2 == "run") passed[$1]++; if ($2 == "notrun") skipped[$1]++ }
     END {
-      for (name in seen) printf "%4d/%d  %s\n", passed[name], runs, name
+      for (name in seen)
+        printf "%4d/%d  %s%s\n", passed[name], runs, name,
+          skipped[name] ? " (skipped " skipped[name] ")" : ""
     }' | sort -k2
