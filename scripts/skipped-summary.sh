@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # Prints how many tests were skipped and why, from the XML reports that the
-# test programs wrote into the given folder (GTEST_OUTPUT=xml:FOLDER/).
+# tests wrote into the given folder and the folders below it (one report per
+# test, as ctest runs them).
 set -euo pipefail
-shopt -s nullglob
-reports=("$1"/*.xml)
+reports=()
+if [ -d "$1" ]; then mapfile -t reports < <(find "$1" -name '*.xml' | sort); fi
 if [ ${#reports[@]} -eq 0 ]; then
   echo "Skipped tests: no test reports in $1"
   exit 0

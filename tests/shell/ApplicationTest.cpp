@@ -1,5 +1,5 @@
-// The application's default error handling and the single-instance rule of
-// the real program.
+// The application's default error handling, the single-instance rule of the
+// real program and the answers of its command line.
 #include "shell/Application.h"
 #include "platform/Exceptions.h"
 #include "shell/CommandLine.h"
@@ -123,6 +123,66 @@ TEST(ApplicationTest, AnImageArgumentIsAnAbsolutePath) {
     EXPECT_EQ(option.Action, TCommandLine::Invalid);
     EXPECT_EQ(both.Action, TCommandLine::Invalid);
     EXPECT_EQ(ParseCommandLine({}).Image, "");
+}
+
+struct TAnswer {
+    int Status = -1;
+    QString Output; // standard output and error
+};
+
+// The program run to its end outside any X server.
+TAnswer Answer(const QStringList& arguments, const QProcessEnvironment& environment) {
+    QProcess program;
+    program.setProcessEnvironment(environment);
+    program.setProcessChannelMode(QProcess::MergedChannels);
+    program.start(QV_PLAYER, arguments);
+    if (!program.waitForFinished(20000) || program.exitStatus() != QProcess::NormalExit)
+        return {};
+    return {program.exitCode(), QString::fromUtf8(program.readAll())};
+}
+
+// Questions are answered without a display and without starting the player;
+// wrong arguments are refused with the usage; no display is said, not a crash.
+TEST(ApplicationTest, TheCommandLineAnswers) {
+    QTemporaryDir runtime;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("XDG_RUNTIME_DIR", runtime.path());
+    environment.remove("DISPLAY");
+    environment.remove("WAYLAND_DISPLAY");
+    environment.remove("QT_QPA_PLATFORM");
+
+    const TAnswer help = Answer({"--help"}, environment);
+    EXPECT_EQ(help.Status, 0);
+    EXPECT_TRUE(help.Output.startsWith("Usage: quorvix-player [IMAGE]"))
+        << help.Output.toStdString();
+    EXPECT_TRUE(help.Output.contains("disc image")) << help.Output.toStdString();
+    const TAnswer version = Answer({"--version"}, environment);
+    EXPECT_EQ(version.Status, 0);
+    EXPECT_EQ(version.Output, "quorvix-player 1.0\n");
+    EXPECT_TRUE(QDir(runtime.path()).isEmpty()) << "a question took the single-instance lock";
+
+    const QString notAnImage = runtime.path() + "/notes.iso";
+    QFile notes(notAnImage);
+    ASSERT_TRUE(notes.open(QIODevice::WriteOnly));
+    notes.write(QByteArray(64 * 1024, 'x'));
+    notes.close();
+    for (const QStringList& wrong :
+         {QStringList{"--fullscreen"}, QStringList{"-x"}, QStringList{notAnImage},
+          QStringList{runtime.path() + "/none.iso"},
+          QStringList{SampleDisc().Iso, SampleDisc().Iso}}) {
+        const TAnswer refused = Answer(wrong, environment);
+        EXPECT_EQ(refused.Status, 2) << wrong.join(' ').toStdString();
+        EXPECT_TRUE(refused.Output.contains("Usage: quorvix-player"))
+            << refused.Output.toStdString();
+    }
+
+    const TAnswer noDisplay = Answer({}, environment);
+    EXPECT_EQ(noDisplay.Status, 1);
+    EXPECT_TRUE(noDisplay.Output.contains("display")) << noDisplay.Output.toStdString();
+    environment.insert("DISPLAY", ":4095"); // no server there
+    const TAnswer closed = Answer({SampleDisc().Iso}, environment);
+    EXPECT_EQ(closed.Status, 1);
+    EXPECT_TRUE(closed.Output.contains("cannot open display :4095")) << closed.Output.toStdString();
 }
 
 } // namespace

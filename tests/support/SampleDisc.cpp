@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -20,6 +21,7 @@
 #include <iostream>
 #include <map>
 #include <memory>
+#include <optional>
 #include <stdexcept>
 
 void RunOrThrow(const QString& program, const QStringList& arguments) {
@@ -55,26 +57,46 @@ bool ShowsInMountInfo(const QString& folder) {
     return file.readAll().contains(needle);
 }
 
+QString KindName(SampleDiscKind kind) {
+    return kind == SampleDiscKind::Real ? QStringLiteral("real") : QStringLiteral("sample");
+}
+
+SampleDiscFiles FilesIn(const QString& folder, SampleDiscKind kind) {
+    return {folder + "/disc", folder + "/disc.iso",
+            kind == SampleDiscKind::Real ? QStringLiteral("Клипы")
+                                         : QStringLiteral("QuorvixSample")};
+}
+
+// The disc made for the whole ctest run, where there is one.
+std::optional<SampleDiscFiles> MadeForTheRun(int volume, SampleDiscKind kind) {
+    const QString made = qEnvironmentVariable("QV_SAMPLE_DISCS");
+    if (made.isEmpty())
+        return std::nullopt;
+    const SampleDiscFiles files =
+        FilesIn(QStringLiteral("%1/%2-%3").arg(made).arg(volume).arg(KindName(kind)), kind);
+    if (!QFileInfo(files.Iso).isFile() || !QFileInfo(files.Folder).isDir())
+        return std::nullopt;
+    return files;
+}
+
 } // namespace
 
 const SampleDiscFiles& SampleDisc(int volume, SampleDiscKind kind) {
     static std::map<std::pair<int, SampleDiscKind>,
                     std::pair<std::unique_ptr<QTemporaryDir>, SampleDiscFiles>>
         made;
-    auto& slot = made[{volume, kind}];
-    if (!slot.first) {
-        auto dir = std::make_unique<QTemporaryDir>();
-        if (!dir->isValid())
-            throw std::runtime_error("no temporary folder for the sample disc");
-        const bool real = kind == SampleDiscKind::Real;
-        const SampleDiscFiles files{dir->filePath("disc"), dir->filePath("disc.iso"),
-                                    real ? QStringLiteral("Клипы")
-                                         : QStringLiteral("QuorvixSample")};
-        RunOrThrow(QV_MAKE_SAMPLE_DISC, {files.Folder, "--volume", QString::number(volume), "--iso",
-                                         files.Iso, "--kind", real ? "real" : "sample"});
-        slot = {std::move(dir), files};
-    }
-    return slot.second;
+    auto& [dir, files] = made[{volume, kind}];
+    if (!files.Iso.isEmpty())
+        return files;
+    if (const auto shared = MadeForTheRun(volume, kind))
+        return files = *shared;
+    dir = std::make_unique<QTemporaryDir>();
+    if (!dir->isValid())
+        throw std::runtime_error("no temporary folder for the sample disc");
+    const SampleDiscFiles own = FilesIn(dir->path(), kind);
+    RunOrThrow(QV_MAKE_SAMPLE_DISC, {own.Folder, "--volume", QString::number(volume), "--iso",
+                                     own.Iso, "--kind", KindName(kind)});
+    return files = own;
 }
 
 bool UsePrivateMounts() {

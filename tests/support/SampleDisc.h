@@ -1,6 +1,7 @@
 #pragma once
-// The sample disc for tests: made by the make_sample_disc tool once per test
-// program, and mounted from its ISO image with fuseiso as a real disc would be.
+// The sample disc for tests: made by the make_sample_disc tool once per ctest
+// run (or once per test program started by hand), and mounted from its ISO
+// image with fuseiso as a real disc would be.
 
 #include <QString>
 #include <QStringList>
@@ -20,8 +21,9 @@ struct SampleDiscFiles {
 // Runs a tool to its end; throws with its error output when it fails.
 void RunOrThrow(const QString& program, const QStringList& arguments);
 
-// Made on first use for each volume number and kind and kept until the
-// program ends; throws when the tool fails.
+// The disc that ctest's fixture made in the folder QV_SAMPLE_DISCS names;
+// without one, made on first use for each volume number and kind and kept
+// until the program ends. Throws when the tool fails.
 const SampleDiscFiles& SampleDisc(int volume = 1, SampleDiscKind kind = SampleDiscKind::Sample);
 
 // Gives the test program a mount namespace of its own, without the discs it

@@ -18,10 +18,13 @@ void PinOpenGLDriver() {
 }
 
 int main(int argc, char** argv) {
-    UsePrivateMounts(); // first: no threads may exist yet
+    ::testing::InitGoogleTest(&argc, argv);
+    // ctest lists the tests where there may be no display.
+    if (GTEST_FLAG_GET(list_tests))
+        return RUN_ALL_TESTS();
+    UsePrivateMounts(); // before any thread exists
     LimitHeapArenas();  // as the program does
     PinOpenGLDriver();
-    ::testing::InitGoogleTest(&argc, argv);
     ::testing::UnitTest::GetInstance()->listeners().Append(new TestIsolation);
     TApplication app(argc, argv); // the program's own error handling
     // An error escaping an event fails the test instead of waiting for a user.
