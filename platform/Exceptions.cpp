@@ -24,7 +24,11 @@ std::string TextOfError(int errorCode) {
 
 } // namespace
 
+Exception::~Exception() = default;
+
 EInOutError::EInOutError(int errorCode) : EInOutError(errorCode, TextOfError(errorCode)) {}
+
+EInOutError::~EInOutError() = default;
 
 EInOutError::EInOutError(int errorCode, const std::string& message)
     : Exception(message), Code(errorCode) {}

@@ -7,9 +7,12 @@
 #include <stdexcept>
 #include <string>
 
+// The destructors are defined in the library, so that its type information
+// is one and the same in the library and in every program that links it.
 class Exception : public std::runtime_error {
 public:
     using std::runtime_error::runtime_error;
+    ~Exception() override;
 };
 
 // Input/output failure carrying the system's texts: "File not found",
@@ -17,6 +20,7 @@ public:
 class EInOutError : public Exception {
 public:
     explicit EInOutError(int errorCode);
+    ~EInOutError() override;
     static EInOutError ReadBeyondEnd();
     // The system's text after what failed: "Cannot read a.ini: Disk full".
     static EInOutError Naming(const std::string& failed, int errorCode);

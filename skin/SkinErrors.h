@@ -8,4 +8,5 @@
 class EInvalidOperation : public Exception {
 public:
     using Exception::Exception;
+    ~EInvalidOperation() override; // in the library, as its base's
 };

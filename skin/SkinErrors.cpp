@@ -1,0 +1,3 @@
+#include "skin/SkinErrors.h"
+
+EInvalidOperation::~EInvalidOperation() = default;
