@@ -5,6 +5,7 @@
 #include "platform/Exceptions.h"
 #include "platform/IniFile.h"
 #include "player/Unit1.h"
+#include "shell/DesktopWindows.h"
 #include "shell/OuterFrame.h"
 #include "shell/Settings.h"
 #include "skin/ImageSlider.h"
@@ -243,6 +244,7 @@ void TVidOutForm::ShowOriginalSize() {
     Outer->SetBounds(
         QRect(screen.x() + (screen.width() - w) / 2, screen.y() + (screen.height() - h) / 2, w, h));
     FullScreenMode = 0;
+    KeepAbove(MainForm, nullptr);
 }
 
 void TVidOutForm::ShowFullScreen() {
@@ -257,7 +259,22 @@ void TVidOutForm::ShowFullScreen() {
     FullScreenMode = 1;
     MainForm->move(screen.x() + (screen.width() - MainForm->width()) / 2,
                    screen.y() + screen.height() - MainForm->height());
-    // The bar stays usable over the picture.
+    KeepBarOverPicture();
+}
+
+void TVidOutForm::BringForward() {
+    raise();
+    KeepBarOverPicture();
+}
+
+// The bar stays usable over the picture. A window manager stacks a
+// full-screen window over the program's other windows, but for those
+// transient for it: the bar is made one. With no window manager, the
+// last window raised is on top.
+void TVidOutForm::KeepBarOverPicture() {
+    if (!FullScreenMode || !MainForm->isVisible())
+        return;
+    KeepAbove(MainForm, this);
     MainForm->raise();
 }
 
@@ -309,6 +326,7 @@ void TVidOutForm::ActiveMovie1MouseDown(Qt::MouseButton Button) {
     if (Button != Qt::LeftButton)
         return;
     MainForm->setVisible(!MainForm->isVisible());
+    KeepBarOverPicture();
     if (CaptionForm)
         CaptionForm->raise();
 }

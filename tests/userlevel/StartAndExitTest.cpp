@@ -1,7 +1,7 @@
 // A user starts the player, finds its windows where they belong, drags the
-// bar, and leaves it: by the Exit button, by the window manager, also when the
-// favourites can't be written. A disc image opens from the command line, also
-// through the player that runs; the command line answers questions.
+// bar, and leaves it by the Exit button, also when the favourites can't be
+// written. A disc image opens from the command line, also through the player
+// that runs; the command line answers questions.
 #include "userlevel/UserDriver.h"
 
 #include "support/SampleDisc.h"
@@ -362,20 +362,6 @@ TEST(StartAndExit, TheCommandLineAnswers) {
     const TAnswer closed = Answer({SampleDisc().Iso}, environment);
     EXPECT_EQ(closed.Status, 1);
     EXPECT_TRUE(closed.Output.contains("cannot open display :4095")) << closed.Output.toStdString();
-}
-
-TEST(StartAndExit, TheWindowManagerClosesTheBar) {
-    TUserSession user("wmclose");
-    if (!user.UnderWindowManager())
-        GTEST_SKIP() << "needs a window manager (QV_USERLEVEL_WM=openbox)";
-    user.InsertDisc();
-    user.StartPlayer();
-    ASSERT_TRUE(user.WaitForWindow(CaptionRole,
-                                   [](const TWindowState& s) { return s.Name != "Current Name"; }));
-    user.Click(user.At(MainRole, Bar::BareSkin)); // the bar gets the focus
-    user.Key("alt+F4");
-    EXPECT_TRUE(user.WaitForExit(3000));
-    EXPECT_TRUE(QFile::exists(user.WorkDir() + "/Favorites.lst"));
 }
 
 } // namespace
