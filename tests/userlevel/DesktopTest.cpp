@@ -94,7 +94,7 @@ protected:
         return TUserSession::WaitUntil(
             [&] { return Near(User.Pixel(screen), qRgb(254, 232, 206), 4) == seen; }, 5000);
     }
-    bool WindowManagerIconifies() const {
+    bool WindowManagerIconifies() {
         if (!User.UnderWindowManager())
             return false;
         QProcess xprop;
