@@ -262,9 +262,13 @@ void TVidOutForm::ShowFullScreen() {
     KeepBarOverPicture();
 }
 
+// A full-screen picture is already in front; raised again, a window manager
+// may put it over the program's tool windows, the bar among them.
 void TVidOutForm::BringForward() {
-    raise();
-    KeepBarOverPicture();
+    if (FullScreenMode)
+        KeepBarOverPicture();
+    else
+        raise();
 }
 
 // The bar stays usable over the picture. A window manager stacks a
