@@ -89,6 +89,9 @@ void TCatForm2::CreateComponents() {
     setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
     setWindowTitle(QStringLiteral("Quorvix Player"));
     setWindowRole(QStringLiteral("TCatForm2"));
+    // A disc load shows it while the user plays: the keyboard stays on the
+    // bar or the picture. The Catalog button activates it by itself.
+    setAttribute(Qt::WA_ShowWithoutActivating);
     Outer = new TOuterFrame(this);
     Outer->SetBounds(QRect(0, 0, 145, 260));
     setMinimumSize(145, 260);

@@ -58,7 +58,7 @@ void TMainForm::PlayEntry(int N, std::optional<double> start) {
     CatForm2->SelectEntry(N);
     CatForm2->RepaintEntry(previous);
     raise();
-    VidOutForm->raise();
+    VidOutForm->BringForward();
     // Last, so that a save that fails leaves the entry change whole.
     if (previous != N)
         SavePlace(from);

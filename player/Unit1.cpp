@@ -9,6 +9,7 @@
 #include "skin/fcImageForm.h"
 #include "volume/Volumes.h"
 
+#include <QApplication>
 #include <QButtonGroup>
 #include <QFile>
 #include <QKeyEvent>
@@ -261,6 +262,11 @@ void TMainForm::CreateMaintenanceButtons() {
 
 void TMainForm::ConnectEvents() {
     connect(Timer1, &QTimer::timeout, this, &TMainForm::Timer1Timer);
+    connect(qApp, &QGuiApplication::applicationStateChanged, this,
+            [this](Qt::ApplicationState state) {
+                if (state != Qt::ApplicationActive)
+                    NoteWhetherCatalogInView();
+            });
     connect(Timer2, &QTimer::timeout, this, &TMainForm::Timer2Timer);
     connect(Timer3, &QTimer::timeout, this, [this] { StepVolume(VolumeStep); });
     connect(Gauge1, &TMyGauge::OnMouseDown, this, &TMainForm::Gauge1MouseDown);

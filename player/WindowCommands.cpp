@@ -3,9 +3,11 @@
 
 #include "catalogwin/CatUnit2.h"
 #include "media/MediaPlayer_TLB.h"
+#include "shell/DesktopWindows.h"
 #include "skin/TMyFlatSpeedButtonUnit.h"
 #include "video/VidOutUnit.h"
 
+#include <QEvent>
 #include <QKeyEvent>
 #include <QToolButton>
 
@@ -108,22 +110,43 @@ void TMainForm::MinBtnClick() {
     CatForm2->hide();
 }
 
-// An iconified window counts as hidden: Catalog brings it back.
+// A press hides the catalog only where the user sees it: iconified, on
+// another desktop or behind another window, the press brings it forward.
 void TMainForm::CatBtnClick() {
-    if (CatForm2->isVisible() && !CatForm2->isMinimized())
+    if (CatalogInViewOnEntry && InFullView(CatForm2)) {
         CatForm2->hide();
-    else
+    } else {
         ShowCatalogWindow();
+        CatForm2->activateWindow();
+        CatalogInViewOnEntry = true;
+    }
     CatBtn->SetDown(CatForm2->isVisible());
+}
+
+// A window manager that raises a program's tool windows with the one
+// clicked (mutter does) has raised the catalog before the click arrives:
+// what the user saw is how things stood when the pointer came, or when
+// another program came forward. Away from the bar, a key decides on the spot.
+void TMainForm::enterEvent(QEnterEvent* event) {
+    QWidget::enterEvent(event);
+    NoteWhetherCatalogInView();
+}
+
+void TMainForm::leaveEvent(QEvent* event) {
+    QWidget::leaveEvent(event);
+    CatalogInViewOnEntry = true;
+}
+
+void TMainForm::NoteWhetherCatalogInView() {
+    CatalogInViewOnEntry = CatForm2 && InFullView(CatForm2);
 }
 
 // From wherever the window manager put it: iconified (a tool window has no
 // task-bar entry to get it back from), behind others or on another desktop.
+// The keyboard stays where it was; only the Catalog button hands it over.
 void TMainForm::ShowCatalogWindow() {
-    CatForm2->setWindowState(CatForm2->windowState() & ~Qt::WindowMinimized);
-    CatForm2->show();
+    Deiconify(CatForm2);
     CatForm2->raise();
-    CatForm2->activateWindow();
 }
 
 void TMainForm::OrgBtnClick() {

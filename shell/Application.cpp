@@ -274,6 +274,8 @@ void BringFormsForward() {
         form->setWindowState(form->windowState() & ~Qt::WindowMinimized);
         form->raise();
     }
+    if (VidOutForm)
+        VidOutForm->KeepBarOverPicture();
     MainForm->activateWindow();
 }
 

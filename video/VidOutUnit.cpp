@@ -4,6 +4,7 @@
 #include "media/MediaPlayer_TLB.h"
 #include "platform/Exceptions.h"
 #include "player/Unit1.h"
+#include "shell/DesktopWindows.h"
 #include "shell/OuterFrame.h"
 #include "shell/Settings.h"
 #include "skin/ImageSlider.h"
@@ -240,6 +241,7 @@ void TVidOutForm::ShowOriginalSize() {
     Outer->SetBounds(
         QRect(screen.x() + (screen.width() - w) / 2, screen.y() + (screen.height() - h) / 2, w, h));
     FullScreenMode = 0;
+    KeepAbove(MainForm, nullptr);
 }
 
 void TVidOutForm::ShowFullScreen() {
@@ -254,7 +256,26 @@ void TVidOutForm::ShowFullScreen() {
     FullScreenMode = 1;
     MainForm->move(screen.x() + (screen.width() - MainForm->width()) / 2,
                    screen.y() + screen.height() - MainForm->height());
-    // The bar stays usable over the picture.
+    KeepBarOverPicture();
+}
+
+// A full-screen picture is already in front; raised again, a window manager
+// may put it over the program's tool windows, the bar among them.
+void TVidOutForm::BringForward() {
+    if (FullScreenMode)
+        KeepBarOverPicture();
+    else
+        raise();
+}
+
+// The bar stays usable over the picture. A window manager stacks a
+// full-screen window over the program's other windows, but for those
+// transient for it: the bar is made one. With no window manager, the
+// last window raised is on top.
+void TVidOutForm::KeepBarOverPicture() {
+    if (!FullScreenMode || !MainForm->isVisible())
+        return;
+    KeepAbove(MainForm, this);
     MainForm->raise();
 }
 
@@ -306,6 +327,7 @@ void TVidOutForm::ActiveMovie1MouseDown(Qt::MouseButton Button) {
     if (Button != Qt::LeftButton)
         return;
     MainForm->setVisible(!MainForm->isVisible());
+    KeepBarOverPicture();
     if (CaptionForm)
         CaptionForm->raise();
 }

@@ -31,6 +31,10 @@ public:
     void PollPosition();
     void ShowOriginalSize();
     void ShowFullScreen();
+    // The picture to the front, the bar over it in full screen.
+    void BringForward();
+    // In full screen, the bar over the picture (again, once it is shown anew).
+    void KeepBarOverPicture();
     void ShowInsertDiscLine(bool visible);
 
     void ActiveMovie1ReadyStateChange(int ReadyState);

@@ -1,7 +1,7 @@
 // A user starts the player, finds its windows where they belong, drags the
-// bar, and leaves it: by the Exit button, by the window manager, by the end
-// of the session, also when the favourites can't be written. A disc image
-// opens from the command line, also through the player that runs.
+// bar, and leaves it: by the Exit button, by the end of the session, also
+// when the favourites can't be written. A disc image opens from the command
+// line, also through the player that runs.
 #include "userlevel/UserDriver.h"
 
 #include "support/SampleDisc.h"
@@ -375,20 +375,6 @@ TEST(StartAndExit, ALaterStartHandsItsImageToThePlayer) {
     ASSERT_GE(ExitByButton(user), 0) << "Exit did not end the program";
     EXPECT_FALSE(ImageMounted(user, other));
     EXPECT_TRUE(QFile::exists(otherWorkDir + "/Favorites.lst")) << "the other disc never loaded";
-}
-
-TEST(StartAndExit, TheWindowManagerClosesTheBar) {
-    TUserSession user("wmclose");
-    if (!user.UnderWindowManager())
-        GTEST_SKIP() << "needs a window manager (QV_USERLEVEL_WM=openbox)";
-    user.InsertDisc();
-    user.StartPlayer();
-    ASSERT_TRUE(user.WaitForWindow(CaptionRole,
-                                   [](const TWindowState& s) { return s.Name != "Current Name"; }));
-    user.Click(user.At(MainRole, Bar::BareSkin)); // the bar gets the focus
-    user.Key("alt+F4");
-    EXPECT_TRUE(user.WaitForExit(3000));
-    EXPECT_TRUE(QFile::exists(user.WorkDir() + "/Favorites.lst"));
 }
 
 } // namespace

@@ -13,9 +13,11 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <exception>
 #include <iostream>
 #include <stdexcept>
+#include <vector>
 
 namespace {
 
@@ -36,6 +38,21 @@ void MakeFolder(const QString& path, QFile::Permissions permissions = {}) {
 xcb_window_t Id(const QString& window) {
     return window.toUInt();
 }
+
+// The desktops' window managers, as each is started on a display of its own.
+// Those of GNOME and Xfce want a session bus.
+struct TWindowManagerStart {
+    QString Program;
+    QStringList Arguments;
+    bool NeedsSessionBus;
+};
+const std::vector<TWindowManagerStart> kWindowManagers = {
+    {"openbox", {"--sm-disable"}, false},
+    {"mutter", {"--x11", "--replace", "--sm-disable"}, true},
+    {"xfwm4", {"--replace", "--compositor=off"}, true},
+    {"metacity", {"--replace"}, true},
+    {"kwin_x11", {"--replace"}, true},
+};
 
 } // namespace
 
@@ -79,16 +96,39 @@ TUserSession::TUserSession(const QString& name, SampleDiscKind kind) : Name(name
     Display = ':' + QString::fromLatin1(Server->readLine()).trimmed();
     X = std::make_unique<TXConnection>(Display);
 
-    if (qEnvironmentVariable("QV_USERLEVEL_WM") == "openbox") {
-        WindowManager = std::make_unique<QProcess>();
-        WindowManager->setProcessEnvironment(Environment());
-        WindowManager->setStandardOutputFile(ArtifactsDir + "/openbox.log");
-        WindowManager->setStandardErrorFile(ArtifactsDir + "/openbox.log", QIODevice::Append);
-        WindowManager->start("openbox", {"--sm-disable"});
-        const bool running = WaitUntil([this] { return X->WindowManagerRunning(); }, 15000);
-        if (!running)
-            Fail("openbox did not start");
+    StartWindowManager(qEnvironmentVariable("QV_USERLEVEL_WM"));
+}
+
+void TUserSession::StartWindowManager(const QString& name) {
+    if (name.isEmpty() || name == "none")
+        return;
+    const auto known =
+        std::find_if(kWindowManagers.begin(), kWindowManagers.end(),
+                     [&](const TWindowManagerStart& wm) { return wm.Program == name; });
+    if (known == kWindowManagers.end())
+        Fail("QV_USERLEVEL_WM names no window manager known here: " + name);
+    QProcessEnvironment env = Environment();
+    if (known->NeedsSessionBus) {
+        SessionBus = std::make_unique<QProcess>();
+        SessionBus->start("dbus-daemon", {"--session", "--nofork", "--print-address=1"});
+        if (!SessionBus->waitForStarted() ||
+            !WaitUntil(
+                [this] { return SessionBus->canReadLine() || SessionBus->waitForReadyRead(kPoll); },
+                15000))
+            Fail("no session bus for " + name);
+        env.insert("DBUS_SESSION_BUS_ADDRESS",
+                   QString::fromLatin1(SessionBus->readLine()).trimmed());
     }
+    WindowManagerCalled = name;
+    WindowManager = std::make_unique<QProcess>();
+    WindowManager->setProcessEnvironment(env);
+    const QString log = ArtifactsDir + '/' + name + ".log";
+    WindowManager->setStandardOutputFile(log);
+    WindowManager->setStandardErrorFile(log, QIODevice::Append);
+    WindowManager->start(known->Program, known->Arguments);
+    const bool running = WaitUntil([this] { return X->WindowManagerRunning(); }, 20000);
+    if (!running)
+        Fail(name + " did not start");
 }
 
 TUserSession::~TUserSession() {
@@ -104,7 +144,7 @@ TUserSession::~TUserSession() {
         Program->kill();
         Program->waitForFinished();
     }
-    for (QProcess* helper : {WindowManager.get(), Compositor.get()}) {
+    for (QProcess* helper : {WindowManager.get(), SessionBus.get(), Compositor.get()}) {
         if (helper) {
             helper->terminate();
             helper->waitForFinished(3000);
@@ -116,8 +156,8 @@ TUserSession::~TUserSession() {
     Disc.reset();
     // What a failure leaves behind is kept (or all, with QV_USERLEVEL_KEEP=1).
     if (failed || qEnvironmentVariableIsSet("QV_USERLEVEL_KEEP")) {
-        const QString kept = QDir::temp().filePath("qv-userlevel-" + Name +
-                                                   (UnderWindowManager() ? "-openbox" : "-nowm"));
+        const QString kept = QDir::temp().filePath(
+            "qv-userlevel-" + Name + '-' + (UnderWindowManager() ? WindowManagerCalled : "nowm"));
         QDir(kept).removeRecursively();
         QDir().rename(ArtifactsDir, kept);
         std::cout << "user-level screenshots and program output: " << kept.toStdString()

@@ -1,9 +1,9 @@
 #pragma once
-// Drives the real program as a person would: an X server of its own (and a
-// window manager when QV_USERLEVEL_WM=openbox), the sample disc in a drive of
-// its own, pointer and keys through XTest, windows and pixels read from the X
-// server over one connection. Nothing waits a fixed time: every wait has a
-// deadline.
+// Drives the real program as a person would: an X server of its own (and the
+// window manager QV_USERLEVEL_WM names: openbox, mutter, xfwm4, metacity or
+// kwin_x11), the sample disc in a drive of its own, pointer and keys through
+// XTest, windows and pixels read from the X server over one connection.
+// Nothing waits a fixed time: every wait has a deadline.
 
 #include "support/SampleDisc.h"
 
@@ -83,7 +83,7 @@ public:
     // Starts the X server (and the window manager) and prepares private HOME
     // and XDG folders. After a failure (or always, with QV_USERLEVEL_KEEP=1)
     // the screenshots and the program's output stay in
-    // /tmp/qv-userlevel-<name>-nowm or -openbox, and the path is printed.
+    // /tmp/qv-userlevel-<name>-nowm or -<window manager>, and the path is printed.
     // The discs inserted are sample discs of the given kind.
     explicit TUserSession(const QString& name, SampleDiscKind kind = SampleDiscKind::Sample);
     ~TUserSession();
@@ -171,6 +171,7 @@ public:
     static bool WaitUntil(const std::function<bool()>& condition, int timeoutMs);
 
 private:
+    void StartWindowManager(const QString& name); // none for an empty name
     QString Run(const QString& program, const QStringList& arguments) const;
     QProcessEnvironment Environment() const;
     QStringList ProgramWindows() const;
@@ -188,6 +189,8 @@ private:
     std::unique_ptr<QProcess> Server;
     std::unique_ptr<TXConnection> X;
     std::unique_ptr<QProcess> WindowManager;
+    QString WindowManagerCalled;
+    std::unique_ptr<QProcess> SessionBus; // the window manager's
     std::unique_ptr<QProcess> Compositor;
     std::unique_ptr<QProcess> Program;
     std::unique_ptr<FuseIsoMount> Disc;

@@ -1,0 +1,153 @@
+#include "shell/DesktopWindows.h"
+
+#include <QGuiApplication>
+#include <QWidget>
+
+#include <xcb/xcb.h>
+
+#include <cstdlib>
+#include <cstring>
+#include <memory>
+#include <vector>
+
+namespace {
+
+template <typename T> using Reply = std::unique_ptr<T, decltype(&std::free)>;
+
+template <typename T> Reply<T> Owned(T* reply) {
+    return Reply<T>(reply, &std::free);
+}
+
+xcb_connection_t* Connection() {
+    const auto* x11 =
+        qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
+    return x11 ? x11->connection() : nullptr;
+}
+
+xcb_atom_t Atom(xcb_connection_t* c, const char* name) {
+    const auto reply = Owned(xcb_intern_atom_reply(
+        c, xcb_intern_atom(c, 0, static_cast<uint16_t>(std::strlen(name)), name), nullptr));
+    return reply ? reply->atom : xcb_atom_t{XCB_ATOM_NONE};
+}
+
+std::vector<uint32_t> Property(xcb_connection_t* c, xcb_window_t window, xcb_atom_t property) {
+    const auto reply = Owned(xcb_get_property_reply(
+        c, xcb_get_property(c, 0, window, property, XCB_ATOM_ANY, 0, 64), nullptr));
+    if (!reply || reply->format != 32)
+        return {};
+    const auto* values = static_cast<const uint32_t*>(xcb_get_property_value(reply.get()));
+    return {values, values + xcb_get_property_value_length(reply.get()) / 4};
+}
+
+bool Iconic(xcb_connection_t* c, xcb_window_t window) {
+    constexpr uint32_t kIconicState = 3;
+    const std::vector<uint32_t> wmState = Property(c, window, Atom(c, "WM_STATE"));
+    if (!wmState.empty() && wmState.front() == kIconicState)
+        return true;
+    const xcb_atom_t hidden = Atom(c, "_NET_WM_STATE_HIDDEN");
+    for (const uint32_t state : Property(c, window, Atom(c, "_NET_WM_STATE")))
+        if (state == hidden)
+            return true;
+    return false;
+}
+
+bool Viewable(xcb_connection_t* c, xcb_window_t window) {
+    const auto attributes =
+        Owned(xcb_get_window_attributes_reply(c, xcb_get_window_attributes(c, window), nullptr));
+    return attributes && attributes->map_state == XCB_MAP_STATE_VIEWABLE;
+}
+
+// The window's frame: its ancestor among the root's children.
+xcb_window_t TopLevel(xcb_connection_t* c, xcb_window_t window) {
+    for (;;) {
+        const auto tree = Owned(xcb_query_tree_reply(c, xcb_query_tree(c, window), nullptr));
+        if (!tree || tree->parent == tree->root || tree->parent == XCB_WINDOW_NONE)
+            return window;
+        window = tree->parent;
+    }
+}
+
+QRect Bounds(xcb_connection_t* c, xcb_window_t window) {
+    const auto geometry = Owned(xcb_get_geometry_reply(c, xcb_get_geometry(c, window), nullptr));
+    if (!geometry)
+        return {};
+    const int border = geometry->border_width;
+    return {geometry->x, geometry->y, geometry->width + 2 * border, geometry->height + 2 * border};
+}
+
+// Override-redirect windows (menus, tips) come and go by themselves.
+bool Covers(xcb_connection_t* c, xcb_window_t window, const QRect& area) {
+    const auto attributes =
+        Owned(xcb_get_window_attributes_reply(c, xcb_get_window_attributes(c, window), nullptr));
+    return attributes && attributes->map_state == XCB_MAP_STATE_VIEWABLE &&
+           !attributes->override_redirect && attributes->_class == XCB_WINDOW_CLASS_INPUT_OUTPUT &&
+           Bounds(c, window).intersects(area);
+}
+
+// The root's children come bottom first, as they are stacked.
+bool Covered(xcb_connection_t* c, xcb_window_t window) {
+    const xcb_window_t top = TopLevel(c, window);
+    const auto tree = Owned(xcb_query_tree_reply(c, xcb_query_tree(c, top), nullptr));
+    if (!tree)
+        return false;
+    const auto roots = Owned(xcb_query_tree_reply(c, xcb_query_tree(c, tree->root), nullptr));
+    if (!roots)
+        return false;
+    const xcb_window_t* children = xcb_query_tree_children(roots.get());
+    const int count = xcb_query_tree_children_length(roots.get());
+    const QRect area = Bounds(c, top);
+    bool above = false;
+    for (int i = 0; i < count; ++i) {
+        if (above && Covers(c, children[i], area))
+            return true;
+        above = above || children[i] == top;
+    }
+    return false;
+}
+
+} // namespace
+
+// A window manager keeps a transient above the window it is transient for,
+// also when that one is full screen: the desktops' managers put a
+// full-screen window above every window of its program but its transients.
+// Qt writes the property only when it maps a window, and only for dialogs
+// and tool windows, so it is written here for a window already shown.
+void KeepAbove(QWidget* window, const QWidget* other) {
+    xcb_connection_t* c = Connection();
+    if (!c || !window->testAttribute(Qt::WA_WState_Created))
+        return;
+    const auto id = static_cast<xcb_window_t>(window->winId());
+    if (other) {
+        const auto parent = static_cast<xcb_window_t>(other->winId());
+        xcb_change_property(c, XCB_PROP_MODE_REPLACE, id, XCB_ATOM_WM_TRANSIENT_FOR,
+                            XCB_ATOM_WINDOW, 32, 1, &parent);
+    } else {
+        xcb_delete_property(c, id, XCB_ATOM_WM_TRANSIENT_FOR);
+    }
+    xcb_flush(c);
+}
+
+bool InFullView(const QWidget* window) {
+    if (!window->isVisible() || window->isMinimized())
+        return false;
+    xcb_connection_t* c = Connection();
+    if (!c)
+        return true;
+    const auto id = static_cast<xcb_window_t>(window->winId());
+    return Viewable(c, id) && !Iconic(c, id) && !Covered(c, id);
+}
+
+// Iconified or on another desktop, the window is withdrawn and mapped
+// again: every window manager puts a window it is given anew on the
+// desktop in view, as a normal one. Qt may not have heard of the iconify
+// yet, so the server is asked.
+void Deiconify(QWidget* window) {
+    window->setWindowState(window->windowState() & ~Qt::WindowMinimized);
+    xcb_connection_t* c = Connection();
+    if (c && window->isVisible()) {
+        const auto id = static_cast<xcb_window_t>(window->winId());
+        if (!Viewable(c, id) || Iconic(c, id))
+            window->hide();
+    }
+    window->show();
+}
