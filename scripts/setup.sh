@@ -9,7 +9,7 @@ packages=(
   googletest libgtest-dev libbenchmark-dev
   ffmpeg genisoimage fuseiso fuse3 libfuse3-dev
   xvfb xauth libgl1-mesa-dri fonts-liberation
-  imagemagick xdotool openbox mutter xfwm4 metacity
+  imagemagick x11-utils xdotool openbox mutter xfwm4 metacity
   clang-format mpv
   pulseaudio pulseaudio-utils libasound2-plugins alsa-utils
   librsvg2-bin lintian desktop-file-utils appstream

@@ -95,13 +95,7 @@ protected:
             [&] { return Near(User.Pixel(screen), qRgb(254, 232, 206), 4) == seen; }, 5000);
     }
     bool WindowManagerIconifies() {
-        if (!User.UnderWindowManager())
-            return false;
-        QProcess xprop;
-        xprop.setProcessEnvironment(User.Player().processEnvironment());
-        xprop.start("xprop", {"-id", User.Window(CatalogRole), "_NET_WM_ALLOWED_ACTIONS"});
-        xprop.waitForFinished();
-        return xprop.readAll().contains("_NET_WM_ACTION_MINIMIZE");
+        return User.UnderWindowManager() && User.CanMinimize(CatalogRole);
     }
     // A window of another program over the given screen area.
     std::unique_ptr<QProcess> Cover(const QRect& area) {

@@ -335,6 +335,10 @@ void TUserSession::MinimizeWindow(const QString& role) const {
         Fail("the window manager did not iconify " + role);
 }
 
+bool TUserSession::CanMinimize(const QString& role) const {
+    return X->Allows(Id(Window(role)), "_NET_WM_ACTION_MINIMIZE");
+}
+
 bool TUserSession::HasKeyboard(const QString& window) const {
     // The window manager too must know, or it may hand the keyboard back on the next click.
     return X->KeyboardOn(Id(window)) && (!UnderWindowManager() || X->Active(Id(window)));

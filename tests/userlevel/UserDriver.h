@@ -130,6 +130,8 @@ public:
     // What a user does with a window through the desktop.
     void RaiseWindow(const QString& role) const;
     void MinimizeWindow(const QString& role) const; // iconifies it, under a window manager
+    // The window manager offers to iconify the window (mutter doesn't for tool windows).
+    bool CanMinimize(const QString& role) const;
     // Gives the window the keyboard, as a window manager does on a click;
     // without one, X leaves the keyboard where it was.
     void Focus(const QString& role) const;

@@ -181,6 +181,11 @@ bool TXConnection::Iconic(xcb_window_t window) const {
     return !values.empty() && values[0] == kIconicState;
 }
 
+bool TXConnection::Allows(xcb_window_t window, const char* action) const {
+    const auto actions = Cardinals(window, Atom("_NET_WM_ALLOWED_ACTIONS"), XCB_ATOM_ATOM);
+    return std::find(actions.begin(), actions.end(), Atom(action)) != actions.end();
+}
+
 bool TXConnection::WindowManagerRunning() const {
     return !Bytes(Screen->root, Atom("_NET_SUPPORTING_WM_CHECK"), XCB_ATOM_WINDOW).isEmpty();
 }

@@ -32,6 +32,8 @@ public:
     QString Role(xcb_window_t window) const;
     bool Iconic(xcb_window_t window) const; // WM_STATE says so
     bool WindowManagerRunning() const;
+    // The window manager offers the action (_NET_WM_ACTION_MINIMIZE...) on the window.
+    bool Allows(xcb_window_t window, const char* action) const;
     // The keyboard goes to the window: the input focus is on it, an ancestor
     // or a descendant.
     bool KeyboardOn(xcb_window_t window) const;
