@@ -105,25 +105,42 @@ bool Covered(xcb_connection_t* c, xcb_window_t window) {
     return false;
 }
 
+xcb_window_t TransientFor(xcb_connection_t* c, xcb_window_t window) {
+    const std::vector<uint32_t> parent = Property(c, window, XCB_ATOM_WM_TRANSIENT_FOR);
+    return parent.empty() ? xcb_window_t{XCB_WINDOW_NONE} : parent.front();
+}
+
+void SetTransientFor(xcb_connection_t* c, xcb_window_t window, xcb_window_t parent) {
+    if (parent != XCB_WINDOW_NONE)
+        xcb_change_property(c, XCB_PROP_MODE_REPLACE, window, XCB_ATOM_WM_TRANSIENT_FOR,
+                            XCB_ATOM_WINDOW, 32, 1, &parent);
+    else
+        xcb_delete_property(c, window, XCB_ATOM_WM_TRANSIENT_FOR);
+}
+
 } // namespace
 
 // A window manager keeps a transient above the window it is transient for,
 // also when that one is full screen: the desktops' managers put a
 // full-screen window above every window of its program but its transients.
-// Qt writes the property only when it maps a window, and only for dialogs
-// and tool windows, so it is written here for a window already shown.
+// Some (xfwm4) read WM_TRANSIENT_FOR only when a window is mapped, so a
+// window already shown is mapped again. Qt writes the property only for
+// dialogs and tool windows, and deletes it when it maps any other: it is
+// written after Qt's map request, which the window manager answers later.
 void KeepAbove(QWidget* window, const QWidget* other) {
     xcb_connection_t* c = Connection();
     if (!c || !window->testAttribute(Qt::WA_WState_Created))
         return;
     const auto id = static_cast<xcb_window_t>(window->winId());
-    if (other) {
-        const auto parent = static_cast<xcb_window_t>(other->winId());
-        xcb_change_property(c, XCB_PROP_MODE_REPLACE, id, XCB_ATOM_WM_TRANSIENT_FOR,
-                            XCB_ATOM_WINDOW, 32, 1, &parent);
-    } else {
-        xcb_delete_property(c, id, XCB_ATOM_WM_TRANSIENT_FOR);
+    const xcb_window_t parent =
+        other ? static_cast<xcb_window_t>(other->winId()) : xcb_window_t{XCB_WINDOW_NONE};
+    if (TransientFor(c, id) == parent)
+        return;
+    if (window->isVisible()) {
+        window->hide();
+        window->show();
     }
+    SetTransientFor(c, id, parent);
     xcb_flush(c);
 }
 

@@ -251,9 +251,12 @@ void TVidOutForm::ShowFullScreen() {
     const QRect screen = this->screen()->geometry();
     Outer->SetBounds(QRect(screen.x() + o, screen.y() + o, screen.width() + frame.width(),
                            screen.height() + frame.height()));
+    FullScreenMode = 1;
+    // The bar is made transient before the window manager hears of full
+    // screen, so that it stacks the two together from the start.
+    KeepBarOverPicture();
     // Ask the window manager as well, so that desktop panels are covered too.
     setWindowState(windowState() | Qt::WindowFullScreen);
-    FullScreenMode = 1;
     MainForm->move(screen.x() + (screen.width() - MainForm->width()) / 2,
                    screen.y() + screen.height() - MainForm->height());
     KeepBarOverPicture();
