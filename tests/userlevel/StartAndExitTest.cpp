@@ -2,6 +2,7 @@
 // bar, and leaves it: by the Exit button, by the end of the session, also
 // when the favourites can't be written. A disc image opens from the command
 // line, also through the player that runs.
+#include "userlevel/PlayingFixture.h"
 #include "userlevel/UserDriver.h"
 
 #include "support/SampleDisc.h"
@@ -15,9 +16,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-constexpr int kScreenWidth = 1280;
-constexpr int kScreenHeight = 1024;
 
 bool Viewable(const TWindowState& s) {
     return s.Viewable;
@@ -120,6 +118,12 @@ TEST(StartAndExit, LayoutSingleInstanceDragAndExit) {
         << user.State(CatalogRole).Frame.y() << " client at " << user.State(CatalogRole).Client.x()
         << "," << user.State(CatalogRole).Client.y();
     user.Shot("playing");
+    // Opened, the clip gives the window its size and place: a drag begun
+    // before that would race the program's own move.
+    const QSize clip = ClipSize(SampleDisc().Folder + "/Video/CLIP01.AVI");
+    ASSERT_TRUE(user.WaitForWindow(VideoRole, [&](const TWindowState& s) {
+        return s.Client.size() == clip;
+    })) << "the first entry's clip did not open";
 
     // The strip carries the picture partly over the catalog.
     const QRect strip = user.State(CaptionRole).Client;
