@@ -7,7 +7,7 @@
 # server starts afresh when its test's last window goes.
 set -euo pipefail
 build=$1
-jobs=2
+jobs=${QV_CTEST_JOBS:-2}
 
 work=$(mktemp -d /tmp/qv-ctest.XXXXXX)
 servers=()
