@@ -126,7 +126,8 @@ void SetTransientFor(xcb_connection_t* c, xcb_window_t window, xcb_window_t pare
 // Some (xfwm4) read WM_TRANSIENT_FOR only when a window is mapped, so a
 // window already shown is mapped again. Qt writes the property only for
 // dialogs and tool windows, and deletes it when it maps any other: it is
-// written after Qt's map request, which the window manager answers later.
+// written after Qt's map request, with the server held so that the window
+// manager cannot read the property between the two.
 void KeepAbove(QWidget* window, const QWidget* other) {
     xcb_connection_t* c = Connection();
     if (!c || !window->testAttribute(Qt::WA_WState_Created))
@@ -136,11 +137,13 @@ void KeepAbove(QWidget* window, const QWidget* other) {
         other ? static_cast<xcb_window_t>(other->winId()) : xcb_window_t{XCB_WINDOW_NONE};
     if (TransientFor(c, id) == parent)
         return;
+    xcb_grab_server(c);
     if (window->isVisible()) {
         window->hide();
         window->show();
     }
     SetTransientFor(c, id, parent);
+    xcb_ungrab_server(c);
     xcb_flush(c);
 }
 

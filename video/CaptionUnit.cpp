@@ -19,6 +19,8 @@ TCaptionForm::TCaptionForm(QWidget* parent) : QWidget(parent, Qt::Tool | Qt::Fra
     setPalette(pal);
     resize(110, 18);
     setMouseTracking(true);
+    // The keyboard stays on the bar until the user clicks the strip.
+    setAttribute(Qt::WA_ShowWithoutActivating);
 
     Image1 = new QLabel(this);
     Image1->setScaledContents(true);

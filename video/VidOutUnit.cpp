@@ -80,6 +80,8 @@ QString TimeText(int32_t hours, int32_t minutes, int32_t seconds) {
 TVidOutForm::TVidOutForm(QWidget* parent) : QWidget(parent, Qt::Tool | Qt::CustomizeWindowHint) {
     setWindowTitle(QStringLiteral("Quorvix Player"));
     setWindowRole(QStringLiteral("TVidOutForm"));
+    // The keyboard stays on the bar until the user clicks the picture.
+    setAttribute(Qt::WA_ShowWithoutActivating);
     setAutoFillBackground(true);
     QPalette pal = palette();
     pal.setColor(QPalette::Window, ColorRefToQColor(13560062));

@@ -1,6 +1,7 @@
 #pragma once
 // A user at the player: the looks and clicks the playing scenarios share.
 
+#include "support/SampleDisc.h"
 #include "userlevel/UserDriver.h"
 
 #include <QProcess>
@@ -48,6 +49,12 @@ protected:
         User.InsertDisc();
         ASSERT_TRUE(Showing("Водопад, часть 1"));
         ASSERT_TRUE(User.Changing(Picture())) << "nothing plays";
+        // The clip has given the window its size: the program is done moving
+        // its windows, which a window manager may answer by taking a click.
+        const QSize clip = ClipSize(SampleDisc().Folder + "/Video/CLIP01.AVI");
+        ASSERT_TRUE(User.WaitForWindow(VideoRole, [&](const TWindowState& s) {
+            return s.Client.size() == clip;
+        })) << "the first entry's clip did not open";
     }
     void Exit() {
         ClickBar(Bar::Exit);
