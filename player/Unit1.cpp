@@ -1,6 +1,8 @@
 #include "player/Unit1.h"
 
+#include "catalogwin/CatUnit2.h"
 #include "platform/Exceptions.h"
+#include "shell/DesktopWindows.h"
 #include "skin/ImageSlider.h"
 #include "skin/MyGauges.h"
 #include "skin/SkinColors.h"
@@ -262,11 +264,6 @@ void TMainForm::CreateMaintenanceButtons() {
 
 void TMainForm::ConnectEvents() {
     connect(Timer1, &QTimer::timeout, this, &TMainForm::Timer1Timer);
-    connect(qApp, &QGuiApplication::applicationStateChanged, this,
-            [this](Qt::ApplicationState state) {
-                if (state != Qt::ApplicationActive)
-                    NoteWhetherCatalogInView();
-            });
     connect(Timer2, &QTimer::timeout, this, &TMainForm::Timer2Timer);
     connect(Timer3, &QTimer::timeout, this, [this] { StepVolume(VolumeStep); });
     connect(Gauge1, &TMyGauge::OnMouseDown, this, &TMainForm::Gauge1MouseDown);
@@ -309,6 +306,7 @@ void TMainForm::FormCreate() {
     PlayListLines.clear();
     PlayMode = 0;
     Timer2->start();
+    CatalogView = new TViewAtPress([] { return CatForm2; }, this);
 }
 
 void TMainForm::FormDestroy() {

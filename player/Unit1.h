@@ -25,6 +25,7 @@ class TMyFlatSpeedButton;
 class TFlatHint;
 class TVolumeControl;
 class TIdleInhibitor;
+class TViewAtPress;
 
 class TMainForm : public QWidget {
     Q_OBJECT
@@ -168,8 +169,6 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
-    void enterEvent(QEnterEvent* event) override;
-    void leaveEvent(QEvent* event) override;
 
 private:
     void CreateComponents();
@@ -182,7 +181,6 @@ private:
     void PlayerKey(int Key);
     int32_t GaugePosition(int X) const;
     void ShowMuteState();
-    void NoteWhetherCatalogInView();
     void StartVolumeRepeat(int direction);
     QWidget* VolumeIndicator = nullptr;    // paints the level wedge over the skin
     int VolumeStep = 0;                    // direction Timer3 steps in
@@ -191,10 +189,8 @@ private:
     // The knob's travel and Mute as restored, so that only a change is saved.
     std::pair<long double, bool> RestoredLoudness{0.0L, false};
     bool KeepRestoredMute = false;
-    // Whether the catalog was in view when the pointer came onto the bar, or
-    // when another program took the keyboard; a click on the bar may have the
-    // window manager raise the catalog with the bar.
-    bool CatalogInViewOnEntry = true;
+    // A click on the bar may have the window manager raise the catalog with it.
+    TViewAtPress* CatalogView = nullptr;
     std::pair<long double, bool> Loudness() const;
 };
 

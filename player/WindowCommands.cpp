@@ -110,35 +110,16 @@ void TMainForm::MinBtnClick() {
     CatForm2->hide();
 }
 
-// A press hides the catalog only where the user sees it: iconified, on
+// A press hides the catalog only where the user saw it: iconified, on
 // another desktop or behind another window, the press brings it forward.
 void TMainForm::CatBtnClick() {
-    if (CatalogInViewOnEntry && InFullView(CatForm2)) {
+    if (CatalogView->InView() && InFullView(CatForm2)) {
         CatForm2->hide();
     } else {
         ShowCatalogWindow();
         CatForm2->activateWindow();
-        CatalogInViewOnEntry = true;
     }
     CatBtn->SetDown(CatForm2->isVisible());
-}
-
-// A window manager that raises a program's tool windows with the one
-// clicked (mutter does) has raised the catalog before the click arrives:
-// what the user saw is how things stood when the pointer came, or when
-// another program came forward. Away from the bar, a key decides on the spot.
-void TMainForm::enterEvent(QEnterEvent* event) {
-    QWidget::enterEvent(event);
-    NoteWhetherCatalogInView();
-}
-
-void TMainForm::leaveEvent(QEvent* event) {
-    QWidget::leaveEvent(event);
-    CatalogInViewOnEntry = true;
-}
-
-void TMainForm::NoteWhetherCatalogInView() {
-    CatalogInViewOnEntry = CatForm2 && InFullView(CatForm2);
 }
 
 // From wherever the window manager put it: iconified (a tool window has no

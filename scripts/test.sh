@@ -10,7 +10,7 @@ root=$(pwd)
 
 # The window managers under which the desktop scenarios of the user-level
 # layer run (suites named Desktop..., also as Desktop/Suite or Prefix/Desktop...).
-window_managers=(openbox mutter)
+window_managers=(openbox mutter xfwm4 metacity)
 desktop_scenarios='^([^./]*/)?Desktop[^.]*\.'
 
 # Each stage's wall time, printed at the end even when a stage fails.

@@ -1,13 +1,18 @@
 #include "shell/DesktopWindows.h"
 
+#include <QCoreApplication>
 #include <QGuiApplication>
+#include <QInputEvent>
 #include <QWidget>
 
 #include <xcb/xcb.h>
 
+#include <algorithm>
+#include <array>
 #include <cstdlib>
 #include <cstring>
 #include <memory>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -32,7 +37,7 @@ xcb_atom_t Atom(xcb_connection_t* c, const char* name) {
 
 std::vector<uint32_t> Property(xcb_connection_t* c, xcb_window_t window, xcb_atom_t property) {
     const auto reply = Owned(xcb_get_property_reply(
-        c, xcb_get_property(c, 0, window, property, XCB_ATOM_ANY, 0, 64), nullptr));
+        c, xcb_get_property(c, 0, window, property, XCB_ATOM_ANY, 0, 1024), nullptr));
     if (!reply || reply->format != 32)
         return {};
     const auto* values = static_cast<const uint32_t*>(xcb_get_property_value(reply.get()));
@@ -84,25 +89,28 @@ bool Covers(xcb_connection_t* c, xcb_window_t window, const QRect& area) {
            Bounds(c, window).intersects(area);
 }
 
-// The root's children come bottom first, as they are stacked.
-bool Covered(xcb_connection_t* c, xcb_window_t window) {
-    const xcb_window_t top = TopLevel(c, window);
-    const auto tree = Owned(xcb_query_tree_reply(c, xcb_query_tree(c, top), nullptr));
+xcb_window_t Root(xcb_connection_t* c) {
+    return xcb_setup_roots_iterator(xcb_get_setup(c)).data->root;
+}
+
+// The root's children, bottom first, as they are stacked.
+std::vector<xcb_window_t> Stacking(xcb_connection_t* c) {
+    const auto tree = Owned(xcb_query_tree_reply(c, xcb_query_tree(c, Root(c)), nullptr));
     if (!tree)
+        return {};
+    const xcb_window_t* children = xcb_query_tree_children(tree.get());
+    return {children, children + xcb_query_tree_children_length(tree.get())};
+}
+
+// A window above the frame, in the order given, covers part of it.
+bool CoveredAmong(xcb_connection_t* c, const std::vector<xcb_window_t>& stacking,
+                  xcb_window_t frame) {
+    const auto self = std::find(stacking.begin(), stacking.end(), frame);
+    if (self == stacking.end())
         return false;
-    const auto roots = Owned(xcb_query_tree_reply(c, xcb_query_tree(c, tree->root), nullptr));
-    if (!roots)
-        return false;
-    const xcb_window_t* children = xcb_query_tree_children(roots.get());
-    const int count = xcb_query_tree_children_length(roots.get());
-    const QRect area = Bounds(c, top);
-    bool above = false;
-    for (int i = 0; i < count; ++i) {
-        if (above && Covers(c, children[i], area))
-            return true;
-        above = above || children[i] == top;
-    }
-    return false;
+    const QRect area = Bounds(c, frame);
+    return std::any_of(std::next(self), stacking.end(),
+                       [&](xcb_window_t above) { return Covers(c, above, area); });
 }
 
 xcb_window_t TransientFor(xcb_connection_t* c, xcb_window_t window) {
@@ -154,7 +162,7 @@ bool InFullView(const QWidget* window) {
     if (!c)
         return true;
     const auto id = static_cast<xcb_window_t>(window->winId());
-    return Viewable(c, id) && !Iconic(c, id) && !Covered(c, id);
+    return Viewable(c, id) && !Iconic(c, id) && !CoveredAmong(c, Stacking(c), TopLevel(c, id));
 }
 
 // Iconified or on another desktop, the window is withdrawn and mapped
@@ -170,4 +178,87 @@ void Deiconify(QWidget* window) {
             window->hide();
     }
     window->show();
+}
+
+namespace {
+
+constexpr size_t kLooksKept = 16;
+
+// Server times wrap around after 49 days.
+bool Before(uint32_t time, uint32_t other) {
+    return static_cast<int32_t>(time - other) < 0;
+}
+
+} // namespace
+
+TViewAtPress::TViewAtPress(std::function<const QWidget*()> window, QObject* parent)
+    : QObject(parent), Window(std::move(window)) {
+    if (xcb_connection_t* c = Connection()) {
+        StackingAtom = Atom(c, "_NET_CLIENT_LIST_STACKING");
+        StateAtoms = {Atom(c, "WM_STATE"), Atom(c, "_NET_WM_STATE")};
+    }
+    QCoreApplication::instance()->installEventFilter(this);
+    QCoreApplication::instance()->installNativeEventFilter(this);
+}
+
+TViewAtPress::~TViewAtPress() {
+    QCoreApplication::instance()->removeNativeEventFilter(this);
+}
+
+xcb_window_t TViewAtPress::WindowId() const {
+    const QWidget* window = Window();
+    return window && window->testAttribute(Qt::WA_WState_Created)
+               ? static_cast<xcb_window_t>(window->winId())
+               : xcb_window_t{XCB_WINDOW_NONE};
+}
+
+// The order of the windows is the one the last look before the press saw;
+// whether each is shown and where is read now, so that a window mapped
+// after the look still counts. With no look before the press (or no window
+// manager to tell of a restack), how the window stands now is how it stood.
+bool TViewAtPress::InView() const {
+    const auto look = std::find_if(Seen.rbegin(), Seen.rend(),
+                                   [this](const TLook& l) { return Before(l.Time, LastPress); });
+    if (look == Seen.rend())
+        return InFullView(Window());
+    xcb_connection_t* c = Connection();
+    const xcb_window_t id = WindowId();
+    if (look->Iconic || id == XCB_WINDOW_NONE || !InFullView(Window()))
+        return false;
+    const xcb_window_t frame = TopLevel(c, id);
+    const auto& stacking = look->Stacking;
+    return std::find(stacking.begin(), stacking.end(), frame) != stacking.end() &&
+           !CoveredAmong(c, stacking, frame);
+}
+
+bool TViewAtPress::eventFilter(QObject*, QEvent* event) {
+    if (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::KeyPress)
+        LastPress = static_cast<uint32_t>(static_cast<QInputEvent*>(event)->timestamp());
+    return false;
+}
+
+// The window manager rewrites the root's stacking list at every restack,
+// and the window's state when it iconifies it.
+bool TViewAtPress::nativeEventFilter(const QByteArray& eventType, void* message, qintptr*) {
+    if (StackingAtom == XCB_ATOM_NONE || eventType != "xcb_generic_event_t")
+        return false;
+    const auto* event = static_cast<const xcb_generic_event_t*>(message);
+    if ((event->response_type & 0x7f) != XCB_PROPERTY_NOTIFY)
+        return false;
+    const auto* notify = reinterpret_cast<const xcb_property_notify_event_t*>(event);
+    const bool restack = notify->atom == StackingAtom;
+    const bool state =
+        notify->window == WindowId() &&
+        std::find(StateAtoms.begin(), StateAtoms.end(), notify->atom) != StateAtoms.end();
+    if (restack || state)
+        Look(notify->time);
+    return false;
+}
+
+void TViewAtPress::Look(uint32_t time) {
+    xcb_connection_t* c = Connection();
+    const xcb_window_t id = WindowId();
+    Seen.push_back({time, Stacking(c), id != XCB_WINDOW_NONE && Iconic(c, id)});
+    if (Seen.size() > kLooksKept)
+        Seen.pop_front();
 }

@@ -3,6 +3,15 @@
 // itself: Qt hears of an iconify only some time after it happened, and
 // knows nothing of what covers a window. Off X11 Qt's own view is all there is.
 
+#include <QAbstractNativeEventFilter>
+#include <QObject>
+
+#include <array>
+#include <cstdint>
+#include <deque>
+#include <functional>
+#include <vector>
+
 class QWidget;
 
 // The window manager keeps the window above the other one; with none, it
@@ -14,3 +23,35 @@ bool InFullView(const QWidget* window);
 
 // Shows the window, back from iconified or from another desktop.
 void Deiconify(QWidget* window);
+
+// Whether a window was in the user's full view when the last key or pointer
+// button went down. A window manager may restack a program's windows in
+// answer to a click (raising its tool windows with the one clicked) before
+// the program hears of the click. Every restack is noted with the server's
+// time, so that one the click caused is told from those before it.
+class TViewAtPress : public QObject, public QAbstractNativeEventFilter {
+public:
+    // The window is asked for at each look: it may come later than this.
+    TViewAtPress(std::function<const QWidget*()> window, QObject* parent);
+    ~TViewAtPress() override;
+    bool InView() const;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    bool nativeEventFilter(const QByteArray& eventType, void* message, qintptr* result) override;
+
+private:
+    struct TLook {
+        uint32_t Time;
+        std::vector<uint32_t> Stacking; // the root's children, bottom first
+        bool Iconic;
+    };
+    uint32_t WindowId() const;
+    void Look(uint32_t time);
+
+    std::function<const QWidget*()> Window;
+    uint32_t StackingAtom = 0;
+    std::array<uint32_t, 2> StateAtoms{};
+    uint32_t LastPress = 0;
+    std::deque<TLook> Seen; // newest last
+};

@@ -184,7 +184,7 @@ TEST_F(EntryPictureTest, ShowsFitsAndRefitsThePicture) {
     Form->show();
     Form->resize(300, 400);
     // The X server answers a resize of a shown window in its own time.
-    QTest::qWaitFor([&] { return Form->FlatPanel1->width() == 300; });
+    EXPECT_TRUE(QTest::qWaitFor([&] { return Form->FlatPanel1->width() == 300; }));
     ASSERT_EQ(Form->FlatPanel1->size(), QSize(300, 99));
     EXPECT_EQ(Form->Image1->geometry(), QRect(86, 2, 127, 95));
 }

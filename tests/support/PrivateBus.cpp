@@ -11,7 +11,8 @@
 
 PrivateSessionBus::PrivateSessionBus() {
     Daemon.start(QStringLiteral("dbus-daemon"),
-                 {"--session", "--nofork", "--nosyslog", "--print-address=1"});
+                 {"--config-file=" QV_SOURCE_DIR "/tests/support/private-bus.conf", "--nofork",
+                  "--nosyslog", "--print-address=1"});
     if (Daemon.waitForReadyRead(10000))
         BusAddress = QString::fromUtf8(Daemon.readLine()).trimmed();
 }

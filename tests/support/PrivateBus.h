@@ -1,5 +1,5 @@
 #pragma once
-// A session bus of the test's own, as dbus-run-session starts one, and the
+// A session bus of the test's own, which starts no service on demand, and the
 // playerctl client pointed at it.
 
 #include <QProcess>
