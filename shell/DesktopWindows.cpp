@@ -170,13 +170,15 @@ bool InFullView(const QWidget* window) {
 // desktop in view, as a normal one. Qt may not have heard of the iconify
 // yet, so the server is asked.
 void Deiconify(QWidget* window) {
-    window->setWindowState(window->windowState() & ~Qt::WindowMinimized);
     xcb_connection_t* c = Connection();
     if (c && window->isVisible()) {
         const auto id = static_cast<xcb_window_t>(window->winId());
         if (!Viewable(c, id) || Iconic(c, id))
             window->hide();
     }
+    // Only once withdrawn: Qt asks a shown window out of iconified by mapping
+    // it, a request the window manager would answer after the withdrawal.
+    window->setWindowState(window->windowState() & ~Qt::WindowMinimized);
     window->show();
 }
 
