@@ -169,7 +169,8 @@ protected:
 // checked), not the playing entry's check mark flipped.
 TEST_F(DesktopKeyboard, SpaceRightAfterADiscLoadPauses) {
     User.StartPlayer();
-    ClickBar(Bar::BareSkin); // the bar gets the keyboard
+    ClickBar(Bar::BareSkin);
+    ASSERT_TRUE(User.WaitForFocus(User.Window(MainRole))) << "the bar did not get the keyboard";
     User.InsertDisc();
     ASSERT_TRUE(Showing("Водопад, часть 1"));
     ASSERT_TRUE(Viewable(CatalogRole, true));
@@ -202,7 +203,9 @@ TEST_F(DesktopExit, TheWindowManagerClosesTheBar) {
     User.StartPlayer();
     ASSERT_TRUE(User.WaitForWindow(CaptionRole,
                                    [](const TWindowState& s) { return s.Name != "Current Name"; }));
-    ClickBar(Bar::BareSkin); // the bar gets the focus
+    ASSERT_TRUE(FirstClipSized());
+    ClickBar(Bar::BareSkin);
+    ASSERT_TRUE(User.WaitForFocus(User.Window(MainRole))) << "the bar did not get the keyboard";
     User.Key("alt+F4");
     EXPECT_TRUE(User.WaitForExit(3000));
     EXPECT_TRUE(QFile::exists(User.WorkDir() + "/Favorites.lst"));

@@ -49,12 +49,15 @@ protected:
         User.InsertDisc();
         ASSERT_TRUE(Showing("Водопад, часть 1"));
         ASSERT_TRUE(User.Changing(Picture())) << "nothing plays";
-        // The clip has given the window its size: the program is done moving
-        // its windows, which a window manager may answer by taking a click.
+        ASSERT_TRUE(FirstClipSized()) << "the first entry's clip did not open";
+    }
+    // The first clip has given the video window its size: the program is
+    // done moving and raising its windows, which a window manager may answer
+    // by taking a click or the keyboard.
+    bool FirstClipSized() const {
         const QSize clip = ClipSize(SampleDisc().Folder + "/Video/CLIP01.AVI");
-        ASSERT_TRUE(User.WaitForWindow(VideoRole, [&](const TWindowState& s) {
-            return s.Client.size() == clip;
-        })) << "the first entry's clip did not open";
+        return User.WaitForWindow(VideoRole,
+                                  [&](const TWindowState& s) { return s.Client.size() == clip; });
     }
     void Exit() {
         ClickBar(Bar::Exit);
