@@ -175,6 +175,7 @@ TEST_F(DesktopKeyboard, SpaceRightAfterADiscLoadPauses) {
     ASSERT_TRUE(Showing("Водопад, часть 1"));
     ASSERT_TRUE(Viewable(CatalogRole, true));
     ASSERT_TRUE(User.Changing(Picture()));
+    ASSERT_TRUE(FirstClipSized());
     User.Key("space");
     EXPECT_TRUE(User.Still(Picture())) << "Space did not pause";
     Exit();
