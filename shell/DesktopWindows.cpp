@@ -37,7 +37,7 @@ xcb_atom_t Atom(xcb_connection_t* c, const char* name) {
 
 std::vector<uint32_t> Property(xcb_connection_t* c, xcb_window_t window, xcb_atom_t property) {
     const auto reply = Owned(xcb_get_property_reply(
-        c, xcb_get_property(c, 0, window, property, XCB_ATOM_ANY, 0, 1024), nullptr));
+        c, xcb_get_property(c, 0, window, property, XCB_ATOM_ANY, 0, 64), nullptr));
     if (!reply || reply->format != 32)
         return {};
     const auto* values = static_cast<const uint32_t*>(xcb_get_property_value(reply.get()));
@@ -225,7 +225,7 @@ bool TViewAtPress::InView() const {
         return InFullView(Window());
     xcb_connection_t* c = Connection();
     const xcb_window_t id = WindowId();
-    if (look->Iconic || id == XCB_WINDOW_NONE || !InFullView(Window()))
+    if (look->Iconic || id == XCB_WINDOW_NONE)
         return false;
     const xcb_window_t frame = TopLevel(c, id);
     const auto& stacking = look->Stacking;
