@@ -1,5 +1,6 @@
 // Building the catalog tree, applying a favourites file and showing pictures.
 #include "catalog/CatalogRecord.h"
+#include "catalog/PlayListFile.h"
 #include "catalogwin/CatUnit2.h"
 #include "catalogwin/PictureLoader.h"
 #include "platform/Exceptions.h"
@@ -7,7 +8,6 @@
 #include "platform/ProcessMemory.h"
 #include "player/Unit1.h"
 #include "shell/Pathes.h"
-#include "shell/PlayListFile.h"
 
 #include <QApplication>
 #include <QDir>
@@ -26,17 +26,6 @@
 #include <string>
 
 namespace {
-
-void EnsureApplication() {
-    if (QApplication::instance())
-        return;
-    if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    static int argc = 1;
-    static char name[] = "qv_bench";
-    static char* argv[] = {name, nullptr};
-    new QApplication(argc, argv);
-}
 
 // Groups of 16 records with titles of varying length.
 void FillCatalog(int64_t count) {
@@ -61,7 +50,6 @@ struct Windows {
         CatForm2 = nullptr;
         MainForm = nullptr;
     }
-    bool Application = (EnsureApplication(), true); // before any widget
     std::unique_ptr<TMainForm> Main = std::make_unique<TMainForm>();
     std::unique_ptr<TCatForm2> Form = std::make_unique<TCatForm2>();
 };

@@ -4,13 +4,16 @@
 #include "platform/ReplaceFile.h"
 #include "shell/Pathes.h"
 
+#include <QCoreApplication>
 #include <QFile>
 
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
+#include <climits>
 #include <string>
 
 namespace {
@@ -69,10 +72,16 @@ std::vector<CatalogRecord> ReadCatalogFile(const QString& path) {
     if (S_ISDIR(info.st_mode))
         throw EInOutError(EISDIR);
     const auto count = static_cast<uint64_t>(info.st_size) / RecordSize;
-    if (count > MaxCatalogRecords)
-        throw Exception("Catalog " + path.toStdString() +
-                        " is too large: " + std::to_string(count) + " records, at most " +
-                        std::to_string(MaxCatalogRecords) + " are read");
+    if (count > MaxCatalogRecords) {
+        const int shown = static_cast<int>(std::min(count, uint64_t{INT_MAX}));
+        throw Exception(
+            QCoreApplication::translate("CatalogFile",
+                                        "Catalog %1 is too large: %n records, at most %2 are read",
+                                        nullptr, shown)
+                .arg(path)
+                .arg(MaxCatalogRecords)
+                .toStdString());
+    }
     std::vector<CatalogRecord> records(static_cast<size_t>(count));
     ReadExactly(file.Get(), reinterpret_cast<char*>(records.data()), records.size() * RecordSize);
     file.Close();

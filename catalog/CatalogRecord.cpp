@@ -76,8 +76,26 @@ QByteArray QStringToAnsi(const QString& text) {
     return bytes;
 }
 
+QString EntryTitle(const CatalogRecord& record) {
+    return AnsiToQString(ShortString(record.Title));
+}
+
+QString GroupTitle(const CatalogRecord& record) {
+    return AnsiToQString(ShortString(record.GroupName));
+}
+
+QString MediaNameOf(const CatalogRecord& record) {
+    return AnsiToQString(ShortString(record.MediaName));
+}
+
+CatalogRecord* RecordAt(int64_t index) {
+    return index >= 0 && static_cast<uint64_t>(index) < Catalog.size()
+               ? &Catalog[static_cast<size_t>(index)]
+               : nullptr;
+}
+
 QString EntryMediaFileName(const CatalogRecord& record) {
-    return AnsiToQString(ShortString(record.MediaName)) + QStringLiteral(".AVI");
+    return MediaNameOf(record) + QStringLiteral(".AVI");
 }
 
 QString EntryVideoFile(const CatalogRecord& record) {
@@ -85,6 +103,5 @@ QString EntryVideoFile(const CatalogRecord& record) {
 }
 
 QString EntryPictureFile(const CatalogRecord& record) {
-    return QStringLiteral("Pic\\") + AnsiToQString(ShortString(record.MediaName)) +
-           QStringLiteral(".jpg");
+    return QStringLiteral("Pic\\") + MediaNameOf(record) + QStringLiteral(".jpg");
 }

@@ -30,6 +30,11 @@ void SetShortString(uint8_t (&field)[256], std::string_view text);
 QString AnsiToQString(std::string_view bytes);
 QByteArray QStringToAnsi(const QString& text);
 
+// An entry's texts, decoded.
+QString EntryTitle(const CatalogRecord& record);
+QString GroupTitle(const CatalogRecord& record); // the record's own group name
+QString MediaNameOf(const CatalogRecord& record);
+
 // Names of an entry's files, relative to the program folder or the disc root.
 QString EntryMediaFileName(const CatalogRecord& record); // "CLIP01.AVI"
 QString EntryVideoFile(const CatalogRecord& record);     // "Video\CLIP01.AVI"
@@ -38,6 +43,9 @@ QString EntryPictureFile(const CatalogRecord& record);   // "Pic\CLIP01.jpg"
 extern std::vector<CatalogRecord> Catalog;
 extern bool CatalogLoaded;
 extern int32_t CurrentIndex;
+
+// The record at an index of Catalog; none past its ends.
+CatalogRecord* RecordAt(int64_t index);
 
 // Fills Catalog from LocateFile("Data\All.dat"); throws EInOutError on I/O failure.
 void LoadCatalog();

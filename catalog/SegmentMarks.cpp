@@ -3,14 +3,15 @@
 #include "catalog/CatalogRecord.h"
 
 void SaveCatalog(const TSegmentMarkChoice& choice, double position) {
-    if (CurrentIndex < 0 || static_cast<size_t>(CurrentIndex) >= Catalog.size())
+    CatalogRecord* current = RecordAt(CurrentIndex);
+    if (!current)
         return;
-    const auto current = static_cast<size_t>(CurrentIndex);
     if (choice.Start)
-        Catalog[current].StartPos = position;
+        current->StartPos = position;
     if (choice.End)
-        Catalog[current].EndPos = position;
-    if (choice.EndToStart && choice.End && current + 1 < Catalog.size())
-        Catalog[current + 1].StartPos = Catalog[current].EndPos;
+        current->EndPos = position;
+    CatalogRecord* next = RecordAt(int64_t{CurrentIndex} + 1);
+    if (choice.EndToStart && choice.End && next)
+        next->StartPos = current->EndPos;
     WriteCatalogFile(ProgramCatalogPath(), Catalog);
 }

@@ -1,12 +1,14 @@
 #include "catalogwin/CatUnit2.h"
 
 #include "catalog/CatalogRecord.h"
+#include "catalogwin/FitPicture.h"
 #include "catalogwin/PictureLoader.h"
 #include "catalogwin/fcTreeView.h"
+#include "platform/Exceptions.h"
+#include "platform/IniFile.h"
+#include "platform/OuterFrame.h"
+#include "platform/RandomNumbers.h"
 #include "player/Unit1.h"
-#include "shell/FitPicture.h"
-#include "shell/OuterFrame.h"
-#include "shell/Settings.h"
 #include "skin/SkinColors.h"
 
 #include <QCloseEvent>
@@ -20,25 +22,13 @@
 #include <algorithm>
 
 TCatForm2* CatForm2 = nullptr;
-uint32_t RandSeed = 0;
-
-uint32_t RandomNumber(uint32_t n) {
-    RandSeed = RandSeed * 134775813u + 1u;
-    return static_cast<uint32_t>((static_cast<uint64_t>(RandSeed) * n) >> 32);
-}
 
 namespace {
 
-constexpr uint32_t WindowColor = 13560062;
 constexpr int PicturePanelHeight = 99;
 constexpr int HeaderHeight = 20;
-const char* const PlayListFilter = "Play_List files(*.lst)";
-
-QFont PixelFont(int pixels) {
-    QFont font(QStringLiteral("Liberation Sans"));
-    font.setPixelSize(pixels);
-    return font;
-}
+// The pattern is the file system's, never translated.
+const char* const PlayListPattern = "(*.lst)";
 
 void Paint(QWidget* widget, uint32_t color) {
     QPalette palette = widget->palette();
@@ -51,7 +41,7 @@ void Paint(QWidget* widget, uint32_t color) {
 QPushButton* FlatButton(QWidget* parent, const QString& caption, const QRect& bounds) {
     auto* button = new QPushButton(caption, parent);
     button->setFlat(true);
-    button->setFont(PixelFont(9));
+    button->setFont(SkinFont(9));
     button->setGeometry(bounds);
     button->setFocusPolicy(Qt::NoFocus);
     return button;
@@ -95,7 +85,7 @@ void TCatForm2::CreateComponents() {
     Outer = new TOuterFrame(this);
     Outer->SetBounds(QRect(0, 0, 145, 260));
     setMinimumSize(145, 260);
-    Paint(this, WindowColor);
+    Paint(this, SkinCream);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -116,18 +106,18 @@ void TCatForm2::CreateComponents() {
     FlatPanel7 = new TFlatPanel(FlatPanel6);
     FlatPanel7->setFixedHeight(HeaderHeight);
     FlatPanel7->resize(width(), HeaderHeight);
-    FlatButton5 = FlatButton(FlatPanel7, QStringLiteral("Load"), QRect(2, 2, 25, 15));
-    Label3 = new QLabel(QStringLiteral("Play List"), FlatPanel7);
+    FlatButton5 = FlatButton(FlatPanel7, tr("Load"), QRect(2, 2, 25, 15));
+    Label3 = new QLabel(tr("Play List"), FlatPanel7);
     Label3->setGeometry(34, 3, 65, 13);
     Label3->setAlignment(Qt::AlignCenter);
-    Label3->setFont(PixelFont(9));
+    Label3->setFont(SkinFont(9));
     Paint(Label3, 15201534);
-    FlatButton6 = FlatButton(FlatPanel7, QStringLiteral("Save"), QRect(104, 2, 25, 15));
+    FlatButton6 = FlatButton(FlatPanel7, tr("Save"), QRect(104, 2, 25, 15));
     body->addWidget(FlatPanel7);
 
     fcTreeView1 = new TfcTreeView(FlatPanel6);
-    fcTreeView1->setFont(PixelFont(11));
-    Paint(fcTreeView1, WindowColor);
+    fcTreeView1->setFont(SkinFont(11));
+    Paint(fcTreeView1, SkinCream);
     QPalette palette = fcTreeView1->palette();
     palette.setColor(QPalette::Text, ColorRefToQColor(11842695));
     fcTreeView1->setPalette(palette);
@@ -179,31 +169,27 @@ void TCatForm2::BuildCatalogTree() {
     fcTreeView1->Clear();
     EntryNodes.assign(256, nullptr);
     int widest = 0;
-    const auto finish = [&] {
-        SizeToCatalog(widest);
-        fcTreeView1->EndUpdate();
-    };
-    try {
-        const QFontMetrics metrics(fcTreeView1->font());
-        int previousKey = -1;
-        TfcTreeNode* group = nullptr;
-        for (const CatalogRecord& record : Catalog) {
-            const QString title = AnsiToQString(ShortString(record.Title));
-            widest = std::max(widest, metrics.horizontalAdvance(title));
-            if (record.GroupKey != previousKey) {
-                previousKey = record.GroupKey;
-                group = fcTreeView1->Add(nullptr, AnsiToQString(ShortString(record.GroupName)),
-                                         record.GroupKey);
+    Finally(
+        [&] {
+            const QFontMetrics metrics(fcTreeView1->font());
+            int previousKey = -1;
+            TfcTreeNode* group = nullptr;
+            for (const CatalogRecord& record : Catalog) {
+                const QString title = EntryTitle(record);
+                widest = std::max(widest, metrics.horizontalAdvance(title));
+                if (record.GroupKey != previousKey) {
+                    previousKey = record.GroupKey;
+                    group = fcTreeView1->Add(nullptr, GroupTitle(record), record.GroupKey);
+                }
+                TfcTreeNode* entry = fcTreeView1->Add(group, title, record.EntryIndex);
+                if (!EntryNodes[record.EntryIndex])
+                    EntryNodes[record.EntryIndex] = entry;
             }
-            TfcTreeNode* entry = fcTreeView1->Add(group, title, record.EntryIndex);
-            if (!EntryNodes[record.EntryIndex])
-                EntryNodes[record.EntryIndex] = entry;
-        }
-    } catch (...) {
-        finish();
-        throw;
-    }
-    finish();
+        },
+        [&] {
+            SizeToCatalog(widest);
+            fcTreeView1->EndUpdate();
+        });
 }
 
 void TCatForm2::SizeToCatalog(int widest) {
@@ -379,8 +365,8 @@ void TCatForm2::fcTreeView1CalcNodeAttributes(TfcTreeNode* node, TfcNodeAttribut
     attributes.FontColor = Qt::black;
     if (!node->Checked())
         attributes.FontColor = ColorRefToQColor(8421504);
-    attributes.Background = node == fcTreeView1->Selected() ? ColorRefToQColor(12632256)
-                                                            : ColorRefToQColor(WindowColor);
+    attributes.Background =
+        node == fcTreeView1->Selected() ? ColorRefToQColor(12632256) : ColorRefToQColor(SkinCream);
     if (node->Data() == CurrentIndex)
         attributes.FontColor = ColorRefToQColor(255);
 }
@@ -418,6 +404,22 @@ void TCatForm2::FitImage() {
 
 // Play-list commands.
 
+namespace {
+
+// A play-list name that can't be kept as "FavFileName" (a line break or NUL
+// in it) is refused when chosen rather than when the settings are written at
+// close.
+void CheckStorableFavFileName(const QString& path) {
+    if (!TIniFile::CanStore(path.toUtf8()))
+        throw Exception(
+            TCatForm2::tr(
+                "Cannot use %1 as the play list: its name holds a line break or a NUL byte")
+                .arg(path)
+                .toStdString());
+}
+
+} // namespace
+
 void TCatForm2::FlatButton1Click() {
     const QString path = ChooseFile(PlayListDialog(QFileDialog::AcceptOpen));
     if (path.isEmpty())
@@ -425,14 +427,12 @@ void TCatForm2::FlatButton1Click() {
     CheckStorableFavFileName(path);
     FavFileName = path;
     ApplyingPlayList = true;
-    try {
-        if (MainForm)
-            MainForm->RestorePlayList();
-    } catch (...) {
-        ApplyingPlayList = false;
-        throw;
-    }
-    ApplyingPlayList = false;
+    Finally(
+        [] {
+            if (MainForm)
+                MainForm->RestorePlayList();
+        },
+        [this] { ApplyingPlayList = false; });
     if (MainForm)
         MainForm->PlayEntry(MainForm->RandomPlayableEntry());
 }
@@ -443,14 +443,12 @@ void TCatForm2::FlatButton2Click() {
     if (path.isEmpty())
         return;
     FavFileName = path;
-    try {
-        if (MainForm)
-            MainForm->SavePlayList();
-    } catch (...) {
-        FavFileName = kept;
-        throw;
-    }
-    FavFileName = kept;
+    Finally(
+        [] {
+            if (MainForm)
+                MainForm->SavePlayList();
+        },
+        [&kept] { FavFileName = kept; });
 }
 
 void TCatForm2::SetDialogFolder(const QString& folder) {
@@ -464,7 +462,7 @@ void TCatForm2::ApplyDialogFolder(QFileDialog* dialog) const {
     if (DialogFolder.isNull())
         return;
     dialog->setDirectory(DialogFolder);
-    dialog->setNameFilter(QString::fromLatin1(PlayListFilter));
+    dialog->setNameFilter(tr("Play_List files") + QLatin1String(PlayListPattern));
 }
 
 QFileDialog* TCatForm2::PlayListDialog(QFileDialog::AcceptMode mode) {

@@ -122,8 +122,3 @@ private:
 };
 
 extern TCatForm2* CatForm2;
-
-// The choice generator: one 32-bit state for the whole program, 0 at start.
-extern uint32_t RandSeed;
-// A number in 0 .. n - 1 (0 when n is 0); advances the state every time.
-uint32_t RandomNumber(uint32_t n);

@@ -6,9 +6,10 @@
 #include <QFileInfo>
 
 void TMainForm::ShowEntryPicture(int N) {
-    if (!CatForm2 || N < 0 || N >= static_cast<int>(Catalog.size()))
+    const CatalogRecord* entry = RecordAt(N);
+    if (!CatForm2 || !entry)
         return;
-    const QString path = LocateFile(EntryPictureFile(Catalog[N]));
+    const QString path = LocateFile(EntryPictureFile(*entry));
     if (!path.isEmpty() && QFileInfo(path).isFile())
         CatForm2->ShowPictureFile(path);
     else

@@ -24,8 +24,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         expected.EntryIndex = static_cast<uint8_t>(i % 256);
         FUZZ_CHECK(std::memcmp(&expected, &Catalog[i], sizeof expected) == 0);
         // Every name the program builds from a record.
-        AnsiToQString(ShortString(Catalog[i].GroupName));
-        AnsiToQString(ShortString(Catalog[i].Title));
+        GroupTitle(Catalog[i]);
+        EntryTitle(Catalog[i]);
         LocateFile(EntryVideoFile(Catalog[i]));
         LocateFile(EntryPictureFile(Catalog[i]));
     }

@@ -2,7 +2,7 @@
 // write back as read.
 #include "FuzzSupport.h"
 
-#include "shell/PlayListFile.h"
+#include "catalog/PlayListFile.h"
 
 #include <string>
 

@@ -3,6 +3,7 @@
 // knows this interface; the real one is backed by libmpv, tests use a
 // scripted double.
 
+#include <QImage>
 #include <QWidget>
 
 #include <functional>
@@ -41,6 +42,16 @@ public:
     // control, drawn without the host window's help.
     virtual bool HasOwnSurface() const { return false; }
 
+    // For marking: the time stamp of the frame on screen, in seconds. Unlike
+    // a position that was just written, it names a frame the user has seen.
+    virtual double ShownFrameTime() const { return CurrentPosition(); }
+    // One frame on or back; the control is paused afterwards. Nothing happens
+    // where the control can't step.
+    virtual void StepFrame(bool forward) { (void)forward; }
+    // Asks for a copy of the frame on screen, which FrameGrabbed brings
+    // (an empty image when none could be had); false when none will come.
+    virtual bool GrabFrame() { return false; }
+
 signals:
     void OpenStateChange(int OldState, int NewState);
     void ReadyStateChange(int ReadyState);
@@ -50,6 +61,7 @@ signals:
     void DblClick(Qt::MouseButton Button, Qt::KeyboardModifiers Shift, int X, int Y);
     void PositionChange(double oldPosition, double newPosition);
     void Error();
+    void FrameGrabbed(const QImage& frame);
 };
 
 // How the picture is drawn. Auto: with OpenGL where it runs on real

@@ -2,6 +2,7 @@
 
 #include "media/MpvVideoView.h"
 #include "platform/Exceptions.h"
+#include "platform/GraphicsDevice.h"
 #include "platform/ProcessMemory.h"
 
 #include <QCoreApplication>
@@ -38,7 +39,8 @@ enum TReply : std::uint64_t {
     ReplyWidth,
     ReplyHeight,
     ReplySeek,
-    ReplyEof
+    ReplyEof,
+    ReplyFrame
 };
 constexpr std::uint64_t SerialMask = (std::uint64_t{1} << 56) - 1;
 std::uint64_t Tag(TReply kind, std::uint64_t serial) {
@@ -81,12 +83,12 @@ TMpvMediaPlayer::TMpvMediaPlayer(QWidget* parent, TMediaPlayerOptions options)
     if (options.Video != TVideoOutput::Software)
         gl = CreatePictureGlContext(options.Video == TVideoOutput::Auto);
     if (options.Video == TVideoOutput::OpenGL && !gl)
-        throw Exception("No OpenGL context could be made for the picture");
+        throw Exception(tr("No OpenGL context could be made for the picture").toStdString());
     Path = gl ? TVideoOutput::OpenGL : TVideoOutput::Software;
     std::setlocale(LC_NUMERIC, "C"); // mpv refuses to start under any other
     Mpv = mpv_create();
     if (!Mpv)
-        throw Exception("The playback engine could not be started");
+        throw Exception(tr("The playback engine could not be started").toStdString());
     try {
         // Decoded frames would come back from the graphics memory for
         // software drawing, which costs more than decoding them here.
@@ -321,6 +323,67 @@ void TMpvMediaPlayer::Seek(double seconds) {
         SetProperty("pause", "no");
 }
 
+double TMpvMediaPlayer::ShownFrameTime() const {
+    // While paused, time-pos is the shown frame's own time stamp; a seek not
+    // landed yet shows its target next.
+    return SeekTarget ? *SeekTarget : TimePos;
+}
+
+void TMpvMediaPlayer::StepFrame(bool forward) {
+    if (Open != nsOpen)
+        return;
+    // Both leave the engine paused on the new frame, and time-pos follows.
+    Command({forward ? "frame-step" : "frame-back-step"}, Tag(ReplyGeneral, 0));
+    Intent = TIntent::Paused;
+    if (!forward) {
+        AtEnd = false;
+        EngineAtEnd = false;
+    }
+}
+
+bool TMpvMediaPlayer::GrabFrame() {
+    if (Open != nsOpen || Width <= 0 || Height <= 0)
+        return false;
+    // The decoded frame at its own size, without scaling or on-screen text.
+    const char* argv[] = {"screenshot-raw", "video", nullptr};
+    const int error = mpv_command_async(Mpv, Tag(ReplyFrame, LoadsIssued), argv);
+    return error >= 0;
+}
+
+void TMpvMediaPlayer::FrameArrived(const mpv_event& event) {
+    QImage frame;
+    const auto* reply = static_cast<const mpv_event_command*>(event.data);
+    if (event.error >= 0 && reply && reply->result.format == MPV_FORMAT_NODE_MAP) {
+        std::int64_t width = 0, height = 0, stride = 0;
+        QByteArray format;
+        const mpv_byte_array* pixels = nullptr;
+        const mpv_node_list& map = *reply->result.u.list;
+        for (int i = 0; i < map.num; ++i) {
+            const mpv_node& value = map.values[i];
+            const char* key = map.keys[i];
+            if (value.format == MPV_FORMAT_INT64 && std::strcmp(key, "w") == 0)
+                width = value.u.int64;
+            else if (value.format == MPV_FORMAT_INT64 && std::strcmp(key, "h") == 0)
+                height = value.u.int64;
+            else if (value.format == MPV_FORMAT_INT64 && std::strcmp(key, "stride") == 0)
+                stride = value.u.int64;
+            else if (value.format == MPV_FORMAT_STRING && std::strcmp(key, "format") == 0)
+                format = value.u.string;
+            else if (value.format == MPV_FORMAT_BYTE_ARRAY && std::strcmp(key, "data") == 0)
+                pixels = value.u.ba;
+        }
+        // bgr0 is what the engine gives; anything else or short data is no frame.
+        if (format == "bgr0" && pixels && width > 0 && height > 0 && stride >= width * 4 &&
+            width <= 16384 && height <= 16384 &&
+            static_cast<std::int64_t>(pixels->size) >= stride * height)
+            frame = QImage(static_cast<const uchar*>(pixels->data), static_cast<int>(width),
+                           static_cast<int>(height), static_cast<qsizetype>(stride),
+                           QImage::Format_RGB32)
+                        .copy();
+    }
+    emit FrameGrabbed(frame);
+}
+
 int TMpvMediaPlayer::PlayState() const {
     if (FileNameValue.isEmpty())
         return mpStopped;
@@ -542,6 +605,13 @@ void TMpvMediaPlayer::HandleReply(const mpv_event& event) {
                     *static_cast<const int*>(property->data));
         return;
     }
+    case ReplyFrame:
+        // A frame of an earlier file is no frame of this one.
+        if (serial == LoadsIssued)
+            FrameArrived(event);
+        else
+            emit FrameGrabbed(QImage());
+        return;
     case ReplyLoad:
         if (serial == LoadsIssued && event.error >= 0)
             LoadAccepted(event);

@@ -40,6 +40,9 @@ public:
     void Stop() override;
     void Pause() override;
     bool HasOwnSurface() const override { return Path == TVideoOutput::OpenGL; }
+    double ShownFrameTime() const override;
+    void StepFrame(bool forward) override;
+    bool GrabFrame() override;
 
     TVideoOutput RenderPath() const { return Path; }
     // Frames the decoder and the video output dropped since the control was made.
@@ -82,6 +85,7 @@ private:
     void LoadFailed();
     void SeekLanded();
     void EndReported(bool reached);
+    void FrameArrived(const mpv_event& event);
 
     mpv_handle* Mpv = nullptr;
     TVideoOutput Path;

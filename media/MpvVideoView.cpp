@@ -1,8 +1,8 @@
 #include "media/MpvVideoView.h"
 
 #include "platform/Exceptions.h"
+#include "platform/GraphicsDevice.h"
 
-#include <QDir>
 #include <QGuiApplication>
 #include <QMouseEvent>
 #include <QOffscreenSurface>
@@ -13,8 +13,6 @@
 #include <QPainter>
 
 #include <utility>
-
-#include <unistd.h>
 
 #include <mpv/render.h>
 #include <mpv/render_gl.h>
@@ -55,37 +53,6 @@ void* GlProcAddress(void*, const char* name) {
     return context ? reinterpret_cast<void*>(context->getProcAddress(name)) : nullptr;
 }
 
-QString& DeviceRoot() {
-    static QString root;
-    return root;
-}
-
-bool EnvironmentAsksForSoftware() {
-    const QByteArray always = qgetenv("LIBGL_ALWAYS_SOFTWARE").toLower();
-    const QByteArray gallium = qgetenv("GALLIUM_DRIVER");
-    return (!always.isEmpty() && always != "0" && always != "false" && always != "no") ||
-           gallium == "llvmpipe" || gallium == "softpipe" || gallium == "swr";
-}
-
-// Render nodes of virtual devices that draw nothing themselves.
-bool IsGraphicsDriver(const QString& driver) {
-    return !driver.isEmpty() && driver != QLatin1String("vgem") && driver != QLatin1String("vkms");
-}
-
-bool UsableRenderNode() {
-    const QDir dri(DeviceRoot() + QStringLiteral("/dev/dri"));
-    for (const QFileInfo& node :
-         dri.entryInfoList({QStringLiteral("renderD*")}, QDir::System | QDir::Files)) {
-        const QString driver = QFileInfo(DeviceRoot() + QStringLiteral("/sys/class/drm/") +
-                                         node.fileName() + QStringLiteral("/device/driver"))
-                                   .symLinkTarget();
-        if (IsGraphicsDriver(QFileInfo(driver).fileName()) &&
-            ::access(QFile::encodeName(node.filePath()).constData(), R_OK | W_OK) == 0)
-            return true;
-    }
-    return false;
-}
-
 // The engine writes its pixels with the fourth byte undefined: fine for an
 // image without alpha, and for an opaque window's image, whose alpha the
 // display never reads (the window system paints in the premultiplied layout).
@@ -117,16 +84,6 @@ void SkipFrame(mpv_render_context* context) {
 }
 
 } // namespace
-
-void SetDeviceRootForTesting(const QString& root) {
-    DeviceRoot() = root;
-}
-
-bool GraphicsHardwarePresent() {
-    if (EnvironmentAsksForSoftware())
-        return false;
-    return QFileInfo::exists(DeviceRoot() + QStringLiteral("/dev/nvidiactl")) || UsableRenderNode();
-}
 
 std::unique_ptr<QOpenGLContext> CreatePictureGlContext(bool hardwareOnly) {
     // The offscreen platform has no GL and crashes when asked for one.

@@ -38,12 +38,6 @@ private:
 // one. With hardwareOnly also none where OpenGL is only emulated: then the
 // software renderer draws the same picture for a fraction of the work.
 std::unique_ptr<QOpenGLContext> CreatePictureGlContext(bool hardwareOnly);
-// Whether OpenGL may run on graphics hardware here, judged without loading
-// OpenGL: a render node of a graphics driver that the user may open, or
-// NVIDIA's own driver, and no request for software rendering.
-bool GraphicsHardwarePresent();
-// Where the device and sysfs trees are looked for ("" for the real ones).
-void SetDeviceRootForTesting(const QString& root);
 
 // Draws straight into a native window of its own, so that the frames never
 // pass through the top-level window's compositing. Presses on the picture

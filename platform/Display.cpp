@@ -1,5 +1,7 @@
 #include "platform/Display.h"
 
+#include <QCoreApplication>
+
 #include <xcb/xcb.h>
 
 namespace {
@@ -18,14 +20,18 @@ QString DisplayProblem() {
     const QString display = qEnvironmentVariable("DISPLAY");
     if (display.isEmpty())
         return qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")
-                   ? QStringLiteral("needs a graphical display, and DISPLAY is not set")
-                   : QStringLiteral("needs X11 (XWayland on a Wayland desktop), and DISPLAY is "
+                   ? QCoreApplication::translate(
+                         "Display", "needs a graphical display, and DISPLAY is not set")
+                   : QCoreApplication::translate(
+                         "Display", "needs X11 (XWayland on a Wayland desktop), and DISPLAY is "
                                     "not set");
     xcb_connection_t* connection = xcb_connect(nullptr, nullptr);
     const bool opened = xcb_connection_has_error(connection) == 0;
     xcb_disconnect(connection);
     if (!opened)
-        return QStringLiteral("needs a graphical display, and cannot open display %1").arg(display);
+        return QCoreApplication::translate("Display",
+                                           "needs a graphical display, and cannot open display %1")
+            .arg(display);
     return {};
 }
 

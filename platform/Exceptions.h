@@ -2,6 +2,8 @@
 // Failures travel as exceptions to the application's default handler, which
 // shows their text in a message box.
 
+#include <QString>
+
 #include <functional>
 #include <initializer_list>
 #include <stdexcept>
@@ -45,3 +47,16 @@ template <typename Body, typename Cleanup> void Finally(Body body, Cleanup clean
     }
     cleanup();
 }
+
+// Where the text of a failure goes. The application shows it in a message box
+// while it runs (its default); a test or the end of a session puts it
+// elsewhere. Empty restores the default. With neither, it is printed.
+using TExceptionReporter = std::function<void(const QString& text)>;
+void SetExceptionReporter(TExceptionReporter reporter);
+void SetDefaultExceptionReporter(TExceptionReporter reporter);
+
+// For a failure that must be caught on its way (to answer a caller first):
+// the text of the exception being handled, and showing it as the default
+// handler would.
+QString CurrentExceptionText();
+void ReportError(const QString& text);

@@ -2,6 +2,7 @@
 
 #include "platform/Exceptions.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -9,8 +10,10 @@
 #include <QStandardPaths>
 
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <cerrno>
+#include <csignal>
 #include <cstdlib>
 
 namespace {
@@ -22,13 +25,14 @@ QString Run(const QString& program, const QStringList& arguments) {
     QProcess process;
     process.start(program, arguments);
     if (!process.waitForStarted())
-        return QStringLiteral("%1 is not installed").arg(program);
+        return QCoreApplication::translate("ImageMount", "%1 is not installed").arg(program);
     if (!process.waitForFinished(kToolTimeoutMs))
-        return QStringLiteral("%1 did not finish").arg(program);
+        return QCoreApplication::translate("ImageMount", "%1 did not finish").arg(program);
     if (process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0)
         return {};
     const QString said = QString::fromLocal8Bit(process.readAllStandardError()).trimmed();
-    return said.isEmpty() ? QStringLiteral("%1 failed").arg(program) : said;
+    return said.isEmpty() ? QCoreApplication::translate("ImageMount", "%1 failed").arg(program)
+                          : said;
 }
 
 // A folder on another file system than its parent's is a mount point; one
@@ -51,14 +55,34 @@ QString MountFolders() {
            QStringLiteral("/quorvix-player");
 }
 
-// Only the one running instance mounts here, so a mount it finds is one a
-// killed run left behind.
+void RemoveFolder(const QString& folder) {
+    if (IsMountPoint(folder))
+        UnmountFolder(folder);
+    QDir().rmdir(folder);
+}
+
+// Each program that mounts (the player, the author's tool) does so in a
+// folder named by its process, so none takes away another's disc.
+QString ProcessFolder(const QString& folders) {
+    return folders + QLatin1Char('/') + QString::number(::getpid());
+}
+
+bool ProcessRuns(const QString& name) {
+    bool number = false;
+    const long pid = name.toLong(&number);
+    return number && pid > 0 && (::kill(static_cast<pid_t>(pid), 0) == 0 || errno == EPERM);
+}
+
+// What a killed run left behind: the folders of processes that are gone,
+// and anything else but a folder of a running one.
 void RemoveLeftOvers(const QString& folders) {
     for (const QString& name : QDir(folders).entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
         const QString folder = folders + QLatin1Char('/') + name;
-        if (IsMountPoint(folder))
-            UnmountFolder(folder);
-        QDir().rmdir(folder);
+        if (ProcessRuns(name))
+            continue;
+        for (const QString& mount : QDir(folder).entryList(QDir::Dirs | QDir::NoDotAndDotDot))
+            RemoveFolder(folder + QLatin1Char('/') + mount);
+        RemoveFolder(folder);
     }
 }
 
@@ -74,6 +98,12 @@ QString NewFolderFor(const QString& image, const QString& folders) {
     return QFile::decodeName(folder);
 }
 
+// The mount's folder, and its process's folder once that is empty.
+void RemoveEmptyFolders(const QString& folder) {
+    QDir().rmdir(folder);
+    QDir().rmdir(QFileInfo(folder).absolutePath());
+}
+
 class TFuseIsoImageMount : public TImageMount {
 public:
     TFuseIsoImageMount(const QString& image, const QString& folder)
@@ -81,17 +111,18 @@ public:
     ~TFuseIsoImageMount() override {
         if (Mounted)
             UnmountFolder(Folder);
-        QDir().rmdir(Folder);
+        RemoveEmptyFolders(Folder);
     }
     QString MountPoint() const override { return Folder; }
     void Unmount() override {
         if (!Mounted)
             return;
         if (const QString problem = UnmountFolder(Folder); !problem.isEmpty())
-            throw Exception(
-                QStringLiteral("Cannot unmount %1: %2").arg(Image(), problem).toStdString());
+            throw Exception(QCoreApplication::translate("ImageMount", "Cannot unmount %1: %2")
+                                .arg(Image(), problem)
+                                .toStdString());
         Mounted = false;
-        QDir().rmdir(Folder);
+        RemoveEmptyFolders(Folder);
     }
 
 private:
@@ -103,16 +134,19 @@ private:
 
 std::unique_ptr<TImageMount> MountWithFuseIso(const QString& image) {
     const auto fail = [&image](const QString& why) {
-        return Exception(QStringLiteral("Cannot mount %1: %2").arg(image, why).toStdString());
+        return Exception(QCoreApplication::translate("ImageMount", "Cannot mount %1: %2")
+                             .arg(image, why)
+                             .toStdString());
     };
     const QString folders = MountFolders();
     RemoveLeftOvers(folders);
-    const QString folder = NewFolderFor(image, folders);
+    const QString folder = NewFolderFor(image, ProcessFolder(folders));
     if (folder.isEmpty())
-        throw fail(QStringLiteral("cannot create a folder in %1").arg(folders));
+        throw fail(
+            QCoreApplication::translate("ImageMount", "cannot create a folder in %1").arg(folders));
     const QString problem = Run(QStringLiteral("fuseiso"), {image, folder});
     if (!problem.isEmpty()) {
-        QDir().rmdir(folder);
+        RemoveEmptyFolders(folder);
         throw fail(problem);
     }
     return std::make_unique<TFuseIsoImageMount>(image, folder);

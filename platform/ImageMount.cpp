@@ -4,6 +4,7 @@
 #include "platform/FuseIsoImage.h"
 #include "platform/UDisksImage.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 
@@ -31,19 +32,21 @@ bool NamesADiscStandard(const QByteArray& descriptor) {
 QString DiscImageProblem(const QString& path) {
     const QFileInfo info(path);
     if (!info.exists())
-        return QStringLiteral("%1: no such file").arg(path);
+        return QCoreApplication::translate("ImageMount", "%1: no such file").arg(path);
     if (!info.isFile())
-        return QStringLiteral("%1 is not a file").arg(path);
+        return QCoreApplication::translate("ImageMount", "%1 is not a file").arg(path);
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        return QStringLiteral("cannot read %1: %2").arg(path, file.errorString());
+        return QCoreApplication::translate("ImageMount", "cannot read %1: %2")
+            .arg(path, file.errorString());
     if (file.seek(kRecognitionStart)) {
         for (int i = 0; i < kDescriptorsLooked; ++i) {
             if (NamesADiscStandard(file.read(kDescriptorSize)))
                 return {};
         }
     }
-    return QStringLiteral("%1 is not a disc image (ISO 9660 or UDF)").arg(path);
+    return QCoreApplication::translate("ImageMount", "%1 is not a disc image (ISO 9660 or UDF)")
+        .arg(path);
 }
 
 std::unique_ptr<TImageMount> MountImage(const QString& image) {

@@ -4,6 +4,7 @@
 #include "platform/ReplaceFile.h"
 #include "platform/TextLines.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -195,7 +196,9 @@ QByteArray TIniFile::Load() const {
     if (fd < 0 && errno == ENOENT)
         return {};
     const auto fail = [this](int error) {
-        return EInOutError::Naming("Cannot read " + Path.toStdString(), error);
+        return EInOutError::Naming(
+            QCoreApplication::translate("IniFile", "Cannot read %1").arg(Path).toStdString(),
+            error);
     };
     if (fd < 0)
         throw fail(errno);
@@ -238,13 +241,19 @@ void TIniFile::WriteStrings(const QByteArray& section, const TIniValues& values)
     // A line break would end the line early and add keys or sections of its own.
     for (const auto& [key, value] : values)
         if (!CanStore(section) || !CanStore(key) || !CanStore(value))
-            throw Exception("Cannot write " + key.toStdString() + " to " + Path.toStdString() +
-                            ": the value holds a line break or a NUL byte");
+            throw Exception(
+                QCoreApplication::translate(
+                    "IniFile", "Cannot write %1 to %2: the value holds a line break or a NUL byte")
+                    .arg(QString::fromLatin1(key), Path)
+                    .toStdString());
     QByteArray bytes = Load();
     // Written back as single bytes, it would be another file to Windows.
     if (bytes.startsWith(Utf16Mark))
-        throw Exception("Cannot write " + Path.toStdString() +
-                        ": it is UTF-16 text, which this program only reads");
+        throw Exception(
+            QCoreApplication::translate(
+                "IniFile", "Cannot write %1: it is UTF-16 text, which this program only reads")
+                .arg(Path)
+                .toStdString());
     for (const auto& [key, value] : values)
         Put(bytes, section, key, value);
     // The settings folder is made on first use.

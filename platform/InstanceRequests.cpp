@@ -2,6 +2,7 @@
 
 #include "platform/SingleInstance.h"
 
+#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QLocalServer>
@@ -147,7 +148,8 @@ TListening ListenForLaterStarts(const QString& name) {
     const QByteArray path = FilePath(name);
     if (OwnSocket(path))
         ::unlink(path.constData()); // left by an instance that was killed
-    QString fileProblem = QStringLiteral("the name is too long for a socket");
+    QString fileProblem =
+        QCoreApplication::translate("InstanceRequests", "the name is too long for a socket");
     if (const auto address = AddressOf(path, false)) {
         if (const int fd = Listen(*address, fileProblem); fd >= 0)
             return {fd, {}};
@@ -155,7 +157,8 @@ TListening ListenForLaterStarts(const QString& name) {
     QString abstractProblem;
     if (const int fd = Listen(*AddressOf(AbstractName(name), true), abstractProblem); fd >= 0)
         return {fd, {}};
-    return {-1, QStringLiteral("later starts can't reach this player: %1: %2; @%3: %4")
+    return {-1, QCoreApplication::translate("InstanceRequests",
+                                            "later starts can't reach this player: %1: %2; @%3: %4")
                     .arg(QFile::decodeName(path), fileProblem,
                          QFile::decodeName(AbstractName(name)), abstractProblem)};
 }

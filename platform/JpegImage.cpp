@@ -2,6 +2,7 @@
 
 #include "platform/Exceptions.h"
 
+#include <QCoreApplication>
 #include <QFile>
 
 #include <algorithm>
@@ -16,7 +17,9 @@ namespace {
 constexpr qint64 MaxFileSize = qint64(256) << 20;
 
 [[noreturn]] void Fail(const QString& name, const QString& reason) {
-    throw Exception(QStringLiteral("Cannot load picture %1: %2").arg(name, reason).toStdString());
+    throw Exception(QCoreApplication::translate("JpegImage", "Cannot load picture %1: %2")
+                        .arg(name, reason)
+                        .toStdString());
 }
 
 struct HandleDeleter {
@@ -91,13 +94,16 @@ int ScaleDivisor(QSize picture, QSize box) {
 
 void CheckSize(const QString& name, int width, int height, const TJpegLayout& layout) {
     if (width <= 0 || height <= 0)
-        Fail(name, QStringLiteral("empty picture"));
+        Fail(name, QCoreApplication::translate("JpegImage", "empty picture"));
     if (width > MaxPictureSide || height > MaxPictureSide ||
         int64_t(width) * height > MaxPicturePixels)
-        Fail(name, QStringLiteral("picture too large (%1 x %2)").arg(width).arg(height));
+        Fail(name, QCoreApplication::translate("JpegImage", "picture too large (%1 x %2)")
+                       .arg(width)
+                       .arg(height));
     if (layout.KeepsAllCoefficients &&
         int64_t(width) * height * layout.Components * 2 > MaxCoefficientBytes)
-        Fail(name, QStringLiteral("progressive picture too large to decode (%1 x %2)")
+        Fail(name, QCoreApplication::translate("JpegImage",
+                                               "progressive picture too large to decode (%1 x %2)")
                        .arg(width)
                        .arg(height));
 }
@@ -151,7 +157,7 @@ TJpegPicture DecodeJpeg(const QByteArray& bytes, const QString& name, QSize box)
         Fail(name, QString::fromLocal8Bit(tjGetErrorStr2(decoder.get())));
     const std::optional<TJpegLayout> layout = ReadLayout(data, size);
     if (!layout)
-        Fail(name, QStringLiteral("no picture data"));
+        Fail(name, QCoreApplication::translate("JpegImage", "no picture data"));
     CheckSize(name, width, height, *layout);
     const bool cmyk = colorspace == TJCS_CMYK || colorspace == TJCS_YCCK;
     const int divisor = ScaleDivisor({width, height}, box);
@@ -159,7 +165,7 @@ TJpegPicture DecodeJpeg(const QByteArray& bytes, const QString& name, QSize box)
     const int scaledWidth = TJSCALED(width, factor), scaledHeight = TJSCALED(height, factor);
     QImage image(scaledWidth, scaledHeight, QImage::Format_RGBX8888);
     if (image.isNull())
-        Fail(name, QStringLiteral("picture too large"));
+        Fail(name, QCoreApplication::translate("JpegImage", "picture too large"));
     // Warnings (a truncated but displayable file) still give a picture; a
     // progressive file of endless scans does not.
     if (tjDecompress2(decoder.get(), data, size, image.bits(), scaledWidth,
@@ -177,7 +183,7 @@ TJpegPicture LoadJpegFile(const QString& path, QSize box) {
     if (!file.open(QIODevice::ReadOnly))
         Fail(path, file.errorString());
     if (file.size() > MaxFileSize)
-        Fail(path, QStringLiteral("file too large"));
+        Fail(path, QCoreApplication::translate("JpegImage", "file too large"));
     return DecodeJpeg(file.readAll(), path, box);
 }
 
@@ -194,8 +200,9 @@ QByteArray EncodeJpeg(const QImage& picture, const TJpegEncoding& encoding) {
                                 encoding.Cmyk ? TJPF_CMYK : TJPF_RGBX, &jpeg, &size, TJSAMP_444,
                                 encoding.Quality, flags) != 0) {
         tjFree(jpeg);
-        throw Exception(std::string("Cannot write a JPEG picture: ") +
-                        tjGetErrorStr2(encoder.get()));
+        throw Exception(QCoreApplication::translate("JpegImage", "Cannot write a JPEG picture: %1")
+                            .arg(QString::fromLocal8Bit(tjGetErrorStr2(encoder.get())))
+                            .toStdString());
     }
     QByteArray bytes(reinterpret_cast<const char*>(jpeg), static_cast<qsizetype>(size));
     tjFree(jpeg);

@@ -2,6 +2,7 @@
 
 #include "platform/Exceptions.h"
 
+#include <QCoreApplication>
 #include <QFile>
 
 #include <dirent.h>
@@ -44,9 +45,13 @@ void CheckMayFollow(const std::string& link, const struct stat& info) {
         return;
     const mode_t shared = S_ISVTX | S_IWOTH;
     if ((folder.st_mode & shared) == shared && folder.st_uid != info.st_uid)
-        throw EInOutError::Naming("Cannot save through the link " + link +
-                                      ", which another user made in a folder open to all",
-                                  EACCES);
+        throw EInOutError::Naming(
+            QCoreApplication::translate(
+                "ReplaceFile",
+                "Cannot save through the link %1, which another user made in a folder open to all")
+                .arg(QString::fromStdString(link))
+                .toStdString(),
+            EACCES);
 }
 
 // A link is replaced through: its target gets the new content and the link

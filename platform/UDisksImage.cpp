@@ -2,6 +2,7 @@
 
 #include "platform/Exceptions.h"
 
+#include <QCoreApplication>
 #include <QDBusConnectionInterface>
 #include <QDBusMessage>
 #include <QDBusObjectPath>
@@ -126,7 +127,7 @@ public:
         if (Folder.isEmpty())
             return;
         if (const QDBusMessage reply = UnmountFilesystem(Call, Bus, Block); Failed(reply))
-            throw Exception(QStringLiteral("Cannot unmount %1: %2")
+            throw Exception(QCoreApplication::translate("ImageMount", "Cannot unmount %1: %2")
                                 .arg(Image(), reply.errorMessage())
                                 .toStdString());
         Folder.clear();
@@ -135,7 +136,9 @@ public:
 
 private:
     [[noreturn]] void Fail(const QString& why) const {
-        throw Exception(QStringLiteral("Cannot mount %1: %2").arg(Image(), why).toStdString());
+        throw Exception(QCoreApplication::translate("ImageMount", "Cannot mount %1: %2")
+                            .arg(Image(), why)
+                            .toStdString());
     }
 
     // The service gets the image as an open descriptor, so it reads no more
@@ -163,7 +166,7 @@ private:
         waited.start();
         while (!HasFilesystem(Bus, Block)) {
             if (waited.elapsed() > kFilesystemWaitMs)
-                Fail(QStringLiteral("no file system found on it"));
+                Fail(QCoreApplication::translate("ImageMount", "no file system found on it"));
             Pause(kFilesystemPollMs);
         }
         const QDBusMessage reply =

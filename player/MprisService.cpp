@@ -3,9 +3,9 @@
 #include "catalog/CatalogRecord.h"
 #include "catalogwin/CatUnit2.h"
 #include "media/MediaPlayer_TLB.h"
+#include "platform/Exceptions.h"
 #include "platform/SessionBus.h"
 #include "player/Unit1.h"
-#include "shell/Application.h"
 #include "shell/Pathes.h"
 #include "skin/ImageSlider.h"
 #include "skin/TMyFlatSpeedButtonUnit.h"
@@ -32,7 +32,6 @@ constexpr qlonglong Microseconds = 1000000;
 // Further from where playing on would have brought it, the position jumped.
 constexpr qlonglong SeekTolerance = Microseconds;
 constexpr int PollInterval = 250;
-constexpr long double SliderMaximum = 4.0L;
 // Far beyond any file, and far enough below the largest count that sums of
 // two positions stay exact.
 constexpr double LongestSeconds = 1e12;
@@ -48,11 +47,15 @@ QString GroupNameOf(size_t index) {
     const uint8_t key = Catalog[index].GroupKey;
     while (index > 0 && Catalog[index - 1].GroupKey == key)
         --index;
-    return AnsiToQString(ShortString(Catalog[index].GroupName));
+    return GroupTitle(Catalog[index]);
 }
 
 TWinMediaPlayer* Control() {
     return VidOutForm ? VidOutForm->ActiveMovie1 : nullptr;
+}
+
+int PlayState() {
+    return VidOutForm ? VidOutForm->PlayState() : mpStopped;
 }
 
 bool FormsExist() {
@@ -224,7 +227,7 @@ void TMprisService::WatchPosition() {
         SinceWatched.start();
     WatchedTrack = track;
     WatchedPosition = position;
-    WatchedPlaying = Control() && Control()->PlayState() == mpPlaying;
+    WatchedPlaying = PlayState() == mpPlaying;
 }
 
 void TMprisService::Queue(const QDBusMessage& call, std::function<void()> command) {
@@ -271,7 +274,7 @@ void TMprisService::RunNext() {
 }
 
 void TMprisService::Raise() {
-    BringFormsForward();
+    emit RaiseRequested();
 }
 
 void TMprisService::Quit() {
@@ -296,7 +299,7 @@ void TMprisService::Previous() {
 
 // The bar's Pause button also resumes; a pause asked for twice must not.
 void TMprisService::Pause() {
-    if (Control() && Control()->PlayState() == mpPlaying)
+    if (PlayState() == mpPlaying)
         Press(&TMainForm::PauseBtnClick);
 }
 
@@ -306,7 +309,7 @@ void TMprisService::PlayPause() {
 
 // The bar's Stop acts only while playing; a paused entry is stopped too.
 void TMprisService::Stop() {
-    if (Control() && Control()->PlayState() == mpPaused && FormsExist()) {
+    if (PlayState() == mpPaused && FormsExist()) {
         VidOutForm->StopAndRewind();
         Refresh();
         return;
@@ -347,7 +350,7 @@ void TMprisService::MoveTo(qlonglong position) {
 }
 
 QString TMprisService::PlaybackStatus() const {
-    switch (Control() ? Control()->PlayState() : mpStopped) {
+    switch (PlayState()) {
     case mpPlaying:
         return QStringLiteral("Playing");
     case mpPaused:
@@ -359,10 +362,9 @@ QString TMprisService::PlaybackStatus() const {
 
 // The entry whose file is open.
 const CatalogRecord* TMprisService::CurrentEntry() const {
-    if (!Control() || Control()->FileName().isEmpty() || CurrentIndex < 0 ||
-        static_cast<size_t>(CurrentIndex) >= Catalog.size())
+    if (!Control() || Control()->FileName().isEmpty())
         return nullptr;
-    return &Catalog[static_cast<size_t>(CurrentIndex)];
+    return RecordAt(CurrentIndex);
 }
 
 QString TMprisService::TrackId() const {
@@ -396,7 +398,7 @@ QVariantMap TMprisService::Metadata() {
         {QStringLiteral("mpris:trackid"), QVariant::fromValue(QDBusObjectPath(TrackId()))}};
     if (!entry)
         return metadata;
-    metadata.insert(QStringLiteral("xesam:title"), AnsiToQString(ShortString(entry->Title)));
+    metadata.insert(QStringLiteral("xesam:title"), EntryTitle(*entry));
     metadata.insert(QStringLiteral("xesam:album"), GroupNameOf(static_cast<size_t>(CurrentIndex)));
     metadata.insert(QStringLiteral("mpris:length"), Length());
     if (const QString art = ArtUrl(); !art.isEmpty())
@@ -411,13 +413,14 @@ qlonglong TMprisService::Position() const {
 
 // The loudness knob's travel, 0 to 4, as 0 to 1.
 double TMprisService::Volume() const {
-    return MainForm ? static_cast<double>(MainForm->VolumeLevel / SliderMaximum) : 0.0;
+    return MainForm ? static_cast<double>(MainForm->VolumeLevel / TMainForm::VolumeMaximum) : 0.0;
 }
 
 void TMprisService::SetVolume(double volume) {
     if (!MainForm || !std::isfinite(volume))
         return;
-    MainForm->VolSlider->SetSliderPosValue(std::clamp(volume * SliderMaximum, 0.0L, SliderMaximum));
+    MainForm->VolSlider->SetSliderPosValue(
+        std::clamp(volume * TMainForm::VolumeMaximum, 0.0L, TMainForm::VolumeMaximum));
     Refresh();
 }
 

@@ -74,6 +74,8 @@ public:
 
 signals:
     void Seeked(qlonglong position);
+    // The windows are to come forward: the program's start-up knows them all.
+    void RaiseRequested();
 
 private:
     const CatalogRecord* CurrentEntry() const;

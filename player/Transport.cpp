@@ -24,22 +24,25 @@ QString MediaPath(const CatalogRecord& entry) {
     return !path.isEmpty() && QFileInfo(path).isFile() ? path : QString();
 }
 
-bool ValidEntry(int N) {
-    return CatalogLoaded && N >= 0 && static_cast<size_t>(N) < Catalog.size();
+// An entry of the catalog the player has loaded.
+const CatalogRecord* LoadedEntry(int N) {
+    return CatalogLoaded ? RecordAt(N) : nullptr;
 }
 
 } // namespace
 
 bool TMainForm::EntryPlayable(int32_t N) const {
-    return ValidEntry(N) && !MediaPath(Catalog[static_cast<size_t>(N)]).isEmpty();
+    const CatalogRecord* entry = LoadedEntry(N);
+    return entry && !MediaPath(*entry).isEmpty();
 }
 
 // Shows its result without running the message loop: a command that arrives
 // meanwhile waits for this one to finish.
 void TMainForm::PlayEntry(int N, std::optional<double> start) {
-    if (!ValidEntry(N))
+    const CatalogRecord* record = LoadedEntry(N);
+    if (!record)
         return;
-    const CatalogRecord& entry = Catalog[static_cast<size_t>(N)];
+    const CatalogRecord& entry = *record;
     const QString path = MediaPath(entry);
     // A missing file leaves the current entry playing as it was, end mark included.
     if (path.isEmpty())
@@ -48,7 +51,7 @@ void TMainForm::PlayEntry(int N, std::optional<double> start) {
     Label5->setText(EntryMediaFileName(entry));
     AllBtn->setVisible(entry.EndPos != 0.0);
     if (CaptionForm)
-        CaptionForm->SetCaptionText(AnsiToQString(ShortString(entry.Title)));
+        CaptionForm->SetCaptionText(EntryTitle(entry));
     // The record is packed: its field is copied, never bound to a reference.
     const double from = start ? *start : double{entry.StartPos};
     VidOutForm->OpenMedia(path, from);
@@ -83,18 +86,18 @@ void TMainForm::StopBtnClick() {
 // settle it at once; the position poll catches what the engine does by
 // itself (starting a clip, reaching the end).
 void TMainForm::KeepScreenAwake() {
-    const bool playing = VidOutForm && VidOutForm->ActiveMovie1->PlayState() == mpPlaying;
+    const bool playing = VidOutForm && VidOutForm->PlayState() == mpPlaying;
     if (!ScreenAwake && !playing)
         return;
     if (!ScreenAwake)
         ScreenAwake = new TIdleInhibitor(SessionBus(), QStringLiteral("Quorvix Player"),
-                                         QStringLiteral("Playing a clip"), this);
+                                         tr("Playing a clip"), this);
     ScreenAwake->SetInhibited(playing);
 }
 
 // From Stopped the Pause button would do nothing.
 void TMainForm::PlayPause() {
-    const int state = VidOutForm->ActiveMovie1->PlayState();
+    const int state = VidOutForm->PlayState();
     if (state == mpPlaying || state == mpPaused)
         PauseBtnClick();
     else
@@ -104,9 +107,10 @@ void TMainForm::PlayPause() {
 // The entry ends at its end mark, or with Play All File or without a mark at
 // the end of its file.
 void TMainForm::SeekBy(double seconds) {
-    if (!MediaOpen() || CurrentIndex < 0 || static_cast<size_t>(CurrentIndex) >= Catalog.size())
+    const CatalogRecord* record = RecordAt(CurrentIndex);
+    if (!MediaOpen() || !record)
         return;
-    const CatalogRecord& entry = Catalog[static_cast<size_t>(CurrentIndex)];
+    const CatalogRecord& entry = *record;
     TWinMediaPlayer* control = VidOutForm->ActiveMovie1;
     const double end = StopAtSegmentEnd && entry.EndPos != 0.0 ? entry.EndPos : control->Duration();
     const double target = std::max(control->CurrentPosition() + seconds, double{entry.StartPos});

@@ -1,8 +1,8 @@
 #include "player/Unit1.h"
 
 #include "catalogwin/CatUnit2.h"
+#include "platform/DesktopWindows.h"
 #include "platform/Exceptions.h"
-#include "shell/DesktopWindows.h"
 #include "skin/ImageSlider.h"
 #include "skin/MyGauges.h"
 #include "skin/SkinColors.h"
@@ -35,12 +35,6 @@ namespace {
 
 constexpr uint32_t SkinTransparentColor = 0x001F1F00;
 constexpr uint32_t LabelColor = 9085442;
-
-QFont SkinFont(int pixelSize) {
-    QFont font(QStringLiteral("Liberation Sans"));
-    font.setPixelSize(pixelSize);
-    return font;
-}
 
 QImage Art(const char* name) {
     return QImage(QStringLiteral(":/art/") + QLatin1String(name));
@@ -114,12 +108,12 @@ void TMainForm::CreateComponents() {
     Gauge1->SetShowText(false);
     Gauge1->SetBorderStyle(TBorderStyle::bsNone);
     Gauge1->SetForeColor(198);
-    Gauge1->SetBackColor(13560062);
+    Gauge1->SetBackColor(SkinCream);
     Gauge1->SetColor(13434189);
     Gauge1->setCursor(Qt::SplitVCursor);
     Gauge1->setEnabled(false);
-    Gauge1->setAccessibleName(QStringLiteral("Position"));
-    Gauge1->setAccessibleDescription(QStringLiteral("Seconds into the file"));
+    Gauge1->setAccessibleName(tr("Position"));
+    Gauge1->setAccessibleDescription(tr("Seconds into the file"));
 
     VolSlider = new TImageSlider(this);
     VolSlider->SetSliderGlyphNormal(Art("slider_normal.png"));
@@ -127,14 +121,14 @@ void TMainForm::CreateComponents() {
     VolSlider->SetSliderGlyphDown(Art("slider_down.png"));
     VolSlider->SetSliderGlyphInactive(Art("slider_inactive.png"));
     VolSlider->move(292, 45);
-    VolSlider->SetSliderMaxValue(4.0L);
+    VolSlider->SetSliderMaxValue(VolumeMaximum);
     VolSlider->SetSliderMinValue(0);
     VolSlider->SetSliderMaxVisibleRight(415);
     VolSlider->SetSliderMaxVisibleLeft(292);
     VolSlider->SetSliderMaxVisibleTop(45);
     VolSlider->SetSliderMaxVisibleBottom(45);
     VolSlider->SetSliderOrientation(TImageSliderOrientation::isoHorizontal);
-    VolSlider->setToolTip(QStringLiteral("Volume Control"));
+    VolSlider->setToolTip(tr("Volume Control"));
 
     CreateButtons();
     CreateMaintenanceButtons();
@@ -160,7 +154,7 @@ void TMainForm::CreateComponents() {
     Timer3->setInterval(100);
 
     FlatHint1 = new TFlatHint(this);
-    FlatHint1->SetColorBackground(13560062);
+    FlatHint1->SetColorBackground(SkinCream);
     FlatHint1->SetColorBorder(0x00808080);
     FlatHint1->SetColorArrowBackground(9354465);
     FlatHint1->SetColorArrow(0x00000080);
@@ -174,7 +168,7 @@ void TMainForm::CreateComponents() {
 
 void TMainForm::CreateLabels() {
     auto label = [this](const char* text, QRect bounds, int pixelSize) {
-        auto* l = new QLabel(QString::fromLatin1(text), this);
+        auto* l = new QLabel(tr(text), this);
         l->setGeometry(bounds);
         l->setFont(SkinFont(pixelSize));
         l->setAttribute(Qt::WA_TranslucentBackground);
@@ -184,10 +178,10 @@ void TMainForm::CreateLabels() {
         l->setMouseTracking(true);
         return l;
     };
-    Label5 = label("FIle :", {92, 16, 117, 13}, 9);
-    Label1 = label("Stopped", {26, 44, 40, 13}, 11);
-    Label4 = label("00:00:00", {92, 44, 42, 13}, 11);
-    Label2 = label("00:00:00", {166, 44, 42, 13}, 11);
+    Label5 = label(QT_TR_NOOP("FIle :"), {92, 16, 117, 13}, 9);
+    Label1 = label(QT_TR_NOOP("Stopped"), {26, 44, 42, 13}, 11);
+    Label4 = label("00:00:00", {92, 44, 44, 13}, 11);
+    Label2 = label("00:00:00", {166, 44, 44, 13}, 11);
 }
 
 void TMainForm::CreateButtons() {
@@ -196,38 +190,38 @@ void TMainForm::CreateButtons() {
         b->setGeometry(bounds);
         b->SetGlyph(Art(glyph));
         b->SetNumGlyphs(3);
-        b->setToolTip(QString::fromLatin1(hint));
+        b->setToolTip(tr(hint));
         return b;
     };
-    VolUpBtn = button("btn_volup.png", {245, 38, 27, 11}, "Volume Up");
-    VolNoBtn = button("btn_mute.png", {245, 49, 27, 11}, "Mute");
+    VolUpBtn = button("btn_volup.png", {245, 38, 27, 11}, QT_TR_NOOP("Volume Up"));
+    VolNoBtn = button("btn_mute.png", {245, 49, 27, 11}, QT_TR_NOOP("Mute"));
     VolNoBtn->SetGroupIndex(2);
     VolNoBtn->SetAllowAllUp(true);
-    VolDownBtn = button("btn_voldown.png", {245, 60, 27, 11}, "Volume Down");
-    RepeatBtn = button("btn_repeat.png", {287, 61, 29, 21}, "Repeat Current");
+    VolDownBtn = button("btn_voldown.png", {245, 60, 27, 11}, QT_TR_NOOP("Volume Down"));
+    RepeatBtn = button("btn_repeat.png", {287, 61, 29, 21}, QT_TR_NOOP("Repeat Current"));
     RepeatBtn->SetGroupIndex(4);
     RepeatBtn->SetAllowAllUp(true);
-    RndBtn = button("btn_random.png", {333, 61, 29, 21}, "Random");
+    RndBtn = button("btn_random.png", {333, 61, 29, 21}, QT_TR_NOOP("Random"));
     RndBtn->SetGroupIndex(4);
     RndBtn->SetAllowAllUp(true);
-    AllBtn = button("btn_playall.png", {375, 61, 29, 21}, "Play All File");
+    AllBtn = button("btn_playall.png", {375, 61, 29, 21}, QT_TR_NOOP("Play All File"));
     AllBtn->SetGroupIndex(6);
     AllBtn->SetAllowAllUp(true);
-    OrgBtn = button("btn_org.png", {468, 41, 16, 16}, "1:1");
+    OrgBtn = button("btn_org.png", {468, 41, 16, 16}, QT_TR_NOOP("1:1"));
     OrgBtn->hide();
-    FullBtn = button("btn_full.png", {468, 60, 16, 16}, "FullScreen");
+    FullBtn = button("btn_full.png", {468, 60, 16, 16}, QT_TR_NOOP("FullScreen"));
     FullBtn->hide();
-    CatBtn = button("btn_catalog.png", {477, 17, 27, 11}, "Catalog");
+    CatBtn = button("btn_catalog.png", {477, 17, 27, 11}, QT_TR_NOOP("Catalog"));
     CatBtn->SetGroupIndex(8);
     CatBtn->SetAllowAllUp(true);
     CatBtn->SetDown(true);
-    PrevBtn = button("btn_prev.png", {511, 38, 15, 28}, "Previous");
-    PauseBtn = button("btn_pause.png", {526, 20, 35, 18}, "Pause");
-    PlayBtn = button("btn_play.png", {526, 38, 35, 28}, "Play");
-    StopBtn = button("btn_stop.png", {526, 66, 35, 18}, "Stop");
-    NextBtn = button("btn_next.png", {561, 38, 15, 28}, "Next");
-    MinBtn = button("btn_hide.png", {585, 3, 16, 16}, "Hide Player");
-    ExitBtn = button("btn_exit.png", {603, 3, 16, 16}, "Exit");
+    PrevBtn = button("btn_prev.png", {511, 38, 15, 28}, QT_TR_NOOP("Previous"));
+    PauseBtn = button("btn_pause.png", {526, 20, 35, 18}, QT_TR_NOOP("Pause"));
+    PlayBtn = button("btn_play.png", {526, 38, 35, 28}, QT_TR_NOOP("Play"));
+    StopBtn = button("btn_stop.png", {526, 66, 35, 18}, QT_TR_NOOP("Stop"));
+    NextBtn = button("btn_next.png", {561, 38, 15, 28}, QT_TR_NOOP("Next"));
+    MinBtn = button("btn_hide.png", {585, 3, 16, 16}, QT_TR_NOOP("Hide Player"));
+    ExitBtn = button("btn_exit.png", {603, 3, 16, 16}, QT_TR_NOOP("Exit"));
 }
 
 // Hidden tools for whoever prepares a disc; revealed by Ctrl+D and Ctrl+E.
@@ -243,14 +237,14 @@ void TMainForm::CreateMaintenanceButtons() {
         b->hide();
         return b;
     };
-    SavePosButton = button(QStringLiteral("SavePos"), {284, 6, 47, 15}, false);
-    StartPosButton = button(QStringLiteral("Start"), {335, 6, 25, 15}, true);
-    EndPosButton = button(QStringLiteral("End"), {362, 6, 25, 15}, true);
-    EndToStartBtn = button(QStringLiteral("EndToStart"), {392, 6, 65, 15}, true);
+    SavePosButton = button(tr("SavePos"), {284, 6, 47, 15}, false);
+    StartPosButton = button(tr("Start"), {335, 6, 25, 15}, true);
+    EndPosButton = button(tr("End"), {362, 6, 25, 15}, true);
+    EndToStartBtn = button(tr("EndToStart"), {392, 6, 65, 15}, true);
     CustLoadBtn = button(QString(), {608, 52, 15, 13}, false);
-    CustLoadBtn->setToolTip(QStringLiteral("CustomLoader"));
+    CustLoadBtn->setToolTip(tr("CustomLoader"));
     TestBtn = button(QString(), {608, 68, 15, 13}, false);
-    TestBtn->setToolTip(QStringLiteral("TestPlayerFile"));
+    TestBtn->setToolTip(tr("TestPlayerFile"));
     // Without a caption these two would be invisible until hovered.
     CustLoadBtn->setAutoRaise(false);
     TestBtn->setAutoRaise(false);

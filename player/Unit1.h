@@ -81,8 +81,13 @@ public:
     int32_t HomeTop = 0;
     uint8_t PlayMode = 0; // 0 in order, 2 repeat current, 3 random
     long double VolumeLevel = 0;
+    // The volume knob's travel runs from 0 to this.
+    static constexpr long double VolumeMaximum = 4.0L;
 
-    // Shell.
+    // The bar's handlers stand in the files of their subsystems; each group
+    // names its file.
+    // Shell: creation here in player/Unit1.cpp; the close, the session save,
+    // the disc watch and the disc load in shell/Startup.cpp.
     void FormCreate();
     void FormClose();
     // What the user changed (settings, favourites, place, loudness), kept:
@@ -91,7 +96,7 @@ public:
     void FormDestroy();
     void LoadDisc();
     void Timer2Timer();
-    // Settings and play lists.
+    // Settings and play lists (player/UserSettings.cpp).
     void LoadUserSettings();
     void WriteUserSettings();
     void SavePlayList();
@@ -100,7 +105,9 @@ public:
     // volume's section.
     void SavePlace(double position);
     bool PlayStoredPlace();
-    // Transport. A start other than the entry's own start mark resumes it.
+    // Transport (player/Transport.cpp; the entry's picture in
+    // catalogwin/EntryPicture.cpp). A start other than the entry's own start
+    // mark resumes it.
     void PlayEntry(int N, std::optional<double> start = std::nullopt);
     void ShowEntryPicture(int N);
     void PlayBtnClick();
@@ -111,13 +118,13 @@ public:
     // Within the current entry: never before its start; past its end, the
     // entry ends as it does on reaching it.
     void SeekBy(double seconds);
-    // Time and seeking.
+    // Time and seeking (player/Transport.cpp).
     void Timer1Timer();
     void ShowTime(int32_t minutes, int32_t seconds);
     void Gauge1MouseDown(Qt::MouseButton Button, Qt::KeyboardModifiers Shift, int X, int Y);
     void Gauge1MouseMove(Qt::MouseButton Button, Qt::KeyboardModifiers Shift, int X, int Y);
     void Gauge1MouseUp(Qt::MouseButton Button, Qt::KeyboardModifiers Shift, int X, int Y);
-    // Play order.
+    // Play order (player/PlayOrder.cpp).
     void RepeatBtnClick();
     void RndBtnClick();
     void AllBtnClick();
@@ -130,7 +137,7 @@ public:
     static constexpr int Backward = 1;
     int32_t NextPlayableEntry(int direction) const; // Forward or Backward; -1 for none
     int32_t RandomPlayableEntry() const;
-    // Keyboard and window commands.
+    // Keyboard and window commands (player/WindowCommands.cpp).
     void FormKeyDown(int Key, Qt::KeyboardModifiers Shift);
     // Keys of the bar, the video window and the caption strip all come here.
     void PlayerKeyPress(QKeyEvent* event);
@@ -143,7 +150,7 @@ public:
     void FullBtnClick();
     void fcImageForm1PosChange();
     void FormMouseMove();
-    // Loudness.
+    // Loudness (volume/LoudnessCommands.cpp).
     void VolSliderSliderPosChange(long double x);
     void StepVolume(int direction); // +1 up, -1 down
     void VolUpBtnMouseDown();
@@ -156,7 +163,7 @@ public:
     // The loudness of the last run, from the program's own settings.
     void RestoreLoudness();
     void SaveLoudness();
-    // Segment marks and maintenance.
+    // Segment marks and maintenance (player/Maintenance.cpp).
     void SavePosButtonClick();
     void CustLoadBtnClick();
     void TestBtnClick();
@@ -171,15 +178,19 @@ protected:
     void wheelEvent(QWheelEvent* event) override;
 
 private:
+    // player/Unit1.cpp
     void CreateComponents();
     void CreateLabels();
     void CreateButtons();
     void CreateMaintenanceButtons();
     void ConnectEvents();
+    // player/WindowCommands.cpp
     bool MediaOpen() const;
     void ControlKey(int Key);
     void PlayerKey(int Key);
+    // player/Transport.cpp
     int32_t GaugePosition(int X) const;
+    // volume/LoudnessCommands.cpp
     void ShowMuteState();
     void StartVolumeRepeat(int direction);
     QWidget* VolumeIndicator = nullptr;    // paints the level wedge over the skin
@@ -197,6 +208,10 @@ private:
 // Where the missing-files list of the file test goes.
 QString PlayerErrorFilePath();
 
+// The window globals: each window's handlers reach the others through them
+// (MainForm here, CatForm2, VidOutForm, CaptionForm beside their windows).
+// The windows include one another for that; it is the one circle among the
+// program's headers, kept on one floor.
 extern TMainForm* MainForm;
 
 // Shared state of the shell.

@@ -3,7 +3,7 @@
 
 #include "catalogwin/CatUnit2.h"
 #include "media/MediaPlayer_TLB.h"
-#include "shell/DesktopWindows.h"
+#include "platform/DesktopWindows.h"
 #include "skin/TMyFlatSpeedButtonUnit.h"
 #include "video/VidOutUnit.h"
 

@@ -17,6 +17,7 @@ packages=(
   clang-14 libclang-rt-14-dev
   at-spi2-core python3-pyatspi
   qt6-wayland weston
+  qt6-tools-dev qt6-l10n-tools qt6-translations-l10n locales
 )
 missing=()
 for p in "${packages[@]}"; do
@@ -28,3 +29,11 @@ if [ ${#missing[@]} -gt 0 ]; then
   $SUDO apt-get update -qq
   $SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}"
 fi
+
+# The languages the tests run the program in.
+for locale in ru_RU uk_UA; do
+  if ! locale -a 2>/dev/null | grep -qix "$locale.utf8"; then
+    SUDO=""; [ "$(id -u)" -eq 0 ] || SUDO=sudo
+    $SUDO localedef -i "$locale" -c -f UTF-8 "$locale.UTF-8"
+  fi
+done

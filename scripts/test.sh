@@ -62,6 +62,14 @@ run_tests() { # build folder, name of the run, then ctest's own arguments
   return $status
 }
 
+# The floors of the program: no include climbs one.
+begin layers
+bash scripts/check-layers.sh
+
+# Every shipped language complete, every text shown to the user translatable.
+begin translations
+bash scripts/check-translations.sh
+
 begin build
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQV_SANITIZE=OFF -DQV_BENCH=ON
 rescan_moc build

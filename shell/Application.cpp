@@ -1,6 +1,5 @@
 #include "shell/Application.h"
 
-#include "catalogwin/CatUnit2.h"
 #include "platform/Display.h"
 #include "platform/EndSignals.h"
 #include "platform/Exceptions.h"
@@ -9,11 +8,10 @@
 #include "platform/ProcessMemory.h"
 #include "platform/SessionBus.h"
 #include "platform/SingleInstance.h"
-#include "player/MprisService.h"
+#include "platform/Translations.h"
 #include "player/Unit1.h"
 #include "shell/CommandLine.h"
-#include "video/CaptionUnit.h"
-#include "video/VidOutUnit.h"
+#include "shell/Forms.h"
 
 #include <QApplication>
 #include <QFile>
@@ -23,14 +21,11 @@
 
 #include <clocale>
 #include <cstdio>
-#include <exception>
 #include <memory>
 #include <optional>
 #include <utility>
 
 namespace {
-
-TExceptionReporter Reporter;
 
 const QString InstanceName = QStringLiteral("quorvix-player");
 
@@ -71,14 +66,17 @@ std::optional<int> Answer(const TCommandLine& command) {
 int HandOver(const QString& image) {
     if (SendToRunningInstance(InstanceName, image))
         return 0;
-    const QString unanswered =
-        QStringLiteral("quorvix-player: a player is running already but does not answer "
-                       "(it may be stopped or hung)");
+    const QString unanswered = QCoreApplication::translate(
+        "Application",
+        "a player is running already but does not answer (it may be stopped or hung)");
     if (image.isEmpty()) {
-        Print(stderr, unanswered + "\n");
+        Print(stderr, "quorvix-player: " + unanswered + "\n");
         return 0;
     }
-    Print(stderr, unanswered + "; " + image + " was not opened\n");
+    Print(stderr, "quorvix-player: " +
+                      QCoreApplication::translate("Application", "%1; %2 was not opened")
+                          .arg(unanswered, image) +
+                      "\n");
     return 1;
 }
 
@@ -149,34 +147,14 @@ private:
     bool Opening = false;
 };
 
-void ShowException(const QString& text) {
-    if (Reporter)
-        Reporter(text);
-    else
-        QMessageBox::critical(QApplication::activeWindow(), QStringLiteral("Quorvix Player"), text);
-}
-
 } // namespace
 
-void SetExceptionReporter(TExceptionReporter reporter) {
-    Reporter = std::move(reporter);
+TApplication::TApplication(int& argc, char** argv) : QApplication(argc, argv) {
+    SetDefaultExceptionReporter([this](const QString& text) { ShowInMessageBox(text); });
 }
 
-QString CurrentExceptionText() {
-    try {
-        throw;
-    } catch (const std::exception& error) {
-        return QString::fromUtf8(error.what());
-    } catch (...) {
-        return QStringLiteral("Unknown error");
-    }
-}
-
-void ReportError(const QString& text) {
-    if (auto* app = dynamic_cast<TApplication*>(QCoreApplication::instance()))
-        app->Report(text);
-    else
-        ShowException(text);
+TApplication::~TApplication() {
+    SetDefaultExceptionReporter({});
 }
 
 bool TApplication::notify(QObject* receiver, QEvent* event) {
@@ -184,7 +162,7 @@ bool TApplication::notify(QObject* receiver, QEvent* event) {
     try {
         result = QApplication::notify(receiver, event);
     } catch (...) {
-        Report(CurrentExceptionText());
+        ReportError(CurrentExceptionText());
     }
     // A message box still open runs its own loop, which exit() would end.
     if (EndRequested && !Reporting)
@@ -192,21 +170,35 @@ bool TApplication::notify(QObject* receiver, QEvent* event) {
     return result;
 }
 
-void TApplication::Report(const QString& text) {
+void TApplication::ShowInMessageBox(const QString& text) {
     Reporting = true;
-    Finally([&text] { ShowException(text); }, [this] { Reporting = false; });
+    Finally(
+        [&text] {
+            QMessageBox::critical(QApplication::activeWindow(), QStringLiteral("Quorvix Player"),
+                                  text);
+        },
+        [this] { Reporting = false; });
 }
 
 int RunQuorvixPlayer(int argc, char* argv[]) {
-    const TCommandLine command = ParseCommandLine(Arguments(argc, argv));
-    if (const auto answer = Answer(command))
-        return *answer;
-    LimitHeapArenas();
-    PreferX11();
-    if (!AcquireSingleInstance(InstanceName))
-        return HandOver(command.Image);
-    const int listening = TakeLaterStarts();
+    TCommandLine command;
+    int listening = -1;
+    {
+        // What is said before the windows is said in the user's language
+        // too, without reaching for a display.
+        QCoreApplication early(argc, argv);
+        const TTranslations language;
+        command = ParseCommandLine(Arguments(argc, argv));
+        if (const auto answer = Answer(command))
+            return *answer;
+        LimitHeapArenas();
+        PreferX11();
+        if (!AcquireSingleInstance(InstanceName))
+            return HandOver(command.Image);
+        listening = TakeLaterStarts();
+    }
     TApplication app(argc, argv);
+    const TTranslations language;
     std::setlocale(LC_NUMERIC, "C"); // the playback engine needs a C numeric locale
     QApplication::setQuitOnLastWindowClosed(false);
     TEndSignals endSignals; // until the saves and the unmount at the end are done
@@ -215,12 +207,12 @@ int RunQuorvixPlayer(int argc, char* argv[]) {
 
     // Start-up fails as an event does: the message is shown and the program
     // goes on, unless a window could not be made.
-    const auto shown = [&app](const std::function<void()>& step) {
+    const auto shown = [](const std::function<void()>& step) {
         try {
             step();
             return true;
         } catch (...) {
-            app.Report(CurrentExceptionText());
+            ReportError(CurrentExceptionText());
             return false;
         }
     };
@@ -233,7 +225,7 @@ int RunQuorvixPlayer(int argc, char* argv[]) {
     EndSessionsLikeExit(endSignals);
     shown(ShowForms);
     if (const auto bus = SessionBus())
-        new TMprisService(*bus, MainForm); // media keys and desktop player widgets
+        StartMprisService(*bus);
     const auto open = [&image](const QString& path) {
         if (!path.isEmpty())
             image.Open(path);
@@ -247,41 +239,4 @@ int RunQuorvixPlayer(int argc, char* argv[]) {
     const int result = QApplication::exec();
     DestroyForms();
     return result;
-}
-
-void CreateForms() {
-    MainForm = new TMainForm;
-    CatForm2 = new TCatForm2;
-    VidOutForm = new TVidOutForm;
-    CaptionForm = new TCaptionForm;
-}
-
-void ShowForms() {
-    MainForm->show();
-    VidOutForm->show();
-    CaptionForm->show();
-}
-
-void BringFormsForward() {
-    if (!MainForm)
-        return;
-    MainForm->show();
-    // The bar last: it stays usable over the picture.
-    for (QWidget* form : {static_cast<QWidget*>(VidOutForm), static_cast<QWidget*>(CaptionForm),
-                          static_cast<QWidget*>(MainForm)}) {
-        if (!form)
-            continue;
-        form->setWindowState(form->windowState() & ~Qt::WindowMinimized);
-        form->raise();
-    }
-    if (VidOutForm)
-        VidOutForm->KeepBarOverPicture();
-    MainForm->activateWindow();
-}
-
-void DestroyForms() {
-    delete CaptionForm;
-    delete VidOutForm;
-    delete CatForm2;
-    delete MainForm;
 }

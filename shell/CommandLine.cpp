@@ -2,6 +2,7 @@
 
 #include "platform/ImageMount.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 namespace {
@@ -25,27 +26,28 @@ TCommandLine ParseCommandLine(const QStringList& arguments) {
     if (arguments.size() == 2 && arguments[0] == QLatin1String("--"))
         return OpenImage(arguments[1]);
     if (arguments.size() > 1)
-        return Invalid(QStringLiteral("too many arguments"));
+        return Invalid(QCoreApplication::translate("CommandLine", "too many arguments"));
     const QString& argument = arguments[0];
     if (argument == QLatin1String("-h") || argument == QLatin1String("--help"))
         return {TCommandLine::Help, {}, {}};
     if (argument == QLatin1String("--version"))
         return {TCommandLine::Version, {}, {}};
     if (argument.startsWith('-'))
-        return Invalid(QStringLiteral("unknown option %1").arg(argument));
+        return Invalid(
+            QCoreApplication::translate("CommandLine", "unknown option %1").arg(argument));
     return OpenImage(argument);
 }
 
 QString UsageText() {
-    return QStringLiteral(
-        "Usage: quorvix-player [IMAGE]\n"
-        "Plays the video clip collection on a Quorvix disc. Without IMAGE it waits\n"
-        "for the disc to be inserted or mounted; IMAGE, a disc image (.iso), is\n"
-        "mounted and opened like a disc, and unmounted at exit. While the player\n"
-        "runs, a second start brings it forward and hands it IMAGE.\n"
-        "\n"
-        "  -h, --help     show this help and exit\n"
-        "      --version  show the version and exit\n");
+    return QCoreApplication::translate(
+        "CommandLine", "Usage: quorvix-player [IMAGE]\n"
+                       "Plays the video clip collection on a Quorvix disc. Without IMAGE it waits\n"
+                       "for the disc to be inserted or mounted; IMAGE, a disc image (.iso), is\n"
+                       "mounted and opened like a disc, and unmounted at exit. While the player\n"
+                       "runs, a second start brings it forward and hands it IMAGE.\n"
+                       "\n"
+                       "  -h, --help     show this help and exit\n"
+                       "      --version  show the version and exit\n");
 }
 
 QString VersionText() {

@@ -2,11 +2,11 @@
 #include "player/Unit1.h"
 
 #include "catalog/CatalogRecord.h"
+#include "catalog/SetupInf.h"
 #include "catalogwin/CatUnit2.h"
 #include "media/MediaPlayer_TLB.h"
 #include "platform/Exceptions.h"
 #include "shell/Pathes.h"
-#include "shell/Settings.h"
 #include "video/VidOutUnit.h"
 
 #include <QTimer>

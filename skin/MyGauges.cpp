@@ -93,10 +93,8 @@ void TMyGauge::SetMinValue(int value) {
     if (value == FMinValue)
         return;
     if (value > FMaxValue && !Loading)
-        throw EInvalidOperation(QString("Value must be between %1 and %2")
-                                    .arg(-INT_MAX)
-                                    .arg(FMaxValue - 1)
-                                    .toStdString());
+        throw EInvalidOperation(
+            tr("Value must be between %1 and %2").arg(-INT_MAX).arg(FMaxValue - 1).toStdString());
     FMinValue = value;
     if (FProgress < value)
         FProgress = value;
@@ -107,10 +105,8 @@ void TMyGauge::SetMaxValue(int value) {
     if (value == FMaxValue)
         return;
     if (value < FMinValue && !Loading)
-        throw EInvalidOperation(QString("Value must be between %1 and %2")
-                                    .arg(FMinValue + 1)
-                                    .arg(INT_MAX)
-                                    .toStdString());
+        throw EInvalidOperation(
+            tr("Value must be between %1 and %2").arg(FMinValue + 1).arg(INT_MAX).toStdString());
     FMaxValue = value;
     if (FProgress > value)
         FProgress = value;

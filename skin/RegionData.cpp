@@ -2,6 +2,7 @@
 
 #include "platform/Exceptions.h"
 
+#include <QCoreApplication>
 #include <QtEndian>
 
 #include <cstdint>
@@ -19,7 +20,8 @@ bool InRange(int64_t v) {
 // Values are computed in 64 bits and checked before they are narrowed.
 void PutInt32(QByteArray& out, int64_t v) {
     if (v < INT32_MIN || v > INT32_MAX)
-        throw Exception("Shape too large to store");
+        throw Exception(
+            QCoreApplication::translate("RegionData", "Shape too large to store").toStdString());
     char b[4];
     qToLittleEndian<int32_t>(static_cast<int32_t>(v), b);
     out.append(b, 4);
@@ -28,7 +30,8 @@ void PutInt32(QByteArray& out, int64_t v) {
 void PutRect(QByteArray& out, const QRect& r) {
     const int64_t right = int64_t(r.right()) + 1, bottom = int64_t(r.bottom()) + 1;
     if (!InRange(r.left()) || !InRange(r.top()) || !InRange(right) || !InRange(bottom))
-        throw Exception("Shape too large to store");
+        throw Exception(
+            QCoreApplication::translate("RegionData", "Shape too large to store").toStdString());
     for (int64_t v : {int64_t(r.left()), int64_t(r.top()), right, bottom})
         PutInt32(out, v);
 }

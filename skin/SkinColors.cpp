@@ -1,5 +1,11 @@
 #include "skin/SkinColors.h"
 
+QFont SkinFont(int pixels) {
+    QFont font(QStringLiteral("Liberation Sans"));
+    font.setPixelSize(pixels);
+    return font;
+}
+
 QImage KeyedImage(const QImage& image) {
     if (image.isNull())
         return image;

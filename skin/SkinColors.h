@@ -1,7 +1,9 @@
 #pragma once
-// COLORREF (0x00BBGGRR) to and from Qt colours, and key-coloured images.
+// The skin's face and colours; COLORREF (0x00BBGGRR) to and from Qt colours,
+// and key-coloured images.
 
 #include <QColor>
+#include <QFont>
 #include <QImage>
 
 #include <cstdint>
@@ -13,6 +15,13 @@ inline QColor ColorRefToQColor(uint32_t c) {
 inline uint32_t QColorToColorRef(const QColor& c) {
     return uint32_t(c.red()) | (uint32_t(c.green()) << 8) | (uint32_t(c.blue()) << 16);
 }
+
+// The cream behind the catalog, the bar's gauge and hints and the video
+// window's frame, as a COLORREF.
+inline constexpr uint32_t SkinCream = 13560062;
+
+// The face every text of the skin is drawn in, at a pixel size.
+QFont SkinFont(int pixels);
 
 // A copy of the image in which every pixel of the colour of its bottom-left
 // pixel is fully transparent.

@@ -2,6 +2,7 @@
 // logos) and writes it, with the skin's stored shape, into a folder.
 // Usage: make_artwork <output folder>
 
+#include "skin/SkinColors.h"
 #include "skin/fcImageForm.h"
 
 #include <QDir>
@@ -22,14 +23,13 @@ namespace {
 const QColor kSkinKey(0, 31, 31);
 const QColor kStripKey(255, 0, 255);
 const QColor kSliderKey(174, 165, 141);
-const QColor kCream(254, 232, 206);
+const QColor kCream = ColorRefToQColor(SkinCream);
 const QColor kTeal(2, 162, 138);
 const QColor kDimTeal(0, 104, 90);
 const QColor kBrown(96, 64, 42);
 
 QFont Font(int pixels, bool bold = false, qreal spacing = 0) {
-    QFont f("Liberation Sans");
-    f.setPixelSize(pixels);
+    QFont f = SkinFont(pixels);
     f.setBold(bold);
     if (spacing != 0)
         f.setLetterSpacing(QFont::AbsoluteSpacing, spacing);

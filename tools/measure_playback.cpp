@@ -14,9 +14,11 @@
 #include "catalogwin/CatUnit2.h"
 #include "catalogwin/fcTreeView.h"
 #include "media/MpvMediaPlayer.h"
+#include "platform/Exceptions.h"
 #include "platform/ProcessMemory.h"
 #include "player/Unit1.h"
 #include "shell/Application.h"
+#include "shell/Forms.h"
 #include "shell/Pathes.h"
 #include "video/VidOutUnit.h"
 

@@ -1,6 +1,7 @@
 #include "video/CaptionUnit.h"
 
 #include "player/Unit1.h"
+#include "skin/SkinColors.h"
 #include "video/VidOutUnit.h"
 
 #include <QCloseEvent>
@@ -11,7 +12,7 @@
 TCaptionForm* CaptionForm = nullptr;
 
 TCaptionForm::TCaptionForm(QWidget* parent) : QWidget(parent, Qt::Tool | Qt::FramelessWindowHint) {
-    setWindowTitle(QStringLiteral("Current Name"));
+    setWindowTitle(tr("Current Name"));
     setWindowRole(QStringLiteral("TCaptionForm"));
     setAutoFillBackground(true);
     QPalette pal = palette();
@@ -29,12 +30,10 @@ TCaptionForm::TCaptionForm(QWidget* parent) : QWidget(parent, Qt::Tool | Qt::Fra
     Image1->setAttribute(Qt::WA_TransparentForMouseEvents);
 
     Label1 = new QLabel(QString(30, QLatin1Char(' ')), this);
-    QFont font(QStringLiteral("Liberation Sans"));
-    font.setPixelSize(11);
-    Label1->setFont(font);
+    Label1->setFont(SkinFont(11));
     Label1->setAlignment(Qt::AlignCenter);
     Label1->setStyleSheet(QStringLiteral("color: white; background: transparent;"));
-    Label1->setGeometry(10, 2, QFontMetrics(font).horizontalAdvance(Label1->text()), 13);
+    Label1->setGeometry(10, 2, QFontMetrics(Label1->font()).horizontalAdvance(Label1->text()), 13);
     Label1->setAttribute(Qt::WA_TransparentForMouseEvents);
 
     if (VidOutForm)

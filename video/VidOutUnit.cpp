@@ -2,11 +2,11 @@
 
 #include "catalog/CatalogRecord.h"
 #include "media/MediaPlayer_TLB.h"
+#include "platform/DesktopWindows.h"
 #include "platform/Exceptions.h"
+#include "platform/OuterFrame.h"
+#include "platform/SettingsFiles.h"
 #include "player/Unit1.h"
-#include "shell/DesktopWindows.h"
-#include "shell/OuterFrame.h"
-#include "shell/Settings.h"
 #include "skin/ImageSlider.h"
 #include "skin/MyGauges.h"
 #include "skin/SkinColors.h"
@@ -14,6 +14,7 @@
 #include "video/CaptionUnit.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
@@ -38,23 +39,15 @@ int32_t RoundSeconds(double seconds) {
     return static_cast<int32_t>(std::nearbyint(seconds));
 }
 
-// The entry whose marks the poller and the stop rewind use; none when the
-// current index no longer names a record (a later load found no catalog).
-const CatalogRecord* CurrentRecord() {
-    if (CurrentIndex < 0 || static_cast<size_t>(CurrentIndex) >= Catalog.size())
-        return nullptr;
-    return &Catalog[static_cast<size_t>(CurrentIndex)];
-}
-
 // The user's choices in the program's own settings; anything else is auto.
 TMediaPlayerOptions ReadPlayerOptions() {
-    const QByteArray video = ReadProgramSetting("Video", "auto").toLower();
+    const TPlayerSettings settings = ReadPlayerSettings();
     TMediaPlayerOptions options;
-    if (video == "opengl")
+    if (settings.Video == "opengl")
         options.Video = TVideoOutput::OpenGL;
-    else if (video == "software")
+    else if (settings.Video == "software")
         options.Video = TVideoOutput::Software;
-    options.HardwareDecoding = ReadProgramSetting("HardwareDecoding", "auto").toLower() != "no";
+    options.HardwareDecoding = settings.HardwareDecoding;
     return options;
 }
 
@@ -84,7 +77,7 @@ TVidOutForm::TVidOutForm(QWidget* parent) : QWidget(parent, Qt::Tool | Qt::Custo
     setAttribute(Qt::WA_ShowWithoutActivating);
     setAutoFillBackground(true);
     QPalette pal = palette();
-    pal.setColor(QPalette::Window, ColorRefToQColor(13560062));
+    pal.setColor(QPalette::Window, ColorRefToQColor(SkinCream));
     setPalette(pal);
 
     Image1 = new QLabel(this);
@@ -92,12 +85,10 @@ TVidOutForm::TVidOutForm(QWidget* parent) : QWidget(parent, Qt::Tool | Qt::Custo
     Image1->setPixmap(QPixmap(QStringLiteral(":/art/logo.png")));
     Image1->installEventFilter(this);
     // Over the logo's dark foot, below its name; presses go to the logo.
-    Label1 = new QLabel(QStringLiteral("Insert the program disc or open a disc image."), this);
+    Label1 = new QLabel(tr("Insert the program disc or open a disc image."), this);
     Label1->setAlignment(Qt::AlignCenter);
     Label1->setAttribute(Qt::WA_TransparentForMouseEvents);
-    QFont font(QStringLiteral("Liberation Sans"));
-    font.setPixelSize(11);
-    Label1->setFont(font);
+    Label1->setFont(SkinFont(11));
     QPalette hint = Label1->palette();
     hint.setColor(QPalette::WindowText, QColor(222, 206, 186));
     Label1->setPalette(hint);
@@ -138,6 +129,7 @@ void TVidOutForm::OpenMedia(const QString& path, double start) {
     if (ActiveMovie1->isHidden())
         ShowControl(true);
     if (ActiveMovie1->FileName() != path) {
+        StartWhenOpen = true;
         ActiveMovie1->SetFileName(path);
         ActiveMovie1->SetCurrentPosition(start);
         return;
@@ -148,38 +140,48 @@ void TVidOutForm::OpenMedia(const QString& path, double start) {
     }
 }
 
+int TVidOutForm::PlayState() const {
+    if (StartWhenOpen && !ActiveMovie1->FileName().isEmpty())
+        return mpPlaying;
+    return ActiveMovie1->PlayState();
+}
+
 void TVidOutForm::PlayMedia() {
-    const int state = ActiveMovie1->PlayState();
+    const int state = PlayState();
     if (!ActiveMovie1->FileName().isEmpty() && (state == mpStopped || state == mpPaused))
         ActiveMovie1->Play();
 }
 
 void TVidOutForm::PauseMedia() {
-    const int state = ActiveMovie1->PlayState();
+    const int state = PlayState();
     if (state == mpPlaying)
-        ActiveMovie1->Pause();
+        PauseIfPlaying();
     else if (state == mpPaused)
         ActiveMovie1->Play();
 }
 
 void TVidOutForm::PauseIfPlaying() {
-    if (ActiveMovie1->PlayState() == mpPlaying)
-        ActiveMovie1->Pause();
+    if (PlayState() != mpPlaying)
+        return;
+    StartWhenOpen = false;
+    ActiveMovie1->Pause();
 }
 
 void TVidOutForm::StopMedia() {
-    if (ActiveMovie1->PlayState() == mpPlaying)
+    if (PlayState() == mpPlaying)
         StopAndRewind();
 }
 
 void TVidOutForm::StopAndRewind() {
+    StartWhenOpen = false;
     ActiveMovie1->Stop();
-    if (const CatalogRecord* record = CurrentRecord())
+    if (const CatalogRecord* record = RecordAt(CurrentIndex))
         ActiveMovie1->SetCurrentPosition(record->StartPos);
     StopAtSegmentEnd = true;
 }
 
 void TVidOutForm::CloseMedia() {
+    StartWhenOpen = false;
     if (ActiveMovie1->PlayState() != mpStopped)
         ActiveMovie1->Stop();
     ShowControl(false);
@@ -187,10 +189,14 @@ void TVidOutForm::CloseMedia() {
 }
 
 void TVidOutForm::ShowPlayState() {
-    static const char* const Words[] = {"Stopped", "Paused", "Playing", "Waiting"};
-    const int state = ActiveMovie1->PlayState();
-    const QString text =
-        state >= mpStopped && state <= mpWaiting ? QString::fromLatin1(Words[state]) : QString();
+    // The same words as the bar shows at start ("Stopped").
+    static const char* const Words[] = {
+        QT_TRANSLATE_NOOP("TMainForm", "Stopped"), QT_TRANSLATE_NOOP("TMainForm", "Paused"),
+        QT_TRANSLATE_NOOP("TMainForm", "Playing"), QT_TRANSLATE_NOOP("TMainForm", "Waiting")};
+    const int state = PlayState();
+    const QString text = state >= mpStopped && state <= mpWaiting
+                             ? QCoreApplication::translate("TMainForm", Words[state])
+                             : QString();
     if (MainForm->Label1->text() != text) {
         MainForm->Label1->setText(text);
         MainForm->Label1->repaint();
@@ -198,7 +204,7 @@ void TVidOutForm::ShowPlayState() {
 }
 
 void TVidOutForm::PollPosition() {
-    const CatalogRecord* record = CurrentRecord();
+    const CatalogRecord* record = RecordAt(CurrentIndex);
     const int32_t p = RoundSeconds(ActiveMovie1->CurrentPosition());
     if (record && record->EndPos != 0.0 && p >= record->EndPos && StopAtSegmentEnd) {
         MainForm->MediaPlayer1Notify();
@@ -285,7 +291,10 @@ void TVidOutForm::KeepBarOverPicture() {
 }
 
 void TVidOutForm::ActiveMovie1ReadyStateChange(int ReadyState) {
-    if (ReadyState == ReadyStateComplete && !ActiveMovie1->FileName().isEmpty())
+    if (ReadyState != ReadyStateComplete || !StartWhenOpen)
+        return;
+    StartWhenOpen = false;
+    if (!ActiveMovie1->FileName().isEmpty())
         ActiveMovie1->Play();
 }
 
@@ -305,8 +314,9 @@ void TVidOutForm::ActiveMovie1OpenStateChange(int OldState, int NewState) {
     MainForm->Gauge1->setEnabled(true);
     // A full-scale volume has no logarithm: it is the top of the slider.
     const int a = std::abs(ActiveMovie1->Volume());
-    MainForm->VolSlider->SetSliderPosValue(a == 0 ? 4.0L
-                                                  : 4.0L - std::log10(static_cast<long double>(a)));
+    const long double top = TMainForm::VolumeMaximum;
+    MainForm->VolSlider->SetSliderPosValue(a == 0 ? top
+                                                  : top - std::log10(static_cast<long double>(a)));
 }
 
 void TVidOutForm::ActiveMovie1EndOfStream(int) {

@@ -21,6 +21,9 @@ public:
     TWinMediaPlayer* ActiveMovie1 = nullptr; // the playback control
 
     void OpenMedia(const QString& path, double start);
+    // The state the user sees and commands: a clip still opening to start
+    // counts as playing, so that Pause and Stop hold once it is open.
+    int PlayState() const;
     void PlayMedia();
     void PauseMedia();
     void PauseIfPlaying();
@@ -55,6 +58,7 @@ protected:
 
 private:
     TOuterFrame* Outer = nullptr;
+    bool StartWhenOpen = false;
     void LeaveFullScreenState();
     void ShowControl(bool visible);
     void PlaceInsertDiscLine();

@@ -3,12 +3,11 @@
 #include "player/Unit1.h"
 
 #include "media/MediaPlayer_TLB.h"
-#include "shell/Settings.h"
+#include "platform/SettingsFiles.h"
 #include "skin/ImageSlider.h"
 #include "skin/TMyFlatSpeedButtonUnit.h"
 #include "video/VidOutUnit.h"
 
-#include <QLocale>
 #include <QPainter>
 #include <QTimer>
 
@@ -50,7 +49,7 @@ void TMainForm::ShowMuteState() {
 void TMainForm::VolSliderSliderPosChange(long double x) {
     if (VidOutForm) {
         TWinMediaPlayer* control = VidOutForm->ActiveMovie1;
-        control->SetVolume(-static_cast<int>(std::trunc(std::pow(10.0L, 4.0L - x))));
+        control->SetVolume(-static_cast<int>(std::trunc(std::pow(10.0L, VolumeMaximum - x))));
         // Opening the first clip writes the knob: a mute kept from the last
         // run outlasts that.
         if (control->Mute() && !std::exchange(KeepRestoredMute, false)) {
@@ -64,7 +63,7 @@ void TMainForm::VolSliderSliderPosChange(long double x) {
 
 void TMainForm::StepVolume(int direction) {
     long double v = VolSlider->SliderPosValue() + direction * VolumeStepSize;
-    v = std::clamp(v, 0.0L, 4.0L);
+    v = std::clamp(v, 0.0L, VolumeMaximum);
     VolSlider->SetSliderPosValue(v);
 }
 
@@ -117,12 +116,11 @@ std::pair<long double, bool> TMainForm::Loudness() const {
 
 // The knob as a share of its travel, as desktop player widgets show it.
 void TMainForm::RestoreLoudness() {
-    bool valid = false;
-    const double share = ReadProgramSetting("Volume", "ERROR").toDouble(&valid);
-    if (valid && std::isfinite(share))
-        VolSlider->SetSliderPosValue(std::clamp<long double>(share, 0.0L, 1.0L) *
+    const TPlayerSettings settings = ReadPlayerSettings();
+    if (settings.Volume)
+        VolSlider->SetSliderPosValue(std::clamp<long double>(*settings.Volume, 0.0L, 1.0L) *
                                      VolSlider->SliderMaxValue());
-    if (ReadProgramSetting("Mute", "0").toInt() != 0 && VidOutForm) {
+    if (settings.Mute && VidOutForm) {
         VidOutForm->ActiveMovie1->SetMute(true);
         ShowMuteState();
         KeepRestoredMute = true;
@@ -135,10 +133,7 @@ void TMainForm::SaveLoudness() {
     const auto [level, mute] = Loudness();
     if (Loudness() == RestoredLoudness)
         return;
-    WriteProgramSettings(
-        {{"Volume", QByteArray::number(static_cast<double>(level / VolSlider->SliderMaxValue()),
-                                       'g', QLocale::FloatingPointShortest)},
-         {"Mute", mute ? "1" : "0"}});
+    WritePlayerLoudness(static_cast<double>(level / VolSlider->SliderMaxValue()), mute);
 }
 
 void TMainForm::DrawVolumeIndicator(QPainter& canvas) const {

@@ -43,7 +43,7 @@ TEST(SampleDisc, CatalogDescribesGroupsSegmentsAndGaps) {
     bool latin = false;
     for (const CatalogRecord& r : records) {
         groups.insert(r.GroupKey);
-        const QString title = AnsiToQString(ShortString(r.Title));
+        const QString title = EntryTitle(r);
         cyrillic |= title.contains(QRegularExpression("[А-Яа-я]"));
         latin |= title.contains(QRegularExpression("^[A-Za-z ]+$"));
         const QString media = QString::fromLatin1(ShortString(r.MediaName));
@@ -107,9 +107,9 @@ TEST(SampleDisc, RealDiscIsMadeAsDiscsForWindowsAre) {
         EXPECT_TRUE(name == "QUORVIX_PLAYER.EXE" || shortName.match(name).hasMatch())
             << name.toStdString();
     ASSERT_TRUE(files.contains("SETUP.INF"));
-    EXPECT_TRUE(files.at("SETUP.INF")
-                    .endsWith("\r\nIniFileName=\"" + QStringToAnsi(disc.IniFileName) +
-                              "\"\r\n\x1a"))
+    EXPECT_TRUE(
+        files.at("SETUP.INF")
+            .endsWith("\r\nIniFileName=\"" + QStringToAnsi(disc.IniFileName) + "\"\r\n\x1a"))
         << "quoted, with a DOS end mark";
     EXPECT_EQ(disc.IniFileName, QStringLiteral("Клипы"));
 
@@ -129,7 +129,7 @@ TEST(SampleDisc, RealDiscIsMadeAsDiscsForWindowsAre) {
     ASSERT_EQ(missing.size(), 1u);
     EXPECT_GT(missing[0], 0u) << "in the middle of the order";
     EXPECT_LT(missing[0], records.size() - 1);
-    EXPECT_EQ(AnsiToQString(ShortString(records[0].Title)), QStringLiteral("Водопад, часть 1"));
+    EXPECT_EQ(EntryTitle(records[0]), QStringLiteral("Водопад, часть 1"));
 
     int cmyk = 0, progressive = 0;
     for (const auto& [name, bytes] : files) {

@@ -1,4 +1,5 @@
 #include "CatWinTestSupport.h"
+#include "platform/RandomNumbers.h"
 
 #include <QAccessible>
 #include <QApplication>

@@ -1,9 +1,9 @@
 #include "CatWinTestSupport.h"
 
+#include "catalogwin/FitPicture.h"
 #include "catalogwin/PictureLoader.h"
 #include "platform/Exceptions.h"
 #include "platform/JpegImage.h"
-#include "shell/FitPicture.h"
 #include "shell/Pathes.h"
 #include "support/FileBytes.h"
 #include "video/CaptionUnit.h"

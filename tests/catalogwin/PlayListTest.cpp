@@ -1,7 +1,8 @@
 #include "CatWinTestSupport.h"
+#include "platform/RandomNumbers.h"
 
+#include "catalog/PlayListFile.h"
 #include "platform/Exceptions.h"
-#include "shell/PlayListFile.h"
 
 #include <QDir>
 #include <QFile>

@@ -9,7 +9,7 @@
 #include "media/MediaPlayer_TLB.h"
 #include "player/MprisService.h"
 #include "player/Unit1.h"
-#include "shell/Application.h"
+#include "shell/Forms.h"
 #include "shell/Pathes.h"
 #include "video/CaptionUnit.h"
 #include "video/VidOutUnit.h"
@@ -89,7 +89,7 @@ TEST_F(DiscEndToEndTest, InsertPlayFollowEjectAndReinsert) {
 TEST_F(DiscEndToEndTest, MediaKeysFollowAndDriveRealPlayback) {
     PrivateSessionBus bus;
     ASSERT_FALSE(bus.Address().isEmpty()) << "no dbus-daemon";
-    new TMprisService(QDBusConnection::connectToBus(bus.Address(), "e2e"), MainForm);
+    StartMprisService(QDBusConnection::connectToBus(bus.Address(), "e2e"));
     Insert(Disc->Iso);
     ASSERT_TRUE(QTest::qWaitFor([] { return CatalogLoaded && CurrentIndex == 0; }, 3000));
     ASSERT_TRUE(WaitForState(mpPlaying));

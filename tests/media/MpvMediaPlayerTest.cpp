@@ -2,6 +2,7 @@
 #include "media/MpvMediaPlayer.h"
 #include "media/MpvVideoView.h"
 #include "platform/Exceptions.h"
+#include "platform/GraphicsDevice.h"
 #include "support/SampleDisc.h"
 
 #include <QDir>

@@ -19,6 +19,8 @@
 
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
 namespace {
 
 QString MountInfo() {
@@ -65,21 +67,39 @@ QString FoldersIn(const QString& runtime) {
     return runtime + "/quorvix-player";
 }
 
+// The folder where a process mounts.
+QString ProcessFolderIn(const QString& runtime, qint64 pid) {
+    return FoldersIn(runtime) + "/" + QString::number(pid);
+}
+
 // A run that was killed leaves its mount behind; the next one clears it
-// away, and mounts in a folder of its own.
+// away, and mounts in a folder of its own process. Another program's mount
+// (the author's tool beside the player) stays.
 TEST_F(FuseIsoImageTest, MountsInTheRuntimeFolderOverALeftOverAndUnmounts) {
     QV_SKIP_WITHOUT_FUSE();
-    const QString leftOver =
-        FoldersIn(Runtime.path()) + "/" + QFileInfo(SampleDisc().Iso).completeBaseName();
-    ASSERT_TRUE(QDir().mkpath(leftOver));
-    RunOrThrow("fuseiso", {SampleDisc().Iso, leftOver});
-    ASSERT_EQ(TimesMounted(leftOver), 1);
+    QProcess ended;
+    ended.start("true");
+    ASSERT_TRUE(ended.waitForFinished(10000));
+    const QString base = QFileInfo(SampleDisc().Iso).completeBaseName();
+    const QString leftOver = FoldersIn(Runtime.path()) + "/" + base;
+    const QString killedRun = ProcessFolderIn(Runtime.path(), ended.processId()) + "/" + base;
+    const QString otherProgram = ProcessFolderIn(Runtime.path(), ::getppid()) + "/" + base;
+    for (const QString& mount : {leftOver, killedRun, otherProgram}) {
+        ASSERT_TRUE(QDir().mkpath(mount));
+        RunOrThrow("fuseiso", {SampleDisc().Iso, mount});
+        ASSERT_EQ(TimesMounted(mount), 1);
+    }
 
     auto image = MountWithFuseIso(SampleDisc().Iso);
     const QString folder = image->MountPoint();
-    EXPECT_EQ(TimesMounted(leftOver), 0);
-    EXPECT_FALSE(QFileInfo::exists(leftOver));
-    EXPECT_EQ(QFileInfo(folder).absolutePath(), FoldersIn(Runtime.path()));
+    for (const QString& gone : {leftOver, killedRun}) {
+        EXPECT_EQ(TimesMounted(gone), 0) << gone.toStdString();
+        EXPECT_FALSE(QFileInfo::exists(gone)) << gone.toStdString();
+    }
+    EXPECT_FALSE(QFileInfo::exists(QFileInfo(killedRun).absolutePath()));
+    EXPECT_EQ(TimesMounted(otherProgram), 1) << "another running program lost its disc";
+    RunOrThrow("fusermount", {"-u", "-z", otherProgram});
+    EXPECT_EQ(QFileInfo(folder).absolutePath(), ProcessFolderIn(Runtime.path(), ::getpid()));
     EXPECT_TRUE(QFileInfo(folder).fileName().startsWith(
         QFileInfo(SampleDisc().Iso).completeBaseName() + "-"));
     EXPECT_EQ(TimesMounted(folder), 1);
@@ -87,6 +107,7 @@ TEST_F(FuseIsoImageTest, MountsInTheRuntimeFolderOverALeftOverAndUnmounts) {
     image.reset();
     EXPECT_EQ(TimesMounted(folder), 0);
     EXPECT_FALSE(QFileInfo::exists(folder));
+    EXPECT_FALSE(QFileInfo::exists(QFileInfo(folder).absolutePath()));
 }
 
 // Names whose base is empty, "." or "..", and two images of one name: each
@@ -107,7 +128,8 @@ TEST_F(FuseIsoImageTest, EveryImageGetsAFolderOfItsOwn) {
         mounts.push_back(MountWithFuseIso(images.filePath(name)));
         const QString folder = mounts.back()->MountPoint();
         const QString parent = QFileInfo(QFileInfo(folder).canonicalFilePath()).absolutePath();
-        EXPECT_EQ(parent, QFileInfo(FoldersIn(Runtime.path())).canonicalFilePath())
+        EXPECT_EQ(parent,
+                  QFileInfo(ProcessFolderIn(Runtime.path(), ::getpid())).canonicalFilePath())
             << name.toStdString();
         EXPECT_TRUE(QFile::exists(folder + "/setup.inf")) << name.toStdString();
         EXPECT_FALSE(folders.contains(folder)) << name.toStdString();

@@ -3,11 +3,11 @@
 
 #include "catalog/CatalogRecord.h"
 #include "catalogwin/CatUnit2.h"
+#include "platform/Exceptions.h"
 #include "platform/IniFile.h"
+#include "platform/SettingsFiles.h"
 #include "player/Unit1.h"
-#include "shell/Application.h"
 #include "shell/Pathes.h"
-#include "shell/Settings.h"
 #include "skin/ImageSlider.h"
 #include "skin/SkinTestUtil.h"
 #include "skin/TMyFlatSpeedButtonUnit.h"
@@ -268,7 +268,7 @@ TEST_F(CommandsTest, AnUnreadableProgramSettingsFileGivesTheDefaultsAndOneMessag
     QStringList shown;
     SetExceptionReporter([&shown](const QString& text) { shown << text; });
     EXPECT_NO_THROW(MainForm->RestoreLoudness());
-    EXPECT_EQ(ReadProgramSetting("Video", "auto"), "auto");
+    EXPECT_EQ(ReadPlayerSettings().Video, "auto");
     EXPECT_EQ(MainForm->VolSlider->SliderPosValue(), 0.0L);
     MainForm->VolSlider->SetSliderPosValue(2.6L);
     EXPECT_NO_THROW(MainForm->SaveLoudness());

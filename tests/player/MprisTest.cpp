@@ -6,9 +6,10 @@
 
 #include "catalog/CatalogRecord.h"
 #include "catalogwin/CatUnit2.h"
+#include "platform/Exceptions.h"
 #include "player/MprisService.h"
 #include "player/Unit1.h"
-#include "shell/Application.h"
+#include "shell/Forms.h"
 #include "skin/TMyFlatSpeedButtonUnit.h"
 
 #include <QDBusArgument>
@@ -75,7 +76,7 @@ protected:
         picture.fill(Qt::red);
         ASSERT_TRUE(picture.save(ProgramDir.filePath("Pic/MY CLIP.jpg"), "JPG"));
         ShowCatalog();
-        Service = new TMprisService(QDBusConnection::connectToBus(Address, "service"), MainForm);
+        Service = StartMprisService(QDBusConnection::connectToBus(Address, "service"));
         ASSERT_TRUE(Service->Registered());
         Client =
             std::make_unique<QDBusConnection>(QDBusConnection::connectToBus(Address, "client"));

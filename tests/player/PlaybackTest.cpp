@@ -1,5 +1,6 @@
 // Opening entries, the transport, the end of an entry and the play order,
 // driven through the scripted playback control.
+#include "platform/RandomNumbers.h"
 #include "support/FormsFixture.h"
 
 #include "catalog/CatalogRecord.h"
@@ -52,6 +53,30 @@ TEST_F(PlaybackTest, PlayEntryOpensTheFileAtItsStartAndDescribesIt) {
 
     MainForm->PlayEntry(2);
     EXPECT_TRUE(MainForm->AllBtn->isHidden()); // runs to the end of its file
+}
+
+// A clip still opening counts as playing: Space, Pause and Stop pressed
+// meanwhile hold once it is open, and the bar says so at once.
+TEST_F(PlaybackTest, TheTransportActsOnAnEntryStillOpening) {
+    MainForm->PlayEntry(0);
+    VidOutForm->ShowPlayState();
+    EXPECT_EQ(MainForm->Label1->text(), QStringLiteral("Playing"));
+    MainForm->PlayPause(); // Space
+    Player()->FinishOpening();
+    EXPECT_EQ(Player()->PlayState(), mpPaused);
+    MainForm->PlayPause();
+    EXPECT_EQ(Player()->PlayState(), mpPlaying);
+
+    MainForm->PlayEntry(2);
+    MainForm->StopBtnClick();
+    Player()->FinishOpening();
+    EXPECT_EQ(Player()->PlayState(), mpStopped);
+
+    MainForm->PlayEntry(0);
+    MainForm->PauseBtnClick();
+    MainForm->PlayBtnClick();
+    Player()->FinishOpening();
+    EXPECT_EQ(Player()->PlayState(), mpPlaying);
 }
 
 TEST_F(PlaybackTest, NothingHappensForNoEntryNoCatalogOrAMissingFile) {

@@ -1,6 +1,5 @@
 // The application's default error handling, the single-instance rule of the
 // real program and the answers of its command line.
-#include "shell/Application.h"
 #include "platform/Exceptions.h"
 #include "shell/CommandLine.h"
 #include "support/SampleDisc.h"
@@ -11,6 +10,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QTranslator>
 
 #include <gtest/gtest.h>
 
@@ -150,6 +150,9 @@ TEST(ApplicationTest, TheCommandLineAnswers) {
     environment.remove("DISPLAY");
     environment.remove("WAYLAND_DISPLAY");
     environment.remove("QT_QPA_PLATFORM");
+    for (const char* chooser : {"LANGUAGE", "LC_ALL", "LC_MESSAGES"})
+        environment.remove(chooser);
+    environment.insert("LANG", "C.UTF-8");
 
     const TAnswer help = Answer({"--help"}, environment);
     EXPECT_EQ(help.Status, 0);
@@ -183,6 +186,38 @@ TEST(ApplicationTest, TheCommandLineAnswers) {
     const TAnswer closed = Answer({SampleDisc().Iso}, environment);
     EXPECT_EQ(closed.Status, 1);
     EXPECT_TRUE(closed.Output.contains("cannot open display :4095")) << closed.Output.toStdString();
+}
+
+// The help and the refusals follow the desktop's language, as the windows do;
+// English where the first language asked for is English or not shipped.
+TEST(ApplicationTest, TheCommandLineAnswersInTheDesktopsLanguage) {
+    QTemporaryDir runtime;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("XDG_RUNTIME_DIR", runtime.path());
+    for (const char* chooser : {"LANGUAGE", "LC_ALL", "LC_MESSAGES"})
+        environment.remove(chooser);
+    const QString english = UsageText();
+    QTranslator russian;
+    ASSERT_TRUE(russian.load(":/i18n/quorvix_ru.qm"));
+    const QString expected = russian.translate("CommandLine", english.toUtf8().constData());
+    ASSERT_FALSE(expected.isEmpty());
+    ASSERT_NE(expected, english);
+
+    environment.insert("LANG", "ru_RU.UTF-8");
+    EXPECT_EQ(Answer({"--help"}, environment).Output, expected);
+    const TAnswer refused = Answer({"-x"}, environment);
+    EXPECT_EQ(refused.Status, 2);
+    EXPECT_TRUE(
+        refused.Output.contains(russian.translate("CommandLine", "unknown option %1").arg("-x")))
+        << refused.Output.toStdString();
+    // LANGUAGE names the languages in order, as the desktop keeps them.
+    environment.insert("LANGUAGE", "en:ru");
+    EXPECT_EQ(Answer({"--help"}, environment).Output, english);
+    environment.insert("LANGUAGE", "pt_BR:ru");
+    EXPECT_EQ(Answer({"--help"}, environment).Output, expected);
+    environment.remove("LANGUAGE");
+    environment.insert("LC_ALL", "C.UTF-8");
+    EXPECT_EQ(Answer({"--help"}, environment).Output, english);
 }
 
 } // namespace

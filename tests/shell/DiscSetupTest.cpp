@@ -2,13 +2,13 @@
 #include "catalogwin/CatWinTestSupport.h"
 #include "platform/Exceptions.h"
 #include "shell/Pathes.h"
-#include "shell/Settings.h"
 #include "support/FileBytes.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
+#include <QTranslator>
 
 namespace {
 
@@ -115,6 +115,9 @@ TEST_F(DiscSetupTest, CommandReportsWhatItDid) {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert("XDG_CONFIG_HOME", Path("config"));
     env.insert("XDG_DATA_HOME", Path("data"));
+    for (const char* chooser : {"LANGUAGE", "LC_ALL", "LC_MESSAGES"})
+        env.remove(chooser);
+    env.insert("LANG", "C.UTF-8");
     tool.setProcessEnvironment(env);
     const auto run = [&](const QStringList& args) {
         tool.start(QV_DISC_SETUP, args);
@@ -138,6 +141,22 @@ TEST_F(DiscSetupTest, CommandReportsWhatItDid) {
     WriteAll(Disc + "/SETUP.INF", "[Main]\r\nVolume=2\r\nIniFileName=..\r\n");
     EXPECT_TRUE(run({Disc}).contains("\"..\", which is not a plain file name"));
     EXPECT_EQ(tool.exitCode(), 1);
+
+    // In the desktop's language, as the player speaks it.
+    QTranslator russian;
+    ASSERT_TRUE(russian.load(":/i18n/quorvix_ru.qm"));
+    env.insert("LANG", "ru_RU.UTF-8");
+    tool.setProcessEnvironment(env);
+    const QString refused =
+        russian.translate("SettingsFiles", "This disc's settings can't be kept: "
+                                           "its setup.inf names the settings "
+                                           "file \"%1\", which is not a plain "
+                                           "file name");
+    ASSERT_FALSE(refused.isEmpty());
+    EXPECT_TRUE(run({Disc}).contains(refused.arg(".."))) << refused.toStdString();
+    EXPECT_TRUE(
+        run({"--help"})
+            .contains(russian.translate("DiscSetupTool", "Root folder of the program disc.")));
 }
 
 } // namespace

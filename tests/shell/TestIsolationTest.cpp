@@ -1,11 +1,12 @@
 // What the test main does between tests: whatever one test changes, the next
 // starts from the program's own start state and the environment it had.
+#include "platform/RandomNumbers.h"
 #include "support/FormsFixture.h"
 
 #include "catalog/CatalogRecord.h"
 #include "catalogwin/CatUnit2.h"
 #include "player/Unit1.h"
-#include "shell/Application.h"
+#include "shell/Forms.h"
 #include "shell/Pathes.h"
 #include "video/VidOutUnit.h"
 

@@ -3,7 +3,7 @@
 #include "catalog/CatalogRecord.h"
 #include "media/MediaPlayer_TLB.h"
 #include "player/Unit1.h"
-#include "shell/Application.h"
+#include "shell/Forms.h"
 #include "shell/Pathes.h"
 #include "video/VidOutUnit.h"
 

@@ -1,10 +1,11 @@
 #include "support/FormsFixture.h"
+#include "platform/RandomNumbers.h"
 
 #include "catalog/CatalogRecord.h"
 #include "catalogwin/CatUnit2.h"
 #include "catalogwin/fcTreeView.h"
 #include "player/Unit1.h"
-#include "shell/Application.h"
+#include "shell/Forms.h"
 #include "shell/Pathes.h"
 #include "video/VidOutUnit.h"
 

@@ -2,6 +2,8 @@
 
 #include "platform/Exceptions.h"
 
+#include <algorithm>
+
 TScriptedMediaPlayer::TScriptedMediaPlayer(QWidget* parent) : TWinMediaPlayer(parent) {}
 
 void TScriptedMediaPlayer::Record(const QString& call) {
@@ -54,6 +56,20 @@ void TScriptedMediaPlayer::Pause() {
     Record("Pause");
     if (!FileNameValue.isEmpty())
         State = mpPaused;
+}
+
+void TScriptedMediaPlayer::StepFrame(bool forward) {
+    Record(QString("StepFrame=") + (forward ? "1" : "0"));
+    if (FileNameValue.isEmpty())
+        return;
+    HasShownTime = false;
+    Position = std::max(0.0, Position + (forward ? FrameSeconds : -FrameSeconds));
+    State = mpPaused;
+}
+
+bool TScriptedMediaPlayer::GrabFrame() {
+    Record("GrabFrame");
+    return !FileNameValue.isEmpty();
 }
 
 void TScriptedMediaPlayer::SetImageSize(int width, int height) {

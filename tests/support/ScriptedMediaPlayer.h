@@ -31,6 +31,13 @@ public:
     void Play() override;
     void Stop() override;
     void Pause() override;
+    // The shown frame's time stamp is the position unless the test sets one.
+    double ShownFrameTime() const override { return HasShownTime ? ShownTime : Position; }
+    // "StepFrame=1" forward, "StepFrame=0" back: a frame of FrameSeconds,
+    // paused, not before 0.
+    void StepFrame(bool forward) override;
+    // "GrabFrame"; the picture comes only when the test calls DeliverFrame.
+    bool GrabFrame() override;
 
     // Calls in order, e.g. "FileName=/d/Video/a.AVI", "CurrentPosition=12.5",
     // "Play", "Pause", "Stop", "Volume=-500", "Mute=1". Reads are not logged.
@@ -44,6 +51,12 @@ public:
     void SetImageSize(int width, int height);
     void SetOpenState(int state) { Open = state; }
     void SetVolumeValue(int volume) { VolumeValue = volume; }
+    void SetShownFrameTime(double seconds) {
+        ShownTime = seconds;
+        HasShownTime = true;
+    }
+    double FrameSeconds = 0.04;
+    void DeliverFrame(const QImage& frame) { emit FrameGrabbed(frame); }
 
     // Media are open: OpenStateChange(old, 6), then ReadyStateChange(4); a
     // position at or past the end then ends the file at once (ReachEnd).
@@ -72,6 +85,8 @@ private:
     int Open = 0;
     int VolumeValue = 0;
     bool MuteValue = false;
+    double ShownTime = 0.0;
+    bool HasShownTime = false;
     QString PendingFailure;
 };
 

@@ -1,4 +1,5 @@
 // Test main: the widget tests need the application object; they run under Xvfb.
+#include "platform/Exceptions.h"
 #include "platform/ProcessMemory.h"
 #include "shell/Application.h"
 #include "support/FormsFixture.h"

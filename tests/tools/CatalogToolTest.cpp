@@ -6,7 +6,7 @@
 #include "catalog/CatalogRecord.h"
 #include "tools/CatalogTool.h"
 #include "tools/CatalogTsv.h"
-#include "tools/DiscCheck.h"
+#include "author/DiscCheck.h"
 
 #include <QDir>
 #include <QFile>

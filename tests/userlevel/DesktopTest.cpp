@@ -4,7 +4,7 @@
 // and the ways out.
 #include "userlevel/PlayingFixture.h"
 
-#include "media/MpvVideoView.h"
+#include "platform/GraphicsDevice.h"
 #include "support/SampleDisc.h"
 
 #include <QFile>

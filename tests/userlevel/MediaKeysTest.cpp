@@ -9,6 +9,9 @@
 #include <QDBusConnection>
 #include <QDBusMessage>
 #include <QFile>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
 
 #include <gtest/gtest.h>
 
@@ -145,37 +148,82 @@ TEST(MediaKeys, PlayerctlDrivesTheRunningPlayerAndQuitEndsIt) {
     QDBusConnection::disconnectFromBus("mediakeys");
 }
 
-// Found by name and role, Play plays; the knob's value falls with Volume Down.
-TEST(MediaKeys, AScreenReaderFindsAndUsesTheBar) {
-    QV_REQUIRE(AtSpiUnavailableReason());
+// What the program says in the locale, as its translations (or Qt's own,
+// for Qt's dialogs) have it; the English text where there is none.
+QString Said(const QString& locale, const char* context, const char* text, bool qtOwn = false) {
+    QTranslator translator;
+    const QLocale language(locale.section('.', 0, 0));
+    const bool loaded = qtOwn ? translator.load(language, "qtbase", "_",
+                                                QLibraryInfo::path(QLibraryInfo::TranslationsPath))
+                              : translator.load(language, "quorvix", "_", ":/i18n");
+    const QString said = loaded ? translator.translate(context, text) : QString();
+    return said.isEmpty() ? QString::fromUtf8(text) : said;
+}
+
+// Found by name and role in the desktop's language, Play plays; the knob's
+// value falls with Volume Down. The state word on the screen is another
+// than in English, and so is the title of the Save dialog.
+QImage UseTheBarThroughAScreenReader(const QString& locale) {
+    const auto said = [&](const char* text) { return Said(locale, "TMainForm", text); };
     PrivateSessionBus bus;
-    ASSERT_FALSE(bus.Address().isEmpty()) << "no dbus-daemon";
+    EXPECT_FALSE(bus.Address().isEmpty()) << "no dbus-daemon";
     const AtSpiBar bar(bus.Address());
     const QByteArray savedAddress = qgetenv("DBUS_SESSION_BUS_ADDRESS");
     qputenv("DBUS_SESSION_BUS_ADDRESS", bus.Address().toUtf8());
     qputenv("QT_LINUX_ACCESSIBILITY_ALWAYS_ON", "1");
-    TUserSession user("atspi");
+    TUserSession user("atspi-" + locale.section('.', 0, 0));
+    user.SetLanguage(locale);
     user.InsertDisc();
     user.StartPlayer();
     qputenv("DBUS_SESSION_BUS_ADDRESS", savedAddress);
     qunsetenv("QT_LINUX_ACCESSIBILITY_ALWAYS_ON");
 
-    ASSERT_TRUE(TUserSession::WaitUntil([&] { return bar.Reads("Playing"); }, 30000))
-        << "the bar never read Playing over AT-SPI";
-    EXPECT_EQ(bar.Run("press", "Stop").first, 0);
-    EXPECT_TRUE(TUserSession::WaitUntil([&] { return bar.Reads("Stopped"); }, 10000));
-    EXPECT_EQ(bar.Run("press", "Play").first, 0);
-    EXPECT_TRUE(TUserSession::WaitUntil([&] { return bar.Reads("Playing"); }, 10000));
-    const QRect elapsed = Bar::Elapsed.translated(user.State(MainRole).Client.topLeft());
+    const std::string in = locale.toStdString();
+    if (!TUserSession::WaitUntil([&] { return bar.Reads(said("Playing")); }, 30000)) {
+        ADD_FAILURE() << in << ": the bar never read " << said("Playing").toStdString();
+        return {};
+    }
+    const QPoint bar0 = user.State(MainRole).Client.topLeft();
+    const QImage playing = user.Area(Bar::StateWord.translated(bar0));
+    EXPECT_EQ(bar.Run("press", said("Stop")).first, 0) << in;
+    EXPECT_TRUE(TUserSession::WaitUntil([&] { return bar.Reads(said("Stopped")); }, 10000)) << in;
+    EXPECT_EQ(bar.Run("press", said("Play")).first, 0) << in;
+    EXPECT_TRUE(TUserSession::WaitUntil([&] { return bar.Reads(said("Playing")); }, 10000)) << in;
+    const QRect elapsed = Bar::Elapsed.translated(bar0);
     const QImage now = user.Area(elapsed);
     EXPECT_TRUE(TUserSession::WaitUntil([&] { return user.Area(elapsed) != now; }, 5000))
-        << "the elapsed time stands still";
+        << in << ": the elapsed time stands still";
 
-    const auto volume = [&] { return bar.Run("value", "Volume Control").second.toDouble(); };
+    const auto volume = [&] { return bar.Run("value", said("Volume Control")).second.toDouble(); };
     const double before = volume();
-    EXPECT_GT(before, 0.0);
-    EXPECT_EQ(bar.Run("press", "Volume Down").first, 0);
-    EXPECT_TRUE(TUserSession::WaitUntil([&] { return volume() < before; }, 5000));
+    EXPECT_GT(before, 0.0) << in;
+    EXPECT_EQ(bar.Run("press", said("Volume Down")).first, 0) << in;
+    EXPECT_TRUE(TUserSession::WaitUntil([&] { return volume() < before; }, 5000)) << in;
+
+    // The catalog's Save opens Qt's file dialog, titled in the same language.
+    user.Click(user.At(CatalogRole, {116, 108}));
+    EXPECT_TRUE(TUserSession::WaitUntil([&] { return !user.Dialog().isEmpty(); }, 5000)) << in;
+    const QString saveAs = Said(locale, "QFileDialog", "Save As", true);
+    EXPECT_TRUE(TUserSession::WaitUntil([&] { return user.Title(user.Dialog()) == saveAs; }, 5000))
+        << in << ": the Save dialog is titled " << user.Title(user.Dialog()).toStdString()
+        << ", not " << saveAs.toStdString();
+    EXPECT_TRUE(user.WaitForFocus(user.Dialog())) << in;
+    user.Shot("save-dialog");
+    return playing;
+}
+
+TEST(DesktopScreenReader, FindsAndUsesTheBarInTheDesktopsLanguage) {
+    QV_REQUIRE(AtSpiUnavailableReason());
+    const QImage english = UseTheBarThroughAScreenReader("C.UTF-8");
+    ASSERT_FALSE(english.isNull());
+    for (const char* locale : {"ru_RU.UTF-8", "uk_UA.UTF-8"}) {
+        EXPECT_NE(Said(locale, "TMainForm", "Play"), "Play") << locale << " is not shipped";
+        EXPECT_NE(Said(locale, "QFileDialog", "Save As", true), "Save As")
+            << "no Qt translation for " << locale;
+        const QImage playing = UseTheBarThroughAScreenReader(locale);
+        EXPECT_FALSE(playing.isNull());
+        EXPECT_NE(playing, english) << locale << ": the bar shows the English state word";
+    }
 }
 
 } // namespace

@@ -4,7 +4,7 @@
 #include "userlevel/PlayingFixture.h"
 
 #include "catalog/CatalogRecord.h"
-#include "media/MpvVideoView.h"
+#include "platform/GraphicsDevice.h"
 #include "support/SampleDisc.h"
 
 #include <QDir>

@@ -11,6 +11,7 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -46,11 +47,12 @@ bool DragBar(TUserSession& user, QPoint grab, QPoint offset) {
 }
 
 // The player's mount of an image (in this test's mount namespace, which the
-// player shares), in a folder named after the image.
+// player shares), in a folder named after the image inside its process's.
 bool ImageMounted(const TUserSession& user, const QString& image = SampleDisc().Iso) {
-    const QString folder =
-        user.RuntimeDir() + "/quorvix-player/" + QFileInfo(image).completeBaseName() + "-";
-    return ReadAll("/proc/self/mountinfo").contains(" " + folder);
+    const QRegularExpression folder(
+        " " + QRegularExpression::escape(user.RuntimeDir() + "/quorvix-player/") + "[0-9]+/" +
+        QRegularExpression::escape(QFileInfo(image).completeBaseName() + "-"));
+    return ReadAll("/proc/self/mountinfo").contains(folder);
 }
 
 // Clicks the check box of a row of the catalog tree and waits until it shows.

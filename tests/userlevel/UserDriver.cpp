@@ -119,6 +119,9 @@ void TUserSession::StartWindowManager(const QString& name) {
         env.insert("DBUS_SESSION_BUS_ADDRESS",
                    QString::fromLatin1(SessionBus->readLine()).trimmed());
     }
+    // Its toolkit's own accessibility bus would become the display's
+    // (AT_SPI_BUS on the root window), in place of the test's.
+    env.insert("NO_AT_BRIDGE", "1");
     WindowManagerCalled = name;
     WindowManager = std::make_unique<QProcess>();
     WindowManager->setProcessEnvironment(env);
@@ -181,6 +184,9 @@ QProcessEnvironment TUserSession::Environment() const {
         env.insert("XDG_CURRENT_DESKTOP", "KDE");
     }
     env.remove("XAUTHORITY");
+    for (const char* chooser : {"LANGUAGE", "LC_ALL", "LC_MESSAGES"})
+        env.remove(chooser);
+    env.insert("LANG", Locale);
     // Images are mounted with fuseiso here, whatever services the machine runs.
     env.insert("DBUS_SYSTEM_BUS_ADDRESS", "unix:path=" + Home + "/no-system-bus");
     return env;
@@ -268,6 +274,27 @@ void TUserSession::StartPlayer(const QStringList& arguments) {
     if (!WaitForWindow(
             MainRole, [](const TWindowState& s) { return s.Viewable; }, 20000))
         Fail("the bar did not appear");
+}
+
+void TUserSession::StartAuthor() {
+    Windows.clear();
+    Program = std::make_unique<QProcess>();
+    Program->setProcessEnvironment(Environment());
+    Program->setStandardOutputFile(ArtifactsDir + "/author.log");
+    Program->setStandardErrorFile(ArtifactsDir + "/author.log", QIODevice::Append);
+    Program->start(QV_AUTHOR, {});
+    if (!Program->waitForStarted())
+        Fail("the author's program did not start");
+    if (!WaitForWindow(
+            AuthorRole, [](const TWindowState& s) { return s.Viewable; }, 20000))
+        Fail("the author's window did not appear");
+}
+
+void TUserSession::KillProgram() {
+    if (!Program)
+        return;
+    Program->kill();
+    Program->waitForFinished(10000);
 }
 
 std::unique_ptr<QProcess> TUserSession::StartSecondPlayer(const QStringList& arguments) const {
@@ -367,6 +394,10 @@ QString TUserSession::MessageBox() const {
     return WindowWithoutRole([](const QString& name) { return name == "Quorvix Player"; });
 }
 
+QString TUserSession::Title(const QString& window) const {
+    return X->Name(Id(window));
+}
+
 QString TUserSession::Dialog() const {
     // The video engine's own window bears the program's file name.
     return WindowWithoutRole([](const QString& name) {
@@ -417,6 +448,10 @@ void TUserSession::Key(const QString& keys) const {
 
 void TUserSession::Type(const QString& text) const {
     X->Type(text);
+}
+
+QString TUserSession::WindowNamed(const QString& name) const {
+    return WindowWithoutRole([&](const QString& named) { return named == name; });
 }
 
 QImage TUserSession::Screen() const {

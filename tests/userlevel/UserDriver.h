@@ -25,6 +25,7 @@ inline const QString MainRole = QStringLiteral("TMainForm");
 inline const QString CatalogRole = QStringLiteral("TCatForm2");
 inline const QString VideoRole = QStringLiteral("TVidOutForm");
 inline const QString CaptionRole = QStringLiteral("TCaptionForm");
+inline const QString AuthorRole = QStringLiteral("TAuthorForm"); // quorvix-author's window
 
 // Places on the bar, in its client coordinates.
 namespace Bar {
@@ -48,8 +49,8 @@ inline const QPoint SavePos(307, 13);
 inline const QPoint StartMark(347, 13);
 inline const QPoint EndMark(374, 13);
 inline const QPoint EndToStart(424, 13);
-inline const QRect StateWord(26, 44, 40, 13);
-inline const QRect Elapsed(166, 44, 42, 13);
+inline const QRect StateWord(26, 44, 42, 13);
+inline const QRect Elapsed(166, 44, 44, 13);
 inline const QRect Gauge(10, 75, 260, 3);
 inline const QPoint VolumeUp(258, 43);
 inline const QPoint VolumeDown(258, 65);
@@ -110,6 +111,9 @@ public:
     void StartWaylandDesktop();
     // A key of the "[Player]" section of the program's own settings.
     void SetPlayerSetting(const QByteArray& key, const QByteArray& value);
+    // From now on the program starts on a desktop in this locale (LANG, with
+    // no LANGUAGE or LC_* beside it); C.UTF-8 until then.
+    void SetLanguage(const QString& locale) { Locale = locale; }
 
     // A copy of the program in a folder of the session, for what it writes
     // beside itself; started from there from now on. Returns that folder.
@@ -117,6 +121,11 @@ public:
     void StartPlayer(const QStringList& arguments = {}); // and waits for the bar
     std::unique_ptr<QProcess> StartSecondPlayer(const QStringList& arguments = {}) const;
     bool WaitForExit(int timeoutMs); // the program ended
+    // The disc author's program (no arguments: its window) instead of the
+    // player, waiting for its window; StartPlayer starts the player again.
+    void StartAuthor();
+    // Ends the program as the desktop would end a hung one.
+    void KillProgram();
     // Whether a library whose file name holds the text is mapped into the program.
     bool Maps(const QString& library) const;
     QProcess& Player() { return *Program; }
@@ -146,6 +155,7 @@ public:
     QString MessageBox() const;
     // Any other window of the program without a role (a file dialog).
     QString Dialog() const;
+    QString Title(const QString& window) const; // the window's name, by id
 
     // Pointer and keyboard.
     void MoveTo(QPoint screen) const;
@@ -155,7 +165,9 @@ public:
     // A point in a window's client area.
     QPoint At(const QString& role, QPoint local) const;
     void Key(const QString& keys) const;  // X key names joined by '+', e.g. "ctrl+d"
-    void Type(const QString& text) const; // printable ASCII
+    void Type(const QString& text) const; // any printable text, Cyrillic too
+    // A window of the program without a role, by its exact name; empty while none.
+    QString WindowNamed(const QString& name) const;
 
     // Screen.
     QImage Screen() const;
@@ -187,6 +199,7 @@ private:
     QString ProgramPath = QV_PLAYER;
     QString ArtifactsDir;
     QString Display;
+    QString Locale = QStringLiteral("C.UTF-8");
     std::unique_ptr<QTemporaryDir> Root;
     std::unique_ptr<QProcess> Server;
     std::unique_ptr<TXConnection> X;

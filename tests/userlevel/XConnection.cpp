@@ -283,6 +283,10 @@ void TXConnection::LoadKeyboardMapping() {
         Fail("cannot read the keyboard mapping");
     const xcb_keysym_t* syms = xcb_get_keyboard_mapping_keysyms(reply.get());
     const int perCode = reply->keysyms_per_keycode;
+    for (int i = 0; i < count; ++i)
+        if (std::all_of(syms + i * perCode, syms + (i + 1) * perCode,
+                        [](xcb_keysym_t sym) { return sym == XCB_NO_SYMBOL; }))
+            SpareKeys.push_back(xcb_keycode_t(setup->min_keycode + i));
     // Unshifted first, so that a keysym on both levels is typed without Shift.
     for (int level = 0; level < std::min(perCode, 2); ++level)
         for (int i = 0; i < count; ++i)
@@ -318,12 +322,32 @@ void TXConnection::Key(const QString& keys) {
     Sync();
 }
 
+void TXConnection::MapKeySym(uint32_t keysym) {
+    if (Keys.count(keysym))
+        return;
+    if (SpareKeys.empty())
+        Fail(QString("no spare key for keysym 0x%1").arg(keysym, 0, 16));
+    const xcb_keycode_t code = SpareKeys.back();
+    SpareKeys.pop_back();
+    // One group of two levels: more would give the keyboard a second group.
+    const xcb_keysym_t levels[] = {keysym, keysym};
+    xcb_change_keyboard_mapping(Connection, 1, code, 2, levels);
+    Keys.emplace(keysym, std::pair{code, false});
+}
+
 void TXConnection::Type(const QString& text) {
-    for (const QChar c : text) {
-        if (c.unicode() < 0x20 || c.unicode() >= 0x7f)
-            Fail(QString("cannot type U+%1").arg(c.unicode(), 4, 16, QChar('0')));
-        PressKeySym(c.unicode(), true);
-        PressKeySym(c.unicode(), false);
+    std::vector<uint32_t> syms;
+    for (const char32_t c : text.toUcs4()) {
+        if (c < 0x20 || (c >= 0x7f && c < 0xa0))
+            Fail(QString("cannot type U+%1").arg(uint(c), 4, 16, QChar('0')));
+        // Latin-1 keysyms are the characters; the others are Unicode's plus 0x1000000.
+        syms.push_back(c < 0x100 ? c : 0x1000000 | c);
+    }
+    for (const uint32_t sym : syms)
+        MapKeySym(sym);
+    for (const uint32_t sym : syms) {
+        PressKeySym(sym, true);
+        PressKeySym(sym, false);
     }
     Sync();
 }

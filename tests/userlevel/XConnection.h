@@ -48,6 +48,8 @@ public:
     // sent meanwhile waits, while keys sent after it would not.
     bool ButtonDown(int button) const;
     void Key(const QString& keys); // "ctrl+d", "Return", "space", "F11"...
+    // Any printable text: a character no key gives is put on a spare key
+    // first, once, so the program reads the new mapping before the keys.
     void Type(const QString& text);
     void Raise(xcb_window_t window);
     void Iconify(xcb_window_t window); // asks the window manager
@@ -64,6 +66,7 @@ private:
     bool Contains(xcb_window_t ancestor, xcb_window_t window) const;
     void LoadKeyboardMapping();
     void PressKeySym(uint32_t keysym, bool down);
+    void MapKeySym(uint32_t keysym);
     void FakeKey(xcb_keycode_t code, bool down);
 
     xcb_connection_t* Connection = nullptr;
@@ -71,4 +74,5 @@ private:
     mutable std::map<QByteArray, xcb_atom_t> Atoms;
     // keysym to its key code and whether Shift is needed for it
     std::map<uint32_t, std::pair<xcb_keycode_t, bool>> Keys;
+    std::vector<xcb_keycode_t> SpareKeys; // with no keysym at all
 };

@@ -1,10 +1,11 @@
-#include "shell/PlayListFile.h"
+#include "catalog/PlayListFile.h"
 
 #include "platform/Exceptions.h"
 #include "platform/ReplaceFile.h"
 #include "platform/TextLines.h"
 #include "shell/StrBox.h"
 
+#include <QCoreApplication>
 #include <QFile>
 
 #include <charconv>
@@ -12,7 +13,9 @@
 std::vector<std::string> ReadPlayListFile(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        throw Exception("Cannot open file " + path.toStdString());
+        throw Exception(QCoreApplication::translate("PlayListFile", "Cannot open file %1")
+                            .arg(path)
+                            .toStdString());
     const QByteArray bytes = file.readAll();
     std::vector<std::string> lines;
     for (const TTextLine& line : SplitLines(bytes))

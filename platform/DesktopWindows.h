@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <deque>
 #include <functional>
+#include <memory>
 #include <vector>
 
 class QWidget;
@@ -24,6 +25,8 @@ bool InFullView(const QWidget* window);
 // Shows the window, back from iconified or from another desktop.
 void Deiconify(QWidget* window);
 
+class TStackingWatch;
+
 // Whether a window was in the user's full view when the last key or pointer
 // button went down. A window manager may restack a program's windows in
 // answer to a click (raising its tool windows with the one clicked) before
@@ -34,7 +37,7 @@ public:
     // The window is asked for at each look: it may come later than this.
     TViewAtPress(std::function<const QWidget*()> window, QObject* parent);
     ~TViewAtPress() override;
-    bool InView() const;
+    bool InView();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -47,10 +50,10 @@ private:
         bool Iconic;
     };
     uint32_t WindowId() const;
-    void Look(uint32_t time);
+    void Look(uint32_t time, std::vector<uint32_t> stacking);
 
     std::function<const QWidget*()> Window;
-    uint32_t StackingAtom = 0;
+    std::unique_ptr<TStackingWatch> Restacks;
     std::array<uint32_t, 2> StateAtoms{};
     uint32_t LastPress = 0;
     std::deque<TLook> Seen; // newest last

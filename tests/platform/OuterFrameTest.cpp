@@ -2,7 +2,7 @@
 // The test plays the window manager on the X server: it moves the window,
 // reparents it into a frame of its own and tells it where it is, as a
 // manager does.
-#include "shell/OuterFrame.h"
+#include "platform/OuterFrame.h"
 
 #include "support/SampleDisc.h"
 

@@ -1,8 +1,9 @@
-#include "shell/DesktopWindows.h"
+#include "platform/DesktopWindows.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QInputEvent>
+#include <QSocketNotifier>
 #include <QWidget>
 
 #include <xcb/xcb.h>
@@ -12,6 +13,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <memory>
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -191,14 +193,151 @@ bool Before(uint32_t time, uint32_t other) {
     return static_cast<int32_t>(time - other) < 0;
 }
 
+// An event numbered below a request was sent before the server carried it out.
+bool SentBefore(uint16_t event, unsigned int request) {
+    return static_cast<int16_t>(event - static_cast<uint16_t>(request)) < 0;
+}
+
 } // namespace
+
+// The root's children in their stacking order, kept from the server's own
+// notices of each restack, on a connection of its own. The order read when
+// the program gets round to a notice may already hold the restacks that
+// came after it; and Qt's connection merges the notices of one parent.
+class TStackingWatch {
+public:
+    using TListed = std::function<void(uint32_t time, const std::vector<xcb_window_t>& order)>;
+    static std::unique_ptr<TStackingWatch> Open(TListed listed) {
+        if (!Connection())
+            return nullptr;
+        xcb_connection_t* own = xcb_connect(nullptr, nullptr);
+        if (xcb_connection_has_error(own)) {
+            xcb_disconnect(own);
+            return nullptr;
+        }
+        return std::unique_ptr<TStackingWatch>(new TStackingWatch(own, std::move(listed)));
+    }
+    ~TStackingWatch() {
+        Notifier.reset();
+        xcb_disconnect(Own);
+    }
+    const std::vector<xcb_window_t>& Order() const { return Windows; }
+
+    // Takes in the notices that have come.
+    void CatchUp() {
+        // A server gone would keep the socket readable for ever.
+        if (xcb_connection_has_error(Own)) {
+            Notifier->setEnabled(false);
+            return;
+        }
+        while (xcb_generic_event_t* event = xcb_poll_for_event(Own)) {
+            const auto owned = Owned(event);
+            // The tree read already holds what came before it.
+            if (!TreeRead || !SentBefore(event->sequence, *TreeRead))
+                Apply(*event);
+        }
+    }
+    // Takes in every notice the server has sent until now.
+    void Sync() {
+        std::free(xcb_get_input_focus_reply(Own, xcb_get_input_focus(Own), nullptr));
+        CatchUp();
+    }
+
+private:
+    TStackingWatch(xcb_connection_t* own, TListed listed)
+        : Own(own), RootWindow(Root(own)), ListAtom(Atom(own, "_NET_CLIENT_LIST_STACKING")),
+          Listed(std::move(listed)) {
+        const uint32_t mask = XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY | XCB_EVENT_MASK_PROPERTY_CHANGE;
+        xcb_change_window_attributes(Own, RootWindow, XCB_CW_EVENT_MASK, &mask);
+        const xcb_query_tree_cookie_t tree = xcb_query_tree(Own, RootWindow);
+        TreeRead = tree.sequence;
+        if (const auto reply = Owned(xcb_query_tree_reply(Own, tree, nullptr))) {
+            const xcb_window_t* children = xcb_query_tree_children(reply.get());
+            Windows.assign(children, children + xcb_query_tree_children_length(reply.get()));
+        }
+        Notifier =
+            std::make_unique<QSocketNotifier>(xcb_get_file_descriptor(Own), QSocketNotifier::Read);
+        QObject::connect(Notifier.get(), &QSocketNotifier::activated, [this] { CatchUp(); });
+        Sync();
+        TreeRead.reset();
+    }
+
+    template <typename T> static const T& As(const xcb_generic_event_t& event) {
+        return reinterpret_cast<const T&>(event);
+    }
+
+    void Apply(const xcb_generic_event_t& event) {
+        switch (event.response_type & 0x7f) {
+        case XCB_CREATE_NOTIFY:
+            if (As<xcb_create_notify_event_t>(event).parent == RootWindow)
+                PutOnTop(As<xcb_create_notify_event_t>(event).window);
+            break;
+        case XCB_DESTROY_NOTIFY:
+            Remove(As<xcb_destroy_notify_event_t>(event).window);
+            break;
+        case XCB_REPARENT_NOTIFY: {
+            const auto& e = As<xcb_reparent_notify_event_t>(event);
+            Remove(e.window);
+            if (e.parent == RootWindow)
+                PutOnTop(e.window);
+            break;
+        }
+        case XCB_CONFIGURE_NOTIFY: {
+            const auto& e = As<xcb_configure_notify_event_t>(event);
+            if (e.event == RootWindow)
+                PutAbove(e.window, e.above_sibling);
+            break;
+        }
+        case XCB_CIRCULATE_NOTIFY: {
+            const auto& e = As<xcb_circulate_notify_event_t>(event);
+            if (e.place == XCB_PLACE_ON_TOP)
+                PutOnTop(e.window);
+            else
+                PutAbove(e.window, XCB_WINDOW_NONE);
+            break;
+        }
+        case XCB_PROPERTY_NOTIFY: {
+            const auto& e = As<xcb_property_notify_event_t>(event);
+            if (e.window == RootWindow && e.atom == ListAtom)
+                Listed(e.time, Windows);
+            break;
+        }
+        default:
+            break;
+        }
+    }
+    void Remove(xcb_window_t window) {
+        Windows.erase(std::remove(Windows.begin(), Windows.end(), window), Windows.end());
+    }
+    void PutOnTop(xcb_window_t window) {
+        Remove(window);
+        Windows.push_back(window);
+    }
+    // With no sibling, at the bottom.
+    void PutAbove(xcb_window_t window, xcb_window_t sibling) {
+        Remove(window);
+        const auto below = std::find(Windows.begin(), Windows.end(), sibling);
+        Windows.insert(sibling == XCB_WINDOW_NONE ? Windows.begin()
+                       : below == Windows.end()   ? Windows.end()
+                                                  : std::next(below),
+                       window);
+    }
+
+    xcb_connection_t* Own;
+    xcb_window_t RootWindow;
+    xcb_atom_t ListAtom;
+    TListed Listed;
+    std::optional<unsigned int> TreeRead;
+    std::vector<xcb_window_t> Windows; // bottom first
+    std::unique_ptr<QSocketNotifier> Notifier;
+};
 
 TViewAtPress::TViewAtPress(std::function<const QWidget*()> window, QObject* parent)
     : QObject(parent), Window(std::move(window)) {
-    if (xcb_connection_t* c = Connection()) {
-        StackingAtom = Atom(c, "_NET_CLIENT_LIST_STACKING");
+    if (xcb_connection_t* c = Connection())
         StateAtoms = {Atom(c, "WM_STATE"), Atom(c, "_NET_WM_STATE")};
-    }
+    Restacks = TStackingWatch::Open(
+        [this](uint32_t time, const std::vector<xcb_window_t>& order) { Look(time, order); });
     QCoreApplication::instance()->installEventFilter(this);
     QCoreApplication::instance()->installNativeEventFilter(this);
 }
@@ -218,7 +357,9 @@ xcb_window_t TViewAtPress::WindowId() const {
 // whether each is shown and where is read now, so that a window mapped
 // after the look still counts. With no look before the press (or no window
 // manager to tell of a restack), how the window stands now is how it stood.
-bool TViewAtPress::InView() const {
+bool TViewAtPress::InView() {
+    if (Restacks)
+        Restacks->Sync();
     const auto look = std::find_if(Seen.rbegin(), Seen.rend(),
                                    [this](const TLook& l) { return Before(l.Time, LastPress); });
     if (look == Seen.rend())
@@ -239,28 +380,25 @@ bool TViewAtPress::eventFilter(QObject*, QEvent* event) {
     return false;
 }
 
-// The window manager rewrites the root's stacking list at every restack,
-// and the window's state when it iconifies it.
+// The window manager rewrites the window's state when it iconifies it.
 bool TViewAtPress::nativeEventFilter(const QByteArray& eventType, void* message, qintptr*) {
-    if (StackingAtom == XCB_ATOM_NONE || eventType != "xcb_generic_event_t")
+    if (!Restacks || eventType != "xcb_generic_event_t")
         return false;
     const auto* event = static_cast<const xcb_generic_event_t*>(message);
     if ((event->response_type & 0x7f) != XCB_PROPERTY_NOTIFY)
         return false;
     const auto* notify = reinterpret_cast<const xcb_property_notify_event_t*>(event);
-    const bool restack = notify->atom == StackingAtom;
-    const bool state =
-        notify->window == WindowId() &&
-        std::find(StateAtoms.begin(), StateAtoms.end(), notify->atom) != StateAtoms.end();
-    if (restack || state)
-        Look(notify->time);
+    if (notify->window == WindowId() &&
+        std::find(StateAtoms.begin(), StateAtoms.end(), notify->atom) != StateAtoms.end()) {
+        Restacks->Sync();
+        Look(notify->time, Restacks->Order());
+    }
     return false;
 }
 
-void TViewAtPress::Look(uint32_t time) {
-    xcb_connection_t* c = Connection();
+void TViewAtPress::Look(uint32_t time, std::vector<uint32_t> stacking) {
     const xcb_window_t id = WindowId();
-    Seen.push_back({time, Stacking(c), id != XCB_WINDOW_NONE && Iconic(c, id)});
+    Seen.push_back({time, std::move(stacking), id != XCB_WINDOW_NONE && Iconic(Connection(), id)});
     if (Seen.size() > kLooksKept)
         Seen.pop_front();
 }

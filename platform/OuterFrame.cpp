@@ -1,4 +1,4 @@
-#include "shell/OuterFrame.h"
+#include "platform/OuterFrame.h"
 
 #include <QEvent>
 #include <QTimer>

@@ -1,8 +1,9 @@
-#include "shell/Settings.h"
 #include "catalog/CatalogRecord.h"
+#include "catalog/SetupInf.h"
 #include "catalogwin/CatWinTestSupport.h"
 #include "platform/Exceptions.h"
 #include "platform/IniFile.h"
+#include "platform/SettingsFiles.h"
 #include "shell/Pathes.h"
 #include "support/FileBytes.h"
 

@@ -1,4 +1,4 @@
-#include "shell/FitPicture.h"
+#include "catalogwin/FitPicture.h"
 
 #include <cmath>
 
