@@ -7,6 +7,7 @@
 #include <QWidget>
 
 #include <xcb/xcb.h>
+#include <xcb/xinput.h>
 
 #include <algorithm>
 #include <array>
@@ -204,9 +205,13 @@ bool SentBefore(uint16_t event, unsigned int request) {
 // notices of each restack, on a connection of its own. The order read when
 // the program gets round to a notice may already hold the restacks that
 // came after it; and Qt's connection merges the notices of one parent.
+// Each key or button that goes down is heard here too, in its place among
+// the restacks: some managers (xfwm4) list a restack only at the next click.
 class TStackingWatch {
 public:
-    using TListed = std::function<void(uint32_t time, const std::vector<xcb_window_t>& order)>;
+    enum class TMoment { Restack, Press };
+    using TListed =
+        std::function<void(uint32_t time, const std::vector<xcb_window_t>& order, TMoment moment)>;
     static std::unique_ptr<TStackingWatch> Open(TListed listed) {
         if (!Connection())
             return nullptr;
@@ -249,6 +254,7 @@ private:
           Listed(std::move(listed)) {
         const uint32_t mask = XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY | XCB_EVENT_MASK_PROPERTY_CHANGE;
         xcb_change_window_attributes(Own, RootWindow, XCB_CW_EVENT_MASK, &mask);
+        HearPresses();
         const xcb_query_tree_cookie_t tree = xcb_query_tree(Own, RootWindow);
         TreeRead = tree.sequence;
         if (const auto reply = Owned(xcb_query_tree_reply(Own, tree, nullptr))) {
@@ -260,6 +266,25 @@ private:
         QObject::connect(Notifier.get(), &QSocketNotifier::activated, [this] { CatchUp(); });
         Sync();
         TreeRead.reset();
+    }
+
+    // Raw events reach every client that asks, also while another holds a
+    // grab, from input version 2.1 on.
+    void HearPresses() {
+        const xcb_query_extension_reply_t* input = xcb_get_extension_data(Own, &xcb_input_id);
+        if (!input || !input->present)
+            return;
+        const auto version = Owned(
+            xcb_input_xi_query_version_reply(Own, xcb_input_xi_query_version(Own, 2, 2), nullptr));
+        if (!version || (version->major_version == 2 && version->minor_version < 1))
+            return;
+        struct {
+            xcb_input_event_mask_t head;
+            uint32_t bits;
+        } mask{{XCB_INPUT_DEVICE_ALL_MASTER, 1},
+               XCB_INPUT_XI_EVENT_MASK_RAW_KEY_PRESS | XCB_INPUT_XI_EVENT_MASK_RAW_BUTTON_PRESS};
+        xcb_input_xi_select_events(Own, RootWindow, 1, &mask.head);
+        InputOpcode = input->major_opcode;
     }
 
     template <typename T> static const T& As(const xcb_generic_event_t& event) {
@@ -299,7 +324,15 @@ private:
         case XCB_PROPERTY_NOTIFY: {
             const auto& e = As<xcb_property_notify_event_t>(event);
             if (e.window == RootWindow && e.atom == ListAtom)
-                Listed(e.time, Windows);
+                Listed(e.time, Windows, TMoment::Restack);
+            break;
+        }
+        case XCB_GE_GENERIC: {
+            const auto& e = As<xcb_input_raw_button_press_event_t>(event);
+            if (InputOpcode && e.extension == *InputOpcode &&
+                (e.event_type == XCB_INPUT_RAW_BUTTON_PRESS ||
+                 e.event_type == XCB_INPUT_RAW_KEY_PRESS))
+                Listed(e.time, Windows, TMoment::Press);
             break;
         }
         default:
@@ -327,6 +360,7 @@ private:
     xcb_window_t RootWindow;
     xcb_atom_t ListAtom;
     TListed Listed;
+    std::optional<uint8_t> InputOpcode;
     std::optional<unsigned int> TreeRead;
     std::vector<xcb_window_t> Windows; // bottom first
     std::unique_ptr<QSocketNotifier> Notifier;
@@ -336,8 +370,10 @@ TViewAtPress::TViewAtPress(std::function<const QWidget*()> window, QObject* pare
     : QObject(parent), Window(std::move(window)) {
     if (xcb_connection_t* c = Connection())
         StateAtoms = {Atom(c, "WM_STATE"), Atom(c, "_NET_WM_STATE")};
-    Restacks = TStackingWatch::Open(
-        [this](uint32_t time, const std::vector<xcb_window_t>& order) { Look(time, order); });
+    Restacks = TStackingWatch::Open([this](uint32_t time, const std::vector<xcb_window_t>& order,
+                                           TStackingWatch::TMoment moment) {
+        Look(time, order, moment == TStackingWatch::TMoment::Press);
+    });
     QCoreApplication::instance()->installEventFilter(this);
     QCoreApplication::instance()->installNativeEventFilter(this);
 }
@@ -353,15 +389,19 @@ xcb_window_t TViewAtPress::WindowId() const {
                : xcb_window_t{XCB_WINDOW_NONE};
 }
 
-// The order of the windows is the one the last look before the press saw;
-// whether each is shown and where is read now, so that a window mapped
-// after the look still counts. With no look before the press (or no window
-// manager to tell of a restack), how the window stands now is how it stood.
+// The order of the windows is the one taken at the press itself, or else
+// the one the last look before the press saw; whether each is shown and
+// where is read now, so that a window mapped after the look still counts.
+// With no look before the press (or no window manager to tell of a
+// restack), how the window stands now is how it stood.
 bool TViewAtPress::InView() {
     if (Restacks)
         Restacks->Sync();
-    const auto look = std::find_if(Seen.rbegin(), Seen.rend(),
-                                   [this](const TLook& l) { return Before(l.Time, LastPress); });
+    auto look = std::find_if(Seen.rbegin(), Seen.rend(),
+                             [this](const TLook& l) { return l.AtPress && l.Time == LastPress; });
+    if (look == Seen.rend())
+        look = std::find_if(Seen.rbegin(), Seen.rend(),
+                            [this](const TLook& l) { return Before(l.Time, LastPress); });
     if (look == Seen.rend())
         return InFullView(Window());
     xcb_connection_t* c = Connection();
@@ -391,14 +431,15 @@ bool TViewAtPress::nativeEventFilter(const QByteArray& eventType, void* message,
     if (notify->window == WindowId() &&
         std::find(StateAtoms.begin(), StateAtoms.end(), notify->atom) != StateAtoms.end()) {
         Restacks->Sync();
-        Look(notify->time, Restacks->Order());
+        Look(notify->time, Restacks->Order(), false);
     }
     return false;
 }
 
-void TViewAtPress::Look(uint32_t time, std::vector<uint32_t> stacking) {
+void TViewAtPress::Look(uint32_t time, std::vector<uint32_t> stacking, bool atPress) {
     const xcb_window_t id = WindowId();
-    Seen.push_back({time, std::move(stacking), id != XCB_WINDOW_NONE && Iconic(Connection(), id)});
+    Seen.push_back(
+        {time, std::move(stacking), id != XCB_WINDOW_NONE && Iconic(Connection(), id), atPress});
     if (Seen.size() > kLooksKept)
         Seen.pop_front();
 }

@@ -30,8 +30,9 @@ class TStackingWatch;
 // Whether a window was in the user's full view when the last key or pointer
 // button went down. A window manager may restack a program's windows in
 // answer to a click (raising its tool windows with the one clicked) before
-// the program hears of the click. Every restack is noted with the server's
-// time, so that one the click caused is told from those before it.
+// the program hears of the click. Every restack, and every press, is noted
+// with the server's time, so that one the click caused is told from those
+// before it.
 class TViewAtPress : public QObject, public QAbstractNativeEventFilter {
 public:
     // The window is asked for at each look: it may come later than this.
@@ -48,9 +49,10 @@ private:
         uint32_t Time;
         std::vector<uint32_t> Stacking; // the root's children, bottom first
         bool Iconic;
+        bool AtPress; // taken as a key or button went down, in the server's order
     };
     uint32_t WindowId() const;
-    void Look(uint32_t time, std::vector<uint32_t> stacking);
+    void Look(uint32_t time, std::vector<uint32_t> stacking, bool atPress);
 
     std::function<const QWidget*()> Window;
     std::unique_ptr<TStackingWatch> Restacks;

@@ -5,7 +5,7 @@ set -euo pipefail
 packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev libgl-dev
-  libmpv-dev libturbojpeg0-dev libasound2-dev libxcb1-dev libxcb-xtest0-dev
+  libmpv-dev libturbojpeg0-dev libasound2-dev libxcb1-dev libxcb-xtest0-dev libxcb-xinput-dev
   googletest libgtest-dev libbenchmark-dev
   ffmpeg genisoimage fuseiso fuse3 libfuse3-dev
   xvfb xauth libgl1-mesa-dri fonts-liberation
