@@ -86,9 +86,20 @@ void TAuthorTree::FinishEditing() {
     if (state() != EditingState)
         return;
     if (QWidget* editor = indexWidget(currentIndex())) {
-        commitData(editor);
-        closeEditor(editor, QAbstractItemDelegate::NoHint);
+        QTreeWidget::commitData(editor);
+        QTreeWidget::closeEditor(editor, QAbstractItemDelegate::NoHint);
+        Finished = editor;
     }
+}
+
+void TAuthorTree::commitData(QWidget* editor) {
+    if (editor != Finished)
+        QTreeWidget::commitData(editor);
+}
+
+void TAuthorTree::closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint) {
+    if (editor != Finished)
+        QTreeWidget::closeEditor(editor, hint);
 }
 
 TAuthorTree::TAuthorTree(QWidget* parent)

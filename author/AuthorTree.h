@@ -4,6 +4,7 @@
 // window turns into edits of the project instead of moving rows itself.
 
 #include <QLineEdit>
+#include <QPointer>
 #include <QStyledItemDelegate>
 #include <QTreeWidget>
 
@@ -71,7 +72,11 @@ public:
 
 protected:
     void dropEvent(QDropEvent* event) override;
+    // The delegate's own commit of an editor already finished comes late.
+    void commitData(QWidget* editor) override;
+    void closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint) override;
 
 private:
     TCatalogTextDelegate* TextDelegate;
+    QPointer<QWidget> Finished;
 };
