@@ -39,6 +39,9 @@ protected:
         User.Key("Return");
         // Another window without a role (the build's report) may follow it at once.
         ASSERT_TRUE(TUserSession::WaitUntil([&] { return User.Dialog() != dialog; }, 10000));
+    }
+    // The keyboard back on the author's window, once a dialog has gone.
+    void BackToAuthor() {
         User.Focus(AuthorRole);
         ASSERT_TRUE(User.WaitForFocus(AuthorWindow()));
     }
@@ -147,7 +150,8 @@ TEST_F(DesktopAuthor, ADiscMadeByKeyboardPlaysItsSegmentTitleAndPictureInThePlay
     ASSERT_TRUE(User.WaitForFocus(AuthorWindow()));
     const QString empty = User.Title(AuthorWindow());
     User.Key("ctrl+n");
-    AnswerDialog(clips);
+    ASSERT_NO_FATAL_FAILURE(AnswerDialog(clips));
+    ASSERT_NO_FATAL_FAILURE(BackToAuthor());
     ASSERT_TRUE(
         TUserSession::WaitUntil([&] { return User.Title(AuthorWindow()) != empty; }, 10000));
 
@@ -155,7 +159,8 @@ TEST_F(DesktopAuthor, ADiscMadeByKeyboardPlaysItsSegmentTitleAndPictureInThePlay
     const QString saved = User.WorkDir() + "/disc";
     ASSERT_TRUE(QDir().mkpath(saved));
     User.Key("ctrl+s");
-    AnswerDialog(saved);
+    ASSERT_NO_FATAL_FAILURE(AnswerDialog(saved));
+    ASSERT_NO_FATAL_FAILURE(BackToAuthor());
     const QString catalog = saved + "/Data/All.dat";
     ASSERT_TRUE(TUserSession::WaitUntil([&] { return QFileInfo(catalog).size() > 0; }, 10000));
 
@@ -192,7 +197,8 @@ TEST_F(DesktopAuthor, ADiscMadeByKeyboardPlaysItsSegmentTitleAndPictureInThePlay
     })) << "the dragged entry is not second";
 
     User.Key("ctrl+b");
-    AnswerDialog(iso);
+    // The build's report comes next, modal: the keyboard stays with it.
+    ASSERT_NO_FATAL_FAILURE(AnswerDialog(iso));
     QString report;
     ASSERT_TRUE(TUserSession::WaitUntil(
         [&] { return !(report = User.WindowNamed("Quorvix Author")).isEmpty(); }, 60000))
